@@ -1,0 +1,85 @@
+#pragma once
+// The game behind the main window: its state (the piece table, the accepted codes, the current
+// row and column, the pending log line) and the work of its event handlers. The window calls
+// these handlers and shows what they set through OknoHry.
+
+#include "okno_hry.h"
+#include "tabulka_dilku.h"
+#include "texty.h"
+
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <vector>
+
+namespace tvarolam {
+
+class Prostredi;
+class TextovySoubor;
+
+// Files the game uses in the current directory.
+inline constexpr const char* SouborNahledu = "tempwrl.wrl";
+inline constexpr const char* SouborLogu = "loghra.txt";
+
+class Hra {
+public:
+    Hra(OknoHry& okno, Prostredi& prostredi, const Texty& texty);
+    Hra(const Hra&) = delete;
+    Hra& operator=(const Hra&) = delete;
+
+    // Start-up: header row, row counts, the task named on the command line, the log state.
+    void FormCreate(const std::optional<std::string>& ulohaZPrikazoveRadky);
+
+    // Loads a task (path in the system's file-name encoding). All errors end in the one message
+    // box; returns whether the task loaded.
+    bool NactiUlohu(const std::string& cesta);
+
+    std::string KodSestavy() const;
+    // Writes the scene of the used pieces and hands it to the shell. Never reports an error.
+    void ZobrazNahled(const std::string& cesta, bool hrany);
+    // Completes the pending log line and appends it to an existing loghra.txt.
+    void ZapisDoLogu();
+
+    // The evaluate button. A cell that is not an integer raises ChybaPrevodu before anything
+    // changes; the window shows it.
+    void BVyhodnotClick();
+    void BVyhodnotMouseDown(bool shift, bool ctrl, bool alt) { UkazKod = shift && ctrl && alt; }
+
+    // Piece editing.
+    void SGSeznamSelectCell(int sloupec, int radek);
+    void UDClick(Osa osa);
+    void CBPouzitClick();
+    void SGSeznamMouseMove(int x);
+    void SGSeznamMouseWheel(bool nahoru);
+
+    // Menu "Načíst", after the player chose a file and the current directory moved to its folder.
+    void Nast1Click(const std::string& cesta);
+    // The window is closing.
+    void FormClose();
+
+    const Texty& texty() const { return texty_; }
+
+    TabulkaDilku tabulka;
+    std::vector<std::string> Reseni;
+    std::int32_t AktRadek = 1;
+    std::int32_t AktSloupec = 0;
+    std::int32_t PocetDruhu = 0;
+    bool UkazKod = false;
+    std::string LogHry;
+    bool HraDokoncena = true;
+
+private:
+    void nactiUlohuZeSouboru(const std::string& cesta);
+    void nactiDruhDilku(TextovySoubor& soubor, std::string& tvar);
+    void nactiObrazek(int cislo, const std::string& jmeno);
+    void selhaniNacteni(const std::string& cesta);
+    void nastavPouzit(bool zaskrtnout);
+    std::string castKonce(int textZacatku) const;
+    void zvysPocitadlo(Prvek pocitadlo);
+
+    OknoHry& okno_;
+    Prostredi& prostredi_;
+    const Texty& texty_;
+};
+
+} // namespace tvarolam

@@ -1,0 +1,150 @@
+// Loading a task file (.3du): pictures, title, description, piece kinds and accepted codes.
+
+#include "hra.h"
+
+#include "kod_sestavy.h"
+#include "kodovani.h"
+#include "obrazky.h"
+#include "okno_hry.h"
+#include "prevod.h"
+#include "prostredi.h"
+#include "textovy_soubor.h"
+
+namespace tvarolam {
+
+namespace {
+
+class ChybaUlohy : public std::runtime_error {
+public:
+    using std::runtime_error::runtime_error;
+};
+
+// Bytes of value 32 or below are cut from both ends.
+std::string orizni(const std::string& text) {
+    std::size_t zacatek = 0;
+    std::size_t konec = text.size();
+    while (zacatek < konec && static_cast<unsigned char>(text[zacatek]) <= ' ')
+        ++zacatek;
+    while (konec > zacatek && static_cast<unsigned char>(text[konec - 1]) <= ' ')
+        --konec;
+    return text.substr(zacatek, konec - zacatek);
+}
+
+} // namespace
+
+bool Hra::NactiUlohu(const std::string& cesta) {
+    bool nacteno = true;
+    try {
+        nactiUlohuZeSouboru(cesta);
+    } catch (const std::exception&) {
+        selhaniNacteni(cesta);
+        nacteno = false;
+    }
+    AktRadek = 1;
+    return nacteno;
+}
+
+void Hra::nactiUlohuZeSouboru(const std::string& cesta) {
+    auto soubor = TextovySoubor::otevri(cesta);
+
+    tabulka.nastavPocetRadku(0);
+    PocetDruhu = 0;
+    Reseni.clear();
+    okno_.nastavTitulek("Tvarolam-Hra ");
+    for (const Osa osa : {Osa::X, Osa::Y, Osa::Z})
+        okno_.nastavPolohu(osa, 0);
+    for (int cislo = 1; cislo <= 3; ++cislo)
+        okno_.skryjObrazek(cislo);
+
+    std::string tvar; // a K line with an unknown letter keeps the shape of the line before
+    while (!soubor.konec()) {
+        switch (soubor.ctiZnak()) {
+        case 'K':
+            nactiDruhDilku(soubor, tvar);
+            break;
+        case 'O':
+            nactiObrazek(1, orizni(soubor.ctiRadek()));
+            break;
+        case 'p':
+            nactiObrazek(2, orizni(soubor.ctiRadek()));
+            break;
+        case 'q':
+            nactiObrazek(3, orizni(soubor.ctiRadek()));
+            break;
+        case 'U':
+            okno_.nastavPopisek(Prvek::LUloha, orizni(soubor.ctiRadek()));
+            break;
+        case 'u':
+            okno_.nastavPopisek(Prvek::LUloha2, orizni(soubor.ctiRadek()));
+            break;
+        case 'R':
+            soubor.ctiZnak(); // one separator byte, whatever it is
+            Reseni.push_back(orizni(soubor.ctiRadek()));
+            break;
+        default:
+            soubor.preskocRadek();
+        }
+    }
+
+    // Fails for a task without pieces: the header would be the only row.
+    tabulka.nastavPevneRadky(1);
+    tabulka.nastavCeleRadky(true);
+    okno_.nastavPopisek(Prvek::LPokusy, "0");
+    okno_.nastavPopisek(Prvek::LNahledy, "0");
+    HraDokoncena = false;
+    LogHry = texty_[9] + okno_.popisek(Prvek::LUloha) + " START: " + prostredi_.datum() + " " +
+             prostredi_.cas();
+    okno_.povolVyhodnoceni(true);
+    okno_.nastavTitulek("Tvarolam-Hra: " + utf8NaCp1250(cesta));
+}
+
+void Hra::nactiDruhDilku(TextovySoubor& soubor, std::string& tvar) {
+    PocetDruhu = secti(PocetDruhu, 1);
+    soubor.preskocMezery();
+    switch (soubor.ctiZnak()) {
+    case 'H':
+        tvar = texty_[5];
+        break;
+    case 'K':
+        tvar = texty_[6];
+        break;
+    case 'V':
+        tvar = texty_[7];
+        break;
+    case 'Z':
+        tvar = texty_[8];
+        break;
+    default:
+        break;
+    }
+    std::int32_t cisla[7];
+    for (auto& cislo : cisla)
+        cislo = soubor.ctiCislo();
+    soubor.preskocRadek();
+    const auto [rx, ry, rz, r, g, b, pocet] = cisla;
+
+    // The assembly code holds at most 100 pieces; a larger task is refused before it grows.
+    if (pocet > 0 && static_cast<std::int64_t>(tabulka.pocetRadku()) - 1 + pocet > NejviceDilku)
+        throw ChybaUlohy("too many pieces");
+    const auto barva = static_cast<std::int32_t>(static_cast<std::uint32_t>(r) +
+                                                 256u * static_cast<std::uint32_t>(g) +
+                                                 65536u * static_cast<std::uint32_t>(b));
+    for (std::int32_t i = 0; i < pocet; ++i) {
+        tabulka.pridejRadek({IntToStr(barva), tvar, IntToStr(rx), IntToStr(ry), IntToStr(rz), "0",
+                             "0", "0", texty_[2], IntToStr(PocetDruhu)});
+    }
+}
+
+void Hra::nactiObrazek(int cislo, const std::string& jmeno) {
+    // Names in the task file are Windows-1250; the file system here speaks UTF-8.
+    okno_.ukazObrazek(cislo, jmeno, NactiObrazek(cp1250NaUtf8(jmeno)));
+}
+
+void Hra::selhaniNacteni(const std::string& cesta) {
+    okno_.povolVyhodnoceni(false);
+    okno_.zprava(texty_[10] + utf8NaCp1250(cesta) + texty_[11]);
+    tabulka.nastavPocetRadku(2);
+    tabulka.nastavCeleRadky(false);
+}
+
+} // namespace tvarolam

@@ -1,0 +1,102 @@
+#include "textovy_soubor.h"
+
+#include "prevod.h"
+
+namespace tvarolam {
+
+namespace {
+constexpr int KonecVstupu = 0x1A;
+constexpr std::size_t NejdelsiToken = 32;
+constexpr std::size_t VelikostBloku = 64 * 1024;
+} // namespace
+
+TextovySoubor::TextovySoubor(std::unique_ptr<std::FILE, ZavritSoubor> soubor, std::string obsah)
+    : soubor_(std::move(soubor)), buffer_(std::move(obsah)) {}
+
+TextovySoubor TextovySoubor::otevri(const std::string& cesta) {
+    std::unique_ptr<std::FILE, ZavritSoubor> soubor(std::fopen(cesta.c_str(), "rb"));
+    if (!soubor) throw ChybaSouboru("cannot open " + cesta);
+    return TextovySoubor(std::move(soubor), {});
+}
+
+TextovySoubor TextovySoubor::zPameti(std::string obsah) {
+    return TextovySoubor(nullptr, std::move(obsah));
+}
+
+int TextovySoubor::nahled() {
+    if (pozice_ == buffer_.size()) {
+        if (!soubor_) return -1;
+        buffer_.resize(VelikostBloku);
+        const std::size_t precteno = std::fread(buffer_.data(), 1, buffer_.size(), soubor_.get());
+        if (precteno == 0 && std::ferror(soubor_.get())) throw ChybaSouboru("read error");
+        buffer_.resize(precteno);
+        pozice_ = 0;
+        if (precteno == 0) return -1;
+    }
+    return static_cast<unsigned char>(buffer_[pozice_]);
+}
+
+bool TextovySoubor::konec() {
+    if (ukonceno_) return true;
+    const int bajt = nahled();
+    return bajt < 0 || bajt == KonecVstupu;
+}
+
+char TextovySoubor::ctiZnak() {
+    if (konec()) return static_cast<char>(KonecVstupu);
+    const int bajt = nahled();
+    posun();
+    return static_cast<char>(bajt);
+}
+
+std::string TextovySoubor::ctiRadek() {
+    std::string text;
+    if (ukonceno_) return text;
+    for (int bajt = nahled(); bajt >= 0; bajt = nahled()) {
+        if (bajt == KonecVstupu) {
+            preskocRadek();
+            break;
+        }
+        posun();
+        if (bajt == '\n') break;
+        if (bajt == '\r') {
+            if (nahled() == '\n') {
+                posun();
+                break;
+            }
+            continue; // a lone CR is not a line end and is not part of the text
+        }
+        text += static_cast<char>(bajt);
+    }
+    return text;
+}
+
+void TextovySoubor::preskocRadek() {
+    if (ukonceno_) return;
+    for (int bajt = nahled(); bajt >= 0; bajt = nahled()) {
+        posun();
+        if (bajt == '\n') break;
+    }
+}
+
+void TextovySoubor::preskocMezery() {
+    while (!ukonceno_ && nahled() == ' ')
+        posun();
+}
+
+std::int32_t TextovySoubor::ctiCislo() {
+    while (!konec() && nahled() <= ' ')
+        posun();
+    if (konec()) {
+        ukonceno_ = true;
+        return 0;
+    }
+    std::string token;
+    for (int bajt = nahled(); bajt > ' ' && token.size() < NejdelsiToken; bajt = nahled()) {
+        token += static_cast<char>(bajt);
+        posun();
+    }
+    return StrToInt(token);
+}
+
+} // namespace tvarolam

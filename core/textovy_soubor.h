@@ -1,0 +1,56 @@
+#pragma once
+// Reading the text files teachers write (task files, texts files), byte by byte:
+// a line ends at LF or CR LF, a lone CR is no line end, a 0x1A byte ends the input.
+
+#include <cstdint>
+#include <cstdio>
+#include <memory>
+#include <stdexcept>
+#include <string>
+
+namespace tvarolam {
+
+class ChybaSouboru : public std::runtime_error {
+public:
+    using std::runtime_error::runtime_error;
+};
+
+class TextovySoubor {
+public:
+    // Opens a file for reading; throws ChybaSouboru when it cannot be opened.
+    static TextovySoubor otevri(const std::string& cesta);
+    // The same reading rules over bytes already in memory.
+    static TextovySoubor zPameti(std::string obsah);
+
+    // True at the end of the bytes, when a 0x1A byte is next, or after a number met the end.
+    bool konec();
+    // The next byte; at the end 0x1A, and nothing is consumed.
+    char ctiZnak();
+    // The rest of the current line, without its line end; a lone CR is dropped. A 0x1A byte ends
+    // the text and the rest of the line is skipped. At the end: empty text.
+    std::string ctiRadek();
+    // Skips up to and including the next line end.
+    void preskocRadek();
+    // Skips space characters (code 32 only).
+    void preskocMezery();
+    // A number token: bytes of value 32 or below (line ends too) are skipped, then up to 32 bytes
+    // above 32 are taken. Meeting the end while looking for it gives 0 and ends the input for good.
+    // Throws ChybaPrevodu when the token is not an integer.
+    std::int32_t ctiCislo();
+
+private:
+    struct ZavritSoubor {
+        void operator()(std::FILE* f) const { std::fclose(f); }
+    };
+
+    TextovySoubor(std::unique_ptr<std::FILE, ZavritSoubor> soubor, std::string obsah);
+    int nahled(); // next byte 0..255, or -1 at the end of the bytes
+    void posun() { ++pozice_; }
+
+    std::unique_ptr<std::FILE, ZavritSoubor> soubor_;
+    std::string buffer_;
+    std::size_t pozice_ = 0;
+    bool ukonceno_ = false;
+};
+
+} // namespace tvarolam
