@@ -61,7 +61,8 @@ void TabulkaDilku::vyberBunku(int sloupec, int radek) {
 
 void TabulkaDilku::presunNa(int sloupec, int radek) {
     if (priVyberuBunky) priVyberuBunky(sloupec, radek);
-    sloupec_ = sloupec;
+    // With whole-row selection the handler hears the column picked, the grid stays in column 1.
+    sloupec_ = celeRadky_ ? PevneSloupce : sloupec;
     radek_ = radek;
     if (pozorovatel_) pozorovatel_->vyberZmenen();
 }

@@ -1,0 +1,24 @@
+#!/usr/bin/env bash
+# Installs the Debian packages the build needs when they are missing, then configures (once) and
+# builds incrementally into build/. Sourced by play.sh and test.sh; safe to run on its own.
+set -euo pipefail
+
+koren=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
+balicky=(cmake ninja-build g++ qt6-base-dev libjpeg-dev libgtest-dev ${TVAROLAM_BALICKY:-})
+
+chybi=()
+for balicek in "${balicky[@]}"; do
+    dpkg-query -W -f='${Status}' "$balicek" 2>/dev/null | grep -q 'install ok installed' ||
+        chybi+=("$balicek")
+done
+if ((${#chybi[@]})); then
+    sudo=
+    [ "$(id -u)" -eq 0 ] || sudo=sudo
+    echo "Installing: ${chybi[*]}"
+    $sudo apt-get update -q
+    $sudo env DEBIAN_FRONTEND=noninteractive apt-get install -y -q --no-install-recommends "${chybi[@]}"
+fi
+
+sestaveni="$koren/build"
+[ -f "$sestaveni/build.ninja" ] || cmake -S "$koren" -B "$sestaveni" -G Ninja
+cmake --build "$sestaveni"

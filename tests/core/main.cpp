@@ -1,0 +1,10 @@
+#include <QCoreApplication>
+
+#include <gtest/gtest.h>
+
+// The game and the task tool always run with an application object (image plugins, locale).
+int main(int argc, char** argv) {
+    QCoreApplication aplikace(argc, argv);
+    ::testing::InitGoogleTest(&argc, argv);
+    return RUN_ALL_TESTS();
+}
