@@ -1,0 +1,112 @@
+#include "pomocne.h"
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+
+namespace tvarolam::test {
+namespace {
+
+const std::string Nedokoncena = " Hra nedokon\xE8" "ena. Pokus\xF9: ";
+const std::string Dokoncena = " Hra dokon\xE8" "ena. Pokus\xF9: ";
+const std::string Nahledu = " N\xE1hled\xF9: ";
+
+class LogTest : public HraTest {
+protected:
+    void SetUp() override {
+        HraTest::SetUp();
+        zapisSoubor("loghra.txt", "older line\r\n");
+        zapisSoubor("a.3du", "U Uloha A\r\nK H 1 1 1 0 0 0 1\r\nR 1PPP\r\n");
+        zapisSoubor("b.3du", "U Uloha B\r\nK H 1 1 1 0 0 0 1\r\n");
+    }
+    std::string log() { return prectiSoubor("loghra.txt"); }
+    void oznacPrvni() { hra.tabulka.nastavBunku(9, 1, "ANO"); }
+};
+
+TEST_F(LogTest, AnUnsolvedTaskLeavesItsLineWhenTheNextOneIsOpened) {
+    hra.Nast1Click("a.3du");
+    okno.nastavPopisek(Prvek::LPokusy, "2");
+    prostredi.casText = "11:00:00";
+    hra.Nast1Click("b.3du");
+    EXPECT_EQ(log(), "older line\r\nHra: Uloha A START: 8.12.2026 10:20:30" + Nedokoncena + "2" + Nahledu +
+                         "0 KONEC: 11:00:00\r\n");
+    EXPECT_EQ(hra.LogHry, "Hra: Uloha B START: 8.12.2026 11:00:00");
+}
+
+TEST_F(LogTest, ASolvedTaskWritesOneLineAndQuittingAddsNothing) {
+    hra.Nast1Click("a.3du");
+    okno.nastavPopisek(Prvek::LPokusy, "2");
+    okno.nastavPopisek(Prvek::LNahledy, "1");
+    oznacPrvni();
+    hra.BVyhodnotClick();
+    const std::string radek =
+        "Hra: Uloha A START: 8.12.2026 10:20:30" + Dokoncena + "3" + Nahledu + "1 KONEC: 10:20:30\r\n";
+    EXPECT_EQ(log(), "older line\r\n" + radek);
+    EXPECT_TRUE(hra.LogHry.empty());
+    hra.FormClose();
+    EXPECT_EQ(log(), "older line\r\n" + radek);
+
+    hra.BVyhodnotClick();  // solved again: a line with the solved part only
+    EXPECT_EQ(log(), "older line\r\n" + radek + Dokoncena + "4" + Nahledu + "1 KONEC: 10:20:30\r\n");
+}
+
+TEST_F(LogTest, QuittingWritesTheUnsolvedLineAndDeletesThePreview) {
+    zapisSoubor("tempwrl.wrl", "from an earlier run");
+    hra.Nast1Click("a.3du");
+    hra.FormClose();
+    EXPECT_EQ(log(), "older line\r\nHra: Uloha A START: 8.12.2026 10:20:30" + Nedokoncena + "0" + Nahledu +
+                         "0 KONEC: 10:20:30\r\n");
+    EXPECT_FALSE(std::filesystem::exists("tempwrl.wrl"));
+}
+
+TEST_F(LogTest, AFailingLoadWritesThePreviousLineAndStartsNoNewOne) {
+    hra.Nast1Click("a.3du");
+    hra.Nast1Click("missing.3du");
+    const std::string ocekavany = "older line\r\nHra: Uloha A START: 8.12.2026 10:20:30" + Nedokoncena +
+                                  "0" + Nahledu + "0 KONEC: 10:20:30\r\n";
+    EXPECT_EQ(log(), ocekavany);
+    EXPECT_TRUE(hra.LogHry.empty());
+    hra.FormClose();
+    EXPECT_EQ(log(), ocekavany);
+}
+
+TEST_F(LogTest, ACommandLineTaskLogsOnlyItsSolutions) {
+    PametoveOkno jineOkno;
+    Hra jinaHra(jineOkno, prostredi, texty);
+    jinaHra.FormCreate("a.3du");
+    jinaHra.FormClose();
+    EXPECT_EQ(log(), "older line\r\n");
+    jinaHra.tabulka.nastavBunku(9, 1, "ANO");
+    jinaHra.BVyhodnotClick();
+    EXPECT_EQ(log(), "older line\r\n" + Dokoncena + "1" + Nahledu + "0 KONEC: 10:20:30\r\n");
+}
+
+TEST_F(LogTest, WithoutALogFileNothingIsCreatedAndTheLinePilesUp) {
+    std::filesystem::remove("loghra.txt");
+    hra.Nast1Click("a.3du");
+    hra.ZapisDoLogu();
+    hra.ZapisDoLogu();
+    EXPECT_FALSE(std::filesystem::exists("loghra.txt"));
+    const std::string cast = Nedokoncena + "0" + Nahledu + "0 KONEC: 10:20:30";
+    EXPECT_EQ(hra.LogHry, "Hra: Uloha A START: 8.12.2026 10:20:30" + cast + cast);
+    hra.FormClose();
+    EXPECT_FALSE(std::filesystem::exists("loghra.txt"));
+}
+
+TEST_F(LogTest, ALogThatCannotTakeTheLineKeepsItPending) {
+    hra.Nast1Click("a.3du");
+    std::filesystem::remove("loghra.txt");
+    std::filesystem::create_directory("loghra.txt");
+    hra.ZapisDoLogu();
+    EXPECT_FALSE(hra.LogHry.empty());
+
+    std::filesystem::remove("loghra.txt");
+    std::filesystem::create_symlink("/dev/full", "loghra.txt");
+    hra.HraDokoncena = true;
+    const std::string cekajici = hra.LogHry;
+    hra.ZapisDoLogu();
+    EXPECT_EQ(hra.LogHry, cekajici) << "a full disk takes nothing";
+}
+
+} // namespace
+} // namespace tvarolam::test
