@@ -21,10 +21,10 @@ void TabulkaDilku::nastavPocetRadku(int pocet) {
     if (pocet < 1) pocet = 1;
     if (pocet == pocetRadku_) return;
     if (pocet <= pevneRadky_) nastavPevneRadky(pocet - 1);
-    const int stary = pocetRadku_;
+    if (pozorovatel_) pozorovatel_->predZmenouPoctuRadku(pocetRadku_, pocet);
     pocetRadku_ = pocet;
     if (static_cast<std::size_t>(pocet) > radky_.size()) radky_.resize(pocet);
-    if (pozorovatel_) pozorovatel_->pocetRadkuZmenen(stary, pocet);
+    if (pozorovatel_) pozorovatel_->poZmenePoctuRadku();
     if (radek_ >= pocet) presunNa(sloupec_, pocet - 1);
 }
 

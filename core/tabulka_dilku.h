@@ -28,7 +28,8 @@ public:
     public:
         virtual ~Pozorovatel() = default;
         virtual void bunkaZmenena(int sloupec, int radek) = 0;
-        virtual void pocetRadkuZmenen(int stary, int novy) = 0;
+        virtual void predZmenouPoctuRadku(int stary, int novy) = 0;
+        virtual void poZmenePoctuRadku() = 0;
         // Fixed rows, whole-row selection or the current cell.
         virtual void vyberZmenen() = 0;
     };

@@ -1,0 +1,40 @@
+#pragma once
+// UDx, UDy, UDz: a pair of arrows holding a position within 0..10. An arrow that moves the
+// position emits klik afterwards; one that cannot move (at the end of the range) emits nothing.
+
+#include <QWidget>
+
+class QToolButton;
+
+namespace tvarolam {
+
+class Sipky : public QWidget {
+    Q_OBJECT
+public:
+    static constexpr int Minimum = 0;
+    static constexpr int Maximum = 10;
+
+    explicit Sipky(QWidget* rodic = nullptr);
+
+    int poloha() const { return poloha_; }
+    // Set by the program: kept within the range, no klik.
+    void nastavPolohu(int poloha);
+
+    QToolButton* nahoru() const { return nahoru_; }
+    QToolButton* dolu() const { return dolu_; }
+
+signals:
+    void klik();
+
+protected:
+    void resizeEvent(QResizeEvent* udalost) override;
+
+private:
+    void posun(int krok);
+
+    QToolButton* nahoru_;
+    QToolButton* dolu_;
+    int poloha_ = 0;
+};
+
+} // namespace tvarolam

@@ -1,0 +1,23 @@
+#include "text_qt.h"
+
+namespace tvarolam {
+
+QString textSAkceleratorem(const QString& popisek) {
+    QString html;
+    for (qsizetype i = 0; i < popisek.size(); ++i) {
+        QString znak = popisek.at(i);
+        bool podtrhnout = false;
+        if (znak == u'&' && i + 1 < popisek.size()) {
+            znak = popisek.at(++i);
+            podtrhnout = znak != u'&';
+        } else if (znak == u'&') {
+            continue;
+        }
+        znak = znak.toHtmlEscaped();
+        if (znak == u' ') znak = QStringLiteral("&nbsp;");
+        html += podtrhnout ? QStringLiteral("<u>%1</u>").arg(znak) : znak;
+    }
+    return html;
+}
+
+} // namespace tvarolam

@@ -1,0 +1,362 @@
+#include "tform1.h"
+
+#include "model_tabulky.h"
+#include "mrizka_dilku.h"
+#include "sipky.h"
+#include "text_qt.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QCheckBox>
+#include <QCloseEvent>
+#include <QDir>
+#include <QFileDialog>
+#include <QFileInfo>
+#include <QFontDatabase>
+#include <QGroupBox>
+#include <QLabel>
+#include <QMenuBar>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QScreen>
+#include <QWheelEvent>
+
+namespace tvarolam {
+
+namespace {
+
+constexpr int PravyOkrajPocitadel = 273;
+
+QFont pismoOkna() {
+    QFont pismo = QFontDatabase::families().contains(QStringLiteral("System"))
+                      ? QFont(QStringLiteral("System"))
+                      : QApplication::font();
+    pismo.setPixelSize(13);
+    pismo.setBold(true);
+    return pismo;
+}
+
+QFont arial(int vyska, bool tucne) {
+    QFont pismo(QStringLiteral("Arial"));
+    pismo.setPixelSize(vyska);
+    pismo.setBold(tucne);
+    return pismo;
+}
+
+QLabel* stitek(QWidget* rodic, const QRect& misto, const QString& text = {}) {
+    auto* label = new QLabel(rodic);
+    label->setTextFormat(Qt::RichText);
+    label->setText(textSAkceleratorem(text));
+    label->setGeometry(misto);
+    return label;
+}
+
+void obarvi(QLabel* label, const QColor& pozadi) {
+    QPalette paleta = label->palette();
+    paleta.setColor(QPalette::Window, pozadi);
+    label->setPalette(paleta);
+    label->setAutoFillBackground(true);
+}
+
+QString proZobrazeni(const std::string& text) {
+    return zCp1250(text).replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+}
+
+QString vyberUlohu(QWidget* rodic) {
+    QFileDialog dialog(rodic, QString(), QStringLiteral("."),
+                       QStringLiteral("3D-úlohy (*.3du);;Všechny soubory (*)"));
+    dialog.setFileMode(QFileDialog::ExistingFile);
+    dialog.setAcceptMode(QFileDialog::AcceptOpen);
+    return dialog.exec() == QDialog::Accepted ? dialog.selectedFiles().value(0) : QString();
+}
+
+} // namespace
+
+TForm1::TForm1(const Texty& texty, Prostredi& prostredi, const std::optional<std::string>& uloha)
+    : hra_(*this, prostredi, texty) {
+    dialogOtevreni = vyberUlohu;
+    const auto& design = vychoziPopisky();
+    std::copy(design.begin(), design.end(), popisky_.begin());
+    popisky_[static_cast<int>(Prvek::LPokusy)] = "0";
+    popisky_[static_cast<int>(Prvek::LNahledy)] = "0";
+
+    setWindowTitle(QStringLiteral("Tvarolam-Hra"));
+    setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
+                   Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint |
+                   Qt::MSWindowsFixedSizeDialogHint);
+    setFont(pismoOkna());
+    vytvorOvladace();
+    vytvorMenu();
+    propojUdalosti();
+
+    centralWidget()->setFixedSize(SirkaKlientu, VyskaKlientu);
+    setFixedSize(SirkaKlientu, VyskaKlientu + menuBar()->sizeHint().height());
+    if (const QScreen* obrazovka = screen())
+        move(obrazovka->availableGeometry().center() - rect().center());
+
+    hra_.FormCreate(uloha);
+}
+
+TForm1::~TForm1() {
+    qApp->removeEventFilter(this);
+}
+
+void TForm1::vytvorOvladace() {
+    auto* plocha = new QWidget(this);
+    setCentralWidget(plocha);
+    const auto& design = vychoziPopisky();
+    const auto text = [&](Prvek prvek) { return zCp1250(design[static_cast<int>(prvek)]); };
+
+    for (int i = 0; i < 3; ++i) {
+        IObr[i] = new QLabel(plocha);
+        IObr[i]->setGeometry(16 + 248 * i, 16, 240, 180);
+        IObr[i]->setAlignment(Qt::AlignCenter);
+        IObr[i]->hide();
+    }
+    Label2 = stitek(plocha, {408, 208, 170, 16}, text(Prvek::Label2));
+    Label2->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+
+    model_ = new ModelTabulky(hra_.tabulka, this);
+    SGSeznam = new MrizkaDilku(*model_, plocha);
+    SGSeznam->setGeometry(340, 228, 417, 364);
+
+    UDx = new Sipky(plocha);
+    UDx->setGeometry(584, 200, 30, 24);
+    UDy = new Sipky(plocha);
+    UDy->setGeometry(616, 200, 30, 24);
+    UDz = new Sipky(plocha);
+    UDz->setGeometry(649, 200, 30, 24);
+
+    CBPouzit = new QCheckBox(text(Prvek::CBPouzit), plocha);
+    CBPouzit->setGeometry(684, 208, 73, 17);
+
+    GroupBox1 = new QGroupBox(text(Prvek::GroupBox1), plocha);
+    GroupBox1->setGeometry(16, 208, 305, 385);
+    LUloha = stitek(GroupBox1, {16, 24, 265, 49});
+    obarvi(LUloha, QColor(128, 255, 255));
+    LUloha->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    LUloha2 = stitek(GroupBox1, {16, 88, 265, 97});
+    obarvi(LUloha2, QColor(128, 255, 128));
+    LUloha2->setFont(arial(13, false));
+    LUloha2->setWordWrap(true);
+    LUloha2->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    BVyhodnot = new QPushButton(text(Prvek::BVyhodnot), GroupBox1);
+    BVyhodnot->setGeometry(72, 200, 145, 49);
+    BVyhodnot->setEnabled(false);
+    Label1 = stitek(GroupBox1, {24, 272, 0, 0}, text(Prvek::Label1));
+    Label1->adjustSize();
+    LPokusy = stitek(GroupBox1, {237, 240, 36, 75}, QStringLiteral("0"));
+    LPokusy->setFont(arial(64, true));
+    Label3 = stitek(GroupBox1, {24, 336, 0, 0}, text(Prvek::Label3));
+    Label3->adjustSize();
+    LNahledy = stitek(GroupBox1, {237, 304, 36, 75}, QStringLiteral("0"));
+    LNahledy->setFont(arial(64, true));
+
+    // Tab order of the design: grid, x, y, z, check box, then the group box with the button.
+    setTabOrder(SGSeznam, UDx);
+    setTabOrder(UDx, UDy);
+    setTabOrder(UDy, UDz);
+    setTabOrder(UDz, CBPouzit);
+    setTabOrder(CBPouzit, BVyhodnot);
+}
+
+void TForm1::vytvorMenu() {
+    const auto& design = vychoziPopisky();
+    loha1 = menuBar()->addMenu(zCp1250(design[static_cast<int>(Prvek::loha1)]));
+    Nast1 = loha1->addAction(zCp1250(design[static_cast<int>(Prvek::Nast1)]));
+    Nast1->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_N));
+    loha1->addSeparator();
+    KOnec1 = loha1->addAction(zCp1250(design[static_cast<int>(Prvek::KOnec1)]));
+    KOnec1->setShortcut(QKeySequence(Qt::ALT | Qt::Key_F4));
+}
+
+void TForm1::propojUdalosti() {
+    connect(Nast1, &QAction::triggered, this, &TForm1::Nast1Click);
+    connect(KOnec1, &QAction::triggered, this, &TForm1::KOnec1Click);
+    connect(BVyhodnot, &QPushButton::clicked, this, &TForm1::BVyhodnotClick);
+    connect(CBPouzit, &QCheckBox::clicked, this,
+            [this] { chranene([this] { hra_.CBPouzitClick(); }); });
+    for (const Osa osa : {Osa::X, Osa::Y, Osa::Z})
+        connect(sipky(osa), &Sipky::klik, this,
+                [this, osa] { chranene([this, osa] { hra_.UDClick(osa); }); });
+    connect(SGSeznam, &MrizkaDilku::pohybMysi, this, [this](int x) { hra_.SGSeznamMouseMove(x); });
+    BVyhodnot->installEventFilter(this);
+    qApp->installEventFilter(this);
+}
+
+Sipky* TForm1::sipky(Osa osa) const {
+    switch (osa) {
+    case Osa::X:
+        return UDx;
+    case Osa::Y:
+        return UDy;
+    case Osa::Z:
+        return UDz;
+    }
+    return UDx;
+}
+
+void TForm1::chranene(const std::function<void()>& obsluha) {
+    try {
+        obsluha();
+    } catch (const std::exception& chyba) {
+        QMessageBox box(QMessageBox::Critical, QCoreApplication::applicationName(),
+                        proZobrazeni(chyba.what()), QMessageBox::Ok, this);
+        box.exec();
+    }
+}
+
+void TForm1::Nast1Click() {
+    const QString soubor = dialogOtevreni(this);
+    if (soubor.isEmpty()) return;
+    const QFileInfo info(soubor);
+    QDir::setCurrent(info.absolutePath());
+    chranene([&] { hra_.Nast1Click(info.absoluteFilePath().toStdString()); });
+}
+
+void TForm1::BVyhodnotClick() {
+    chranene([this] { hra_.BVyhodnotClick(); });
+}
+
+void TForm1::closeEvent(QCloseEvent* udalost) {
+    chranene([this] { hra_.FormClose(); });
+    udalost->accept();
+}
+
+bool TForm1::eventFilter(QObject* objekt, QEvent* udalost) {
+    if (objekt == BVyhodnot && udalost->type() == QEvent::MouseButtonPress) {
+        const auto klavesy = static_cast<QMouseEvent*>(udalost)->modifiers();
+        hra_.BVyhodnotMouseDown(klavesy & Qt::ShiftModifier, klavesy & Qt::ControlModifier,
+                                klavesy & Qt::AltModifier);
+    }
+    if (udalost->type() == QEvent::Wheel && objekt->isWidgetType() &&
+        static_cast<QWidget*>(objekt)->window() == this)
+        return koleckoMrizky(udalost);
+    return QMainWindow::eventFilter(objekt, udalost);
+}
+
+// The wheel acts on the game only while the grid has the focus, wherever the pointer is: one
+// handler call per 120 units, the remainder kept for the next event.
+bool TForm1::koleckoMrizky(QEvent* udalost) {
+    if (!SGSeznam->hasFocus()) return false;
+    zbytekKolecka_ += static_cast<QWheelEvent*>(udalost)->angleDelta().y();
+    for (; zbytekKolecka_ >= 120; zbytekKolecka_ -= 120)
+        hra_.SGSeznamMouseWheel(true);
+    for (; zbytekKolecka_ <= -120; zbytekKolecka_ += 120)
+        hra_.SGSeznamMouseWheel(false);
+    udalost->accept();
+    return true;
+}
+
+void TForm1::nastavTitulek(const std::string& titulek) {
+    setWindowTitle(zCp1250(titulek));
+}
+
+void TForm1::nastavPopisek(Prvek prvek, const std::string& popisek) {
+    popisky_[static_cast<int>(prvek)] = popisek;
+    const QString text = zCp1250(popisek);
+    switch (prvek) {
+    case Prvek::loha1:
+        loha1->setTitle(text);
+        break;
+    case Prvek::Nast1:
+        Nast1->setText(text);
+        break;
+    case Prvek::KOnec1:
+        KOnec1->setText(text);
+        break;
+    case Prvek::GroupBox1:
+        GroupBox1->setTitle(text);
+        break;
+    case Prvek::CBPouzit:
+        CBPouzit->setText(text);
+        break;
+    case Prvek::BVyhodnot:
+        BVyhodnot->setText(text);
+        break;
+    case Prvek::Label1:
+        Label1->setText(textSAkceleratorem(text));
+        Label1->adjustSize();
+        break;
+    case Prvek::Label2:
+        Label2->setText(textSAkceleratorem(text));
+        break;
+    case Prvek::Label3:
+        Label3->setText(textSAkceleratorem(text));
+        Label3->adjustSize();
+        break;
+    case Prvek::LUloha:
+        LUloha->setText(textSAkceleratorem(text));
+        break;
+    case Prvek::LUloha2:
+        LUloha2->setText(textSAkceleratorem(text));
+        break;
+    case Prvek::LPokusy:
+        LPokusy->setText(textSAkceleratorem(text));
+        zarovnejPocitadlo(LPokusy);
+        break;
+    case Prvek::LNahledy:
+        LNahledy->setText(textSAkceleratorem(text));
+        zarovnejPocitadlo(LNahledy);
+        break;
+    }
+}
+
+// A counter sizes itself to its text with its right edge fixed, so longer counts grow leftwards.
+void TForm1::zarovnejPocitadlo(QLabel* pocitadlo) {
+    pocitadlo->adjustSize();
+    pocitadlo->move(PravyOkrajPocitadel - pocitadlo->width(), pocitadlo->y());
+}
+
+std::string TForm1::popisek(Prvek prvek) const {
+    return popisky_[static_cast<int>(prvek)];
+}
+
+void TForm1::ukazObrazek(int cislo, const std::string&, const QImage& obraz) {
+    QLabel* box = IObr.at(cislo - 1);
+    box->setPixmap(QPixmap::fromImage(obraz));
+    box->show();
+}
+
+void TForm1::skryjObrazek(int cislo) {
+    IObr.at(cislo - 1)->hide();
+}
+
+void TForm1::nastavPolohu(Osa osa, int poloha) {
+    sipky(osa)->nastavPolohu(poloha);
+}
+
+int TForm1::poloha(Osa osa) const {
+    return sipky(osa)->poloha();
+}
+
+void TForm1::nastavPouzit(bool zaskrtnuto) {
+    CBPouzit->setChecked(zaskrtnuto);
+}
+
+bool TForm1::pouzit() const {
+    return CBPouzit->isChecked();
+}
+
+void TForm1::povolVyhodnoceni(bool povolit) {
+    BVyhodnot->setEnabled(povolit);
+}
+
+void TForm1::zprava(const std::string& text) {
+    QMessageBox box(QMessageBox::NoIcon, QCoreApplication::applicationName(), proZobrazeni(text),
+                    QMessageBox::Ok, this);
+    box.exec();
+}
+
+bool TForm1::otazka(const std::string& text) {
+    QMessageBox box(QMessageBox::Question, QStringLiteral("Confirm"), proZobrazeni(text),
+                    QMessageBox::NoButton, this);
+    QPushButton* ano = box.addButton(QStringLiteral("&Yes"), QMessageBox::YesRole);
+    QPushButton* ne = box.addButton(QStringLiteral("&No"), QMessageBox::NoRole);
+    box.setDefaultButton(ano);
+    box.setEscapeButton(ne);
+    box.exec();
+    return box.clickedButton() == ano;
+}
+
+} // namespace tvarolam
