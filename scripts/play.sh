@@ -1,7 +1,17 @@
 #!/usr/bin/env bash
-# Sets everything up, builds, and shows the first bundled example task.
+# Sets everything up, builds, and starts the game on the first example task, in build/hra/:
+# a copy of the example tasks with an empty game log, so solved tasks leave their lines there.
 set -euo pipefail
 koren=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
 "$koren/scripts/setup.sh"
-cd "$koren/resources/ulohy"
-exec "$koren/build/app/tvarolam-uloha" 01-dva-dilky.3du "$@"
+
+hra="$koren/build/hra"
+mkdir -p "$hra"
+cp -u "$koren"/resources/ulohy/*.3du "$koren"/resources/ulohy/*.bmp "$koren"/resources/ulohy/*.jpg "$hra/"
+touch "$hra/loghra.txt"
+if [ -z "${DISPLAY:-}${WAYLAND_DISPLAY:-}" ] && [ -z "${QT_QPA_PLATFORM:-}" ]; then
+    echo "No display: start this from a desktop session (or under Xvfb)." >&2
+    exit 1
+fi
+cd "$hra"
+exec "$koren/build/app/tvarolam-hra" "${@:-01-dva-dilky.3du}"

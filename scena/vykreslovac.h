@@ -1,0 +1,43 @@
+#pragma once
+// A small software renderer for preview scenes: triangles into a z-buffer in a QImage, with a
+// headlight, so the window and the snapshot draw the same pixels without a GPU.
+
+#include "scena.h"
+
+#include <QImage>
+#include <QSize>
+
+#include <array>
+#include <string_view>
+
+namespace tvarolam {
+
+using Vektor = std::array<float, 3>;
+
+// A camera as a VRML Viewpoint gives it: position, rotation about an axis, field of view for the
+// smaller side of the picture.
+struct Kamera {
+    Vektor poloha{0, 0, 10};
+    Vektor osa{0, 0, 1};
+    float uhel = 0;
+    float zornePole = 0.785398f;
+};
+
+// The scene template's three viewpoints.
+enum class Pohled { Pohled, Top, Front };
+Kamera kameraPohledu(Pohled pohled);
+// "pohled", "top", "front"; false for anything else.
+bool pohledZeJmena(std::string_view jmeno, Pohled& pohled);
+
+QImage vykresli(const Scena& scena, const Kamera& kamera, QSize velikost);
+
+// Turns the camera around `stred` by yaw (about y) and pitch (about the camera's right axis),
+// keeping its distance; multiplies the distance by `priblizeni`.
+Kamera otoc(const Kamera& kamera, const Vektor& stred, float yaw, float pitch, float priblizeni);
+// The same view direction, moved so that `stred` lies on the view axis at `vzdalenost`.
+Kamera zamirNa(const Kamera& kamera, const Vektor& stred, float vzdalenost);
+float vzdalenost(const Vektor& a, const Vektor& b);
+// The middle of the used pieces' boxes (the origin for an empty scene).
+Vektor stredSceny(const Scena& scena);
+
+} // namespace tvarolam
