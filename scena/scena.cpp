@@ -32,7 +32,8 @@ public:
         return true;
     }
     bool trojice(std::array<float, 3>& hodnoty) {
-        return cislo(hodnoty[0]) && slovo(" ") && cislo(hodnoty[1]) && slovo(" ") && cislo(hodnoty[2]);
+        return cislo(hodnoty[0]) && slovo(" ") && cislo(hodnoty[1]) && slovo(" ") &&
+               cislo(hodnoty[2]);
     }
     bool text(std::string& hodnota) {
         const auto uvozovky = text_.find('"', pozice_);
@@ -60,7 +61,8 @@ Tvar tvarZeJmena(const std::string& jmeno) {
 
 Scena rozeberScenu(std::string_view bajty) {
     Scena scena;
-    if (bajty.substr(0, sablonaSceny(true).size()) == sablonaSceny(true)) scena.hrany = true;
+    if (bajty.substr(0, sablonaSceny(true).size()) == sablonaSceny(true))
+        scena.hrany = true;
     else if (bajty.substr(0, sablonaSceny(false).size()) != sablonaSceny(false))
         throw ChybaSceny(NeniScenaHry);
     Ctenar ctenar(bajty.substr(sablonaSceny(scena.hrany).size()));
@@ -68,10 +70,11 @@ Scena rozeberScenu(std::string_view bajty) {
     while (!ctenar.konec()) {
         DilekSceny dilek;
         std::string tvar;
-        const bool cely = ctenar.slovo("Dilek { tvar \"") && ctenar.text(tvar) && ctenar.slovo("\" poloha ") &&
-                          ctenar.trojice(dilek.poloha) && ctenar.slovo(" velikost ") &&
-                          ctenar.trojice(dilek.velikost) && ctenar.slovo(" barva ") &&
-                          ctenar.trojice(dilek.barva) && ctenar.slovo(" }") && ctenar.konecRadku();
+        const bool cely = ctenar.slovo("Dilek { tvar \"") && ctenar.text(tvar) &&
+                          ctenar.slovo("\" poloha ") && ctenar.trojice(dilek.poloha) &&
+                          ctenar.slovo(" velikost ") && ctenar.trojice(dilek.velikost) &&
+                          ctenar.slovo(" barva ") && ctenar.trojice(dilek.barva) &&
+                          ctenar.slovo(" }") && ctenar.konecRadku();
         if (!cely) throw ChybaSceny(PoskozenaScena);
         dilek.tvar = tvarZeJmena(tvar);
         scena.dilky.push_back(dilek);

@@ -25,7 +25,7 @@ struct DilekSceny {
 };
 
 struct Scena {
-    bool hrany = false;  // the edged template: black edges on blocks
+    bool hrany = false; // the edged template: black edges on blocks
     std::vector<DilekSceny> dilky;
 };
 

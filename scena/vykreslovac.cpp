@@ -13,10 +13,18 @@ namespace {
 
 // ---- a little vector and rotation arithmetic ----
 
-Vektor operator+(const Vektor& a, const Vektor& b) { return {a[0] + b[0], a[1] + b[1], a[2] + b[2]}; }
-Vektor operator-(const Vektor& a, const Vektor& b) { return {a[0] - b[0], a[1] - b[1], a[2] - b[2]}; }
-Vektor operator*(const Vektor& a, float k) { return {a[0] * k, a[1] * k, a[2] * k}; }
-float skalar(const Vektor& a, const Vektor& b) { return a[0] * b[0] + a[1] * b[1] + a[2] * b[2]; }
+Vektor operator+(const Vektor& a, const Vektor& b) {
+    return {a[0] + b[0], a[1] + b[1], a[2] + b[2]};
+}
+Vektor operator-(const Vektor& a, const Vektor& b) {
+    return {a[0] - b[0], a[1] - b[1], a[2] - b[2]};
+}
+Vektor operator*(const Vektor& a, float k) {
+    return {a[0] * k, a[1] * k, a[2] * k};
+}
+float skalar(const Vektor& a, const Vektor& b) {
+    return a[0] * b[0] + a[1] * b[1] + a[2] * b[2];
+}
 Vektor vektorovy(const Vektor& a, const Vektor& b) {
     return {a[1] * b[2] - a[2] * b[1], a[2] * b[0] - a[0] * b[2], a[0] * b[1] - a[1] * b[0]};
 }
@@ -45,7 +53,9 @@ struct Kvaternion {
     }
 };
 
-Kvaternion natoceni(const Kamera& kamera) { return Kvaternion::zOsy(kamera.osa, kamera.uhel); }
+Kvaternion natoceni(const Kamera& kamera) {
+    return Kvaternion::zOsy(kamera.osa, kamera.uhel);
+}
 
 // ---- unit shapes: centred at (0.5, 0.5, 0.5), outward normals, counter-clockwise outside ----
 
@@ -85,7 +95,8 @@ Sit koule() {
     const auto bod = [](int i, int j) {
         const float theta = Pi * static_cast<float>(j) / Rovnobezek;
         const float phi = 2 * Pi * static_cast<float>(i) / Segmentu;
-        const Vektor n{std::sin(theta) * std::sin(phi), std::cos(theta), std::sin(theta) * std::cos(phi)};
+        const Vektor n{std::sin(theta) * std::sin(phi), std::cos(theta),
+                       std::sin(theta) * std::cos(phi)};
         return Vrchol{Vektor{0.5f, 0.5f, 0.5f} + n * 0.5f, n};
     };
     for (int j = 0; j < Rovnobezek; ++j)
@@ -100,24 +111,29 @@ Sit koule() {
 // Cylinder (horniPolomer 0.5) or cone (horniPolomer 0), height 1 along y.
 Sit rotacniTeleso(float horniPolomer) {
     Sit sit;
-    const float sklon = 0.5f - horniPolomer;  // radius lost over the unit height
+    const float sklon = 0.5f - horniPolomer; // radius lost over the unit height
     for (int i = 0; i < Segmentu; ++i) {
         const auto normala = [&](float j) {
             const float uhel = 2 * Pi * j / Segmentu;
             return normalizuj({std::sin(uhel), sklon, std::cos(uhel)});
         };
         const float fi = static_cast<float>(i);
-        const Vrchol a{naObvodu(i, 0.5f, 0), normala(fi)}, b{naObvodu(i + 1, 0.5f, 0), normala(fi + 1)};
+        const Vrchol a{naObvodu(i, 0.5f, 0), normala(fi)},
+            b{naObvodu(i + 1, 0.5f, 0), normala(fi + 1)};
         const Vrchol c{naObvodu(i + 1, horniPolomer, 1), normala(fi + 1)},
             d{naObvodu(i, horniPolomer, 1), normala(fi)};
         sit.push_back({a, b, c});
-        if (horniPolomer > 0) sit.push_back({a, c, d});
-        else sit.back()[2] = Vrchol{{0.5f, 1, 0.5f}, normala(fi + 0.5f)};
+        if (horniPolomer > 0)
+            sit.push_back({a, c, d});
+        else
+            sit.back()[2] = Vrchol{{0.5f, 1, 0.5f}, normala(fi + 0.5f)};
         const Vektor stredDole{0.5f, 0, 0.5f};
-        sit.push_back({Vrchol{stredDole, {0, -1, 0}}, Vrchol{b.poloha, {0, -1, 0}}, Vrchol{a.poloha, {0, -1, 0}}});
+        sit.push_back({Vrchol{stredDole, {0, -1, 0}}, Vrchol{b.poloha, {0, -1, 0}},
+                       Vrchol{a.poloha, {0, -1, 0}}});
         if (horniPolomer > 0) {
             const Vektor stredNahore{0.5f, 1, 0.5f};
-            sit.push_back({Vrchol{stredNahore, {0, 1, 0}}, Vrchol{d.poloha, {0, 1, 0}}, Vrchol{c.poloha, {0, 1, 0}}});
+            sit.push_back({Vrchol{stredNahore, {0, 1, 0}}, Vrchol{d.poloha, {0, 1, 0}},
+                           Vrchol{c.poloha, {0, 1, 0}}});
         }
     }
     return sit;
@@ -131,18 +147,20 @@ const Sit& sitTvaru(Tvar tvar) {
 // ---- the rasteriser ----
 
 struct BodObrazu {
-    float x, y, w;  // w = 1 / depth, linear on the screen
+    float x, y, w; // w = 1 / depth, linear on the screen
     Vektor barva;
 };
 
 class Platno {
 public:
     Platno(const Kamera& kamera, QSize velikost)
-        : sirka_(velikost.width()), vyska_(velikost.height()), obraz_(velikost, QImage::Format_RGB32),
+        : sirka_(velikost.width()), vyska_(velikost.height()),
+          obraz_(velikost, QImage::Format_RGB32),
           hloubka_(static_cast<std::size_t>(sirka_) * static_cast<std::size_t>(vyska_), 0.f),
           poloha_(kamera.poloha), zpet_(natoceni(kamera).sdruzeny()) {
         obraz_.fill(QColor::fromRgbF(0.8f, 0.8f, 1.f));
-        meritko_ = static_cast<float>(std::min(sirka_, vyska_)) / 2 / std::tan(kamera.zornePole / 2);
+        meritko_ =
+            static_cast<float>(std::min(sirka_, vyska_)) / 2 / std::tan(kamera.zornePole / 2);
     }
 
     QImage& obraz() { return obraz_; }
@@ -169,7 +187,8 @@ public:
             if (vnitrek) orezany[pocet++] = {body[i], barvy[i]};
             if (vnitrek != (body[j][2] <= -Blizko)) {
                 const float t = (-Blizko - body[i][2]) / (body[j][2] - body[i][2]);
-                orezany[pocet++] = {body[i] + (body[j] - body[i]) * t, barvy[i] + (barvy[j] - barvy[i]) * t};
+                orezany[pocet++] = {body[i] + (body[j] - body[i]) * t,
+                                    barvy[i] + (barvy[j] - barvy[i]) * t};
             }
         }
         if (pocet < 3) return;
@@ -194,7 +213,8 @@ public:
         promitni(p, x0, y0);
         promitni(q, x1, y1);
         const float w0 = 1 / -p[2], w1 = 1 / -q[2];
-        const int kroku = static_cast<int>(std::ceil(std::max(std::abs(x1 - x0), std::abs(y1 - y0)))) + 1;
+        const int kroku =
+            static_cast<int>(std::ceil(std::max(std::abs(x1 - x0), std::abs(y1 - y0)))) + 1;
         if (kroku > 100000) return;
         for (int i = 0; i <= kroku; ++i) {
             const float t = static_cast<float>(i) / static_cast<float>(kroku);
@@ -218,7 +238,7 @@ private:
             return (q.x - p.x) * (y - p.y) - (q.y - p.y) * (x - p.x);
         };
         const float plocha = hrana(a, b, c.x, c.y);
-        if (plocha >= 0) return;  // seen from behind, or no area at all
+        if (plocha >= 0) return; // seen from behind, or no area at all
         const int x0 = std::max(0, static_cast<int>(std::floor(std::min({a.x, b.x, c.x}))));
         const int x1 = std::min(sirka_ - 1, static_cast<int>(std::ceil(std::max({a.x, b.x, c.x}))));
         const int y0 = std::max(0, static_cast<int>(std::floor(std::min({a.y, b.y, c.y}))));
@@ -268,7 +288,8 @@ void kresliTeleso(Platno& platno, const Kamera& kamera, Tvar tvar, const Vektor&
         std::array<Vektor, 3> body, barvy;
         for (int i = 0; i < 3; ++i) {
             const Vrchol& v = trojice[zrcadlo ? 2 - i : i];
-            const Vektor svet{poloha[0] + v.poloha[0] * velikost[0], poloha[1] + v.poloha[1] * velikost[1],
+            const Vektor svet{poloha[0] + v.poloha[0] * velikost[0],
+                              poloha[1] + v.poloha[1] * velikost[1],
                               poloha[2] + v.poloha[2] * velikost[2]};
             Vektor n = v.normala;
             for (int k = 0; k < 3; ++k)
@@ -288,14 +309,17 @@ void kresliHrany(Platno& platno, const DilekSceny& dilek) {
     };
     for (int i = 0; i < 8; ++i)
         for (int bit : {1, 2, 4})
-            if (!(i & bit)) platno.usecka(platno.doKamery(roh(i)), platno.doKamery(roh(i | bit)), qRgb(0, 0, 0));
+            if (!(i & bit))
+                platno.usecka(platno.doKamery(roh(i)), platno.doKamery(roh(i | bit)),
+                              qRgb(0, 0, 0));
 }
 
 void kresliPopisky(Platno& platno, QImage& obraz) {
     QPainter painter(&obraz);
     painter.setRenderHint(QPainter::TextAntialiasing);
     painter.setPen(Qt::black);
-    const std::pair<Vektor, const char*> osy[] = {{{8, 0, 0}, "x"}, {{0, 8, 0}, "y"}, {{0, 0, 8}, "z"}};
+    const std::pair<Vektor, const char*> osy[] = {
+        {{8, 0, 0}, "x"}, {{0, 8, 0}, "y"}, {{0, 0, 8}, "z"}};
     for (const auto& [bod, text] : osy) {
         const Vektor vKamere = platno.doKamery(bod);
         float x = 0, y = 0;
@@ -313,18 +337,25 @@ void kresliPopisky(Platno& platno, QImage& obraz) {
 
 Kamera kameraPohledu(Pohled pohled) {
     switch (pohled) {
-    case Pohled::Top: return {{2, 100, 0}, {1, 0, 0}, -1.57f, 0.1f};
-    case Pohled::Front: return {{1, 2, 100}, {0, 0, 1}, 0, 0.1f};
-    case Pohled::Pohled: break;
+    case Pohled::Top:
+        return {{2, 100, 0}, {1, 0, 0}, -1.57f, 0.1f};
+    case Pohled::Front:
+        return {{1, 2, 100}, {0, 0, 1}, 0, 0.1f};
+    case Pohled::Pohled:
+        break;
     }
     return {{15, 10, 15}, {-0.3f, 0.9f, 0.2f}, 0.75f, 0.8f};
 }
 
 bool pohledZeJmena(std::string_view jmeno, Pohled& pohled) {
-    if (jmeno == "pohled") pohled = Pohled::Pohled;
-    else if (jmeno == "top") pohled = Pohled::Top;
-    else if (jmeno == "front") pohled = Pohled::Front;
-    else return false;
+    if (jmeno == "pohled")
+        pohled = Pohled::Pohled;
+    else if (jmeno == "top")
+        pohled = Pohled::Top;
+    else if (jmeno == "front")
+        pohled = Pohled::Front;
+    else
+        return false;
     return true;
 }
 
@@ -335,7 +366,8 @@ QImage vykresli(const Scena& scena, const Kamera& kamera, QSize velikost) {
         if (scena.hrany && dilek.tvar == Tvar::Hranol) kresliHrany(platno, dilek);
     }
     // The origin and the axes of the template.
-    kresliTeleso(platno, kamera, Tvar::Koule, {-0.05f, -0.05f, -0.05f}, {0.1f, 0.1f, 0.1f}, {1, 1, 1});
+    kresliTeleso(platno, kamera, Tvar::Koule, {-0.05f, -0.05f, -0.05f}, {0.1f, 0.1f, 0.1f},
+                 {1, 1, 1});
     const Vektor pocatek = platno.doKamery({0, 0, 0});
     for (const Vektor& konec : {Vektor{8, 0, 0}, Vektor{0, 8, 0}, Vektor{0, 0, 8}})
         platno.usecka(pocatek, platno.doKamery(konec), qRgb(255, 255, 255));
@@ -363,7 +395,9 @@ Kamera zamirNa(const Kamera& kamera, const Vektor& stred, float vzdalenostOdStre
     return vysledek;
 }
 
-float vzdalenost(const Vektor& a, const Vektor& b) { return std::sqrt(skalar(a - b, a - b)); }
+float vzdalenost(const Vektor& a, const Vektor& b) {
+    return std::sqrt(skalar(a - b, a - b));
+}
 
 Kamera otoc(const Kamera& kamera, const Vektor& stred, float yaw, float pitch, float priblizeni) {
     const Kvaternion q = natoceni(kamera);

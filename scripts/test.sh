@@ -2,7 +2,7 @@
 # Sets everything up, builds, and runs every test through ctest.
 set -euo pipefail
 koren=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
-export TVAROLAM_BALICKY="locales ${TVAROLAM_BALICKY:-}"
+export TVAROLAM_BALICKY="locales xvfb xauth xdg-utils ${TVAROLAM_BALICKY:-}"
 "$koren/scripts/setup.sh"
 
 # The scene writer is tested under a Czech locale, whose decimal separator is a comma.

@@ -10,7 +10,8 @@
 namespace tvarolam {
 
 PlatnoNahledu::PlatnoNahledu(Scena scena, QWidget* rodic)
-    : QWidget(rodic), scena_(std::move(scena)), stred_(stredSceny(scena_)), kamera_(kameraPohledu(Pohled::Pohled)) {
+    : QWidget(rodic), scena_(std::move(scena)), stred_(stredSceny(scena_)),
+      kamera_(kameraPohledu(Pohled::Pohled)) {
     setFocusPolicy(Qt::StrongFocus);
     setMinimumSize(200, 150);
 }
@@ -26,13 +27,16 @@ void PlatnoNahledu::paintEvent(QPaintEvent*) {
     painter.drawImage(0, 0, vykresli(scena_, kamera_, size()));
 }
 
-void PlatnoNahledu::mousePressEvent(QMouseEvent* udalost) { posledni_ = udalost->position().toPoint(); }
+void PlatnoNahledu::mousePressEvent(QMouseEvent* udalost) {
+    posledni_ = udalost->position().toPoint();
+}
 
 void PlatnoNahledu::mouseMoveEvent(QMouseEvent* udalost) {
     if (!(udalost->buttons() & Qt::LeftButton)) return;
     const QPoint posun = udalost->position().toPoint() - posledni_;
     posledni_ = udalost->position().toPoint();
-    kamera_ = otoc(kamera_, stred_, -0.01f * static_cast<float>(posun.x()), -0.01f * static_cast<float>(posun.y()), 1);
+    kamera_ = otoc(kamera_, stred_, -0.01f * static_cast<float>(posun.x()),
+                   -0.01f * static_cast<float>(posun.y()), 1);
     update();
 }
 
@@ -43,8 +47,10 @@ void PlatnoNahledu::wheelEvent(QWheelEvent* udalost) {
 }
 
 void PlatnoNahledu::keyPressEvent(QKeyEvent* udalost) {
-    if (udalost->key() == Qt::Key_Home) nastavPohled(Pohled::Pohled);
-    else QWidget::keyPressEvent(udalost);
+    if (udalost->key() == Qt::Key_Home)
+        nastavPohled(Pohled::Pohled);
+    else
+        QWidget::keyPressEvent(udalost);
 }
 
 OknoNahledu::OknoNahledu(Scena scena, const QString& jmenoSouboru)
@@ -60,7 +66,8 @@ OknoNahledu::OknoNahledu(Scena scena, const QString& jmenoSouboru)
     for (const auto& [text, pohled, klavesa] : pohledy) {
         QAction* akce = menu->addAction(text);
         akce->setShortcut(QKeySequence(klavesa));
-        connect(akce, &QAction::triggered, platno_, [this, pohled = pohled] { platno_->nastavPohled(pohled); });
+        connect(akce, &QAction::triggered, platno_,
+                [this, pohled = pohled] { platno_->nastavPohled(pohled); });
     }
     menu->addSeparator();
     QAction* zpet = menu->addAction(QStringLiteral("&Výchozí pohled"));

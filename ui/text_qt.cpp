@@ -14,10 +14,10 @@ QString textSAkceleratorem(const QString& popisek) {
             continue;
         }
         znak = znak.toHtmlEscaped();
-        if (znak == u' ') znak = QStringLiteral("&nbsp;");
         html += podtrhnout ? QStringLiteral("<u>%1</u>").arg(znak) : znak;
     }
-    return html;
+    // Blanks stay as the caption has them, and a long description still wraps.
+    return QStringLiteral("<span style=\"white-space:pre-wrap\">%1</span>").arg(html);
 }
 
 } // namespace tvarolam

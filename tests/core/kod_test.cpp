@@ -20,7 +20,9 @@ TabulkaDilku tabulkaZ(std::initializer_list<Dilek> dilky) {
     return tabulka;
 }
 
-std::string kod(std::initializer_list<Dilek> dilky) { return KodSestavy(tabulkaZ(dilky), "ANO"); }
+std::string kod(std::initializer_list<Dilek> dilky) {
+    return KodSestavy(tabulkaZ(dilky), "ANO");
+}
 
 TEST(KodSestavy, OrderAndShiftRules) {
     const struct {
@@ -30,7 +32,8 @@ TEST(KodSestavy, OrderAndShiftRules) {
     } pripady[] = {
         {"two pieces", kod({{1, 0, 0, 0, true}, {2, 1, 0, 0, true}}), "1PPP2QPP"},
         {"rows in another order", kod({{2, 1, 0, 0, true}, {1, 0, 0, 0, true}}), "1PPP2QPP"},
-        {"shifted when every row left 0", kod({{1, 3, 2, 5, true}, {2, 4, 2, 5, true}}), "1PPP2QPP"},
+        {"shifted when every row left 0", kod({{1, 3, 2, 5, true}, {2, 4, 2, 5, true}}),
+         "1PPP2QPP"},
         {"an unused piece at 0 takes part in the minimum",
          kod({{1, 3, 2, 5, true}, {2, 4, 2, 5, true}, {3, 0, 9, 9, false}}), "1SPP2TPP"},
         {"sorted by x, then y, then z",
@@ -44,7 +47,8 @@ TEST(KodSestavy, OrderAndShiftRules) {
         {"the top position", kod({{1, 10, 10, 10, true}, {2, 0, 0, 0, false}}), "1ZZZ"},
         {"no rows", kod({}), ""},
     };
-    for (const auto& pripad : pripady) EXPECT_EQ(pripad.kod, pripad.ocekavany) << pripad.nazev;
+    for (const auto& pripad : pripady)
+        EXPECT_EQ(pripad.kod, pripad.ocekavany) << pripad.nazev;
 }
 
 TEST(KodSestavy, MovingAFullyUsedAssemblyKeepsItsCode) {
@@ -85,10 +89,12 @@ TEST(SeradDilky, IsStableAndPutsUsedPiecesFirst) {
         {3, 1, 0, 0, 0, 1, 1, 1, false}, {4, 3, 0, 0, 0, 1, 1, 1, true},
         {5, 0, 0, 0, 0, 1, 1, 1, true},
     };
-    for (const auto& d : dilky) sada.dilky[sada.pocet++] = d;
+    for (const auto& d : dilky)
+        sada.dilky[sada.pocet++] = d;
     SeradDilky(sada);
     std::string poradi;
-    for (int i = 0; i < sada.pocet; ++i) poradi += IntToStr(sada.dilky[i].druh);
+    for (int i = 0; i < sada.pocet; ++i)
+        poradi += IntToStr(sada.dilky[i].druh);
     EXPECT_EQ(poradi, "52413");
 }
 

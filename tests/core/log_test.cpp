@@ -7,8 +7,10 @@
 namespace tvarolam::test {
 namespace {
 
-const std::string Nedokoncena = " Hra nedokon\xE8" "ena. Pokus\xF9: ";
-const std::string Dokoncena = " Hra dokon\xE8" "ena. Pokus\xF9: ";
+const std::string Nedokoncena = " Hra nedokon\xE8"
+                                "ena. Pokus\xF9: ";
+const std::string Dokoncena = " Hra dokon\xE8"
+                              "ena. Pokus\xF9: ";
 const std::string Nahledu = " N\xE1hled\xF9: ";
 
 class LogTest : public HraTest {
@@ -28,8 +30,8 @@ TEST_F(LogTest, AnUnsolvedTaskLeavesItsLineWhenTheNextOneIsOpened) {
     okno.nastavPopisek(Prvek::LPokusy, "2");
     prostredi.casText = "11:00:00";
     hra.Nast1Click("b.3du");
-    EXPECT_EQ(log(), "older line\r\nHra: Uloha A START: 8.12.2026 10:20:30" + Nedokoncena + "2" + Nahledu +
-                         "0 KONEC: 11:00:00\r\n");
+    EXPECT_EQ(log(), "older line\r\nHra: Uloha A START: 8.12.2026 10:20:30" + Nedokoncena + "2" +
+                         Nahledu + "0 KONEC: 11:00:00\r\n");
     EXPECT_EQ(hra.LogHry, "Hra: Uloha B START: 8.12.2026 11:00:00");
 }
 
@@ -39,31 +41,32 @@ TEST_F(LogTest, ASolvedTaskWritesOneLineAndQuittingAddsNothing) {
     okno.nastavPopisek(Prvek::LNahledy, "1");
     oznacPrvni();
     hra.BVyhodnotClick();
-    const std::string radek =
-        "Hra: Uloha A START: 8.12.2026 10:20:30" + Dokoncena + "3" + Nahledu + "1 KONEC: 10:20:30\r\n";
+    const std::string radek = "Hra: Uloha A START: 8.12.2026 10:20:30" + Dokoncena + "3" + Nahledu +
+                              "1 KONEC: 10:20:30\r\n";
     EXPECT_EQ(log(), "older line\r\n" + radek);
     EXPECT_TRUE(hra.LogHry.empty());
     hra.FormClose();
     EXPECT_EQ(log(), "older line\r\n" + radek);
 
-    hra.BVyhodnotClick();  // solved again: a line with the solved part only
-    EXPECT_EQ(log(), "older line\r\n" + radek + Dokoncena + "4" + Nahledu + "1 KONEC: 10:20:30\r\n");
+    hra.BVyhodnotClick(); // solved again: a line with the solved part only
+    EXPECT_EQ(log(),
+              "older line\r\n" + radek + Dokoncena + "4" + Nahledu + "1 KONEC: 10:20:30\r\n");
 }
 
 TEST_F(LogTest, QuittingWritesTheUnsolvedLineAndDeletesThePreview) {
     zapisSoubor("tempwrl.wrl", "from an earlier run");
     hra.Nast1Click("a.3du");
     hra.FormClose();
-    EXPECT_EQ(log(), "older line\r\nHra: Uloha A START: 8.12.2026 10:20:30" + Nedokoncena + "0" + Nahledu +
-                         "0 KONEC: 10:20:30\r\n");
+    EXPECT_EQ(log(), "older line\r\nHra: Uloha A START: 8.12.2026 10:20:30" + Nedokoncena + "0" +
+                         Nahledu + "0 KONEC: 10:20:30\r\n");
     EXPECT_FALSE(std::filesystem::exists("tempwrl.wrl"));
 }
 
 TEST_F(LogTest, AFailingLoadWritesThePreviousLineAndStartsNoNewOne) {
     hra.Nast1Click("a.3du");
     hra.Nast1Click("missing.3du");
-    const std::string ocekavany = "older line\r\nHra: Uloha A START: 8.12.2026 10:20:30" + Nedokoncena +
-                                  "0" + Nahledu + "0 KONEC: 10:20:30\r\n";
+    const std::string ocekavany = "older line\r\nHra: Uloha A START: 8.12.2026 10:20:30" +
+                                  Nedokoncena + "0" + Nahledu + "0 KONEC: 10:20:30\r\n";
     EXPECT_EQ(log(), ocekavany);
     EXPECT_TRUE(hra.LogHry.empty());
     hra.FormClose();

@@ -24,7 +24,8 @@ std::vector<std::string> radkyCrLf(std::string_view text) {
 }
 
 std::string md5(std::string_view text) {
-    return QCryptographicHash::hash(QByteArrayView(text.data(), text.size()), QCryptographicHash::Md5)
+    return QCryptographicHash::hash(QByteArrayView(text.data(), text.size()),
+                                    QCryptographicHash::Md5)
         .toHex()
         .toStdString();
 }
@@ -35,11 +36,13 @@ TEST(SablonaSceny, BothTemplatesAreTheExactBytes) {
         const std::string_view sablona = sablonaSceny(hrany);
         const auto radky = radkyCrLf(sablona);
         std::size_t delkaRadku = 0;
-        for (const auto& radek : radky) delkaRadku += radek.size() + 2;
+        for (const auto& radek : radky)
+            delkaRadku += radek.size() + 2;
         EXPECT_EQ(delkaRadku, sablona.size()) << "every line ends with CR LF";
         EXPECT_EQ(radky.front(), "#VRML V2.0 utf8");
-        const auto sMezerouNaKonci =
-            std::count_if(radky.begin(), radky.end(), [](const auto& r) { return !r.empty() && r.back() == ' '; });
+        const auto sMezerouNaKonci = std::count_if(radky.begin(), radky.end(), [](const auto& r) {
+            return !r.empty() && r.back() == ' ';
+        });
         EXPECT_EQ(sMezerouNaKonci, hrany ? 5 : 6);
     }
     const auto prosta = radkyCrLf(sablonaSceny(false));
@@ -65,16 +68,18 @@ TEST(SlozkaBarvy, RoundsToHundredthsWithAPointEvenUnderACzechLocale) {
     std::snprintf(ceskyPrintf, sizeof ceskyPrintf, "%.2f", 0.5);
     EXPECT_STREQ(ceskyPrintf, "0,50") << "the locale is really in force";
     const std::pair<int, const char*> pripady[] = {
-        {0, "0.00"}, {1, "0.00"}, {2, "0.01"}, {128, "0.50"}, {127, "0.50"}, {191, "0.75"}, {255, "1.00"},
+        {0, "0.00"},   {1, "0.00"},   {2, "0.01"},   {128, "0.50"},
+        {127, "0.50"}, {191, "0.75"}, {255, "1.00"},
     };
-    for (const auto& [bajt, text] : pripady) EXPECT_EQ(slozkaBarvy(bajt), text) << bajt;
+    for (const auto& [bajt, text] : pripady)
+        EXPECT_EQ(slozkaBarvy(bajt), text) << bajt;
     std::setlocale(LC_NUMERIC, zaloha.c_str());
 }
 
 class NahledTest : public HraTest {
 protected:
-    void pridej(const char* barva, const std::string& tvar, const char* velikost, const char* poloha,
-                bool pouzit) {
+    void pridej(const char* barva, const std::string& tvar, const char* velikost,
+                const char* poloha, bool pouzit) {
         hra.tabulka.pridejRadek({barva, tvar, velikost, velikost, velikost, poloha, poloha, poloha,
                                  pouzit ? "ANO" : "NE", "1"});
     }
@@ -86,16 +91,20 @@ TEST_F(NahledTest, TheSceneIsTheTemplateAnEmptyLineAndOneLinePerUsedPiece) {
     pridej("65280", "koule", "1", "1", true);
     pridej("16711680", "v\xE1lec", "1", "2", false);
     pridej("8421504", "v\xE1lec", "1", "3", true);
-    pridej("0", "ku\x9E" "el", "3", "x", true);
+    pridej("0",
+           "ku\x9E"
+           "el",
+           "3", "x", true);
     pridej("0", "pyramida", "1", "4", true);
     hra.ZobrazNahled("scena.wrl", false);
-    EXPECT_EQ(prectiSoubor("scena.wrl"),
-              std::string(sablonaSceny(false)) + "\r\n" +
-                  "Dilek { tvar \"hranol\" poloha 0 0 0 velikost 2 2 2 barva 1.00 0.00 0.00 }\r\n"
-                  "Dilek { tvar \"koule\" poloha 1 1 1 velikost 1 1 1 barva 0.00 1.00 0.00 }\r\n"
-                  "Dilek { tvar \"valec\" poloha 3 3 3 velikost 1 1 1 barva 0.50 0.50 0.50 }\r\n"
-                  "Dilek { tvar \"kuzel\" poloha x x x velikost 3 3 3 barva 0.00 0.00 0.00 }\r\n"
-                  "Dilek { tvar \"pyramida\" poloha 4 4 4 velikost 1 1 1 barva 0.00 0.00 0.00 }\r\n");
+    EXPECT_EQ(
+        prectiSoubor("scena.wrl"),
+        std::string(sablonaSceny(false)) + "\r\n" +
+            "Dilek { tvar \"hranol\" poloha 0 0 0 velikost 2 2 2 barva 1.00 0.00 0.00 }\r\n"
+            "Dilek { tvar \"koule\" poloha 1 1 1 velikost 1 1 1 barva 0.00 1.00 0.00 }\r\n"
+            "Dilek { tvar \"valec\" poloha 3 3 3 velikost 1 1 1 barva 0.50 0.50 0.50 }\r\n"
+            "Dilek { tvar \"kuzel\" poloha x x x velikost 3 3 3 barva 0.00 0.00 0.00 }\r\n"
+            "Dilek { tvar \"pyramida\" poloha 4 4 4 velikost 1 1 1 barva 0.00 0.00 0.00 }\r\n");
     EXPECT_EQ(prostredi.otevrene, std::vector<std::string>{"scena.wrl"});
 }
 
@@ -107,7 +116,7 @@ TEST_F(NahledTest, WithoutUsedPiecesOnlyTheTemplateAndAnEmptyLine) {
 TEST_F(NahledTest, ShapeNamesMapBackOneTestAfterAnother) {
     Texty jine;
     jine[5] = "blok";
-    jine[6] = "hranol";  // "blok" becomes "hranol", and then matches entry 6
+    jine[6] = "hranol"; // "blok" becomes "hranol", and then matches entry 6
     PametoveOkno jineOkno;
     Hra jinaHra(jineOkno, prostredi, jine);
     jinaHra.tabulka.pridejRadek({"0", "blok", "1", "1", "1", "0", "0", "0", "ANO", "1"});

@@ -13,7 +13,7 @@ namespace {
 
 struct Reseni {
     std::string uloha;
-    std::vector<std::string> umisteni;  // ROW@X,Y,Z
+    std::vector<std::string> umisteni; // ROW@X,Y,Z
 };
 
 std::vector<Reseni> nactiReseni() {
@@ -24,7 +24,8 @@ std::vector<Reseni> nactiReseni() {
         std::istringstream slova(radek);
         Reseni reseni;
         slova >> reseni.uloha;
-        for (std::string slovo; slova >> slovo;) reseni.umisteni.push_back(slovo);
+        for (std::string slovo; slova >> slovo;)
+            reseni.umisteni.push_back(slovo);
         vysledek.push_back(reseni);
     }
     return vysledek;
@@ -52,10 +53,13 @@ TEST_F(PrikladoveUlohy, LoadWithTheirPicturesAndAcceptTheirSolutions) {
             hra.tabulka.nastavBunku(8, r, std::to_string(z));
             hra.tabulka.nastavBunku(9, r, "ANO");
         }
-        for (int r = 1; r < hra.tabulka.pocetRadku(); ++r) tvary.insert(hra.tabulka.bunka(2, r));
+        for (int r = 1; r < hra.tabulka.pocetRadku(); ++r)
+            tvary.insert(hra.tabulka.bunka(2, r));
         okno.zpravy.clear();
         hra.BVyhodnotClick();
-        EXPECT_EQ(okno.zpravy, std::vector<std::string>{"Spr\xE1vn\xE9 \xF8" "e\x9A" "en\xED"});
+        EXPECT_EQ(okno.zpravy, std::vector<std::string>{"Spr\xE1vn\xE9 \xF8"
+                                                        "e\x9A"
+                                                        "en\xED"});
     }
     EXPECT_EQ(tvary.size(), 4u) << "the examples use all four shapes between them";
 }

@@ -18,7 +18,7 @@ protected:
 
 TEST_F(UpravyTest, SelectingARowShowsItsPositionAndMark) {
     hra.tabulka.nastavBunku(6, 2, "3");
-    hra.tabulka.nastavBunku(7, 2, "70000");  // a 16-bit position: 70000 is 4464, kept at 10
+    hra.tabulka.nastavBunku(7, 2, "70000"); // a 16-bit position: 70000 is 4464, kept at 10
     hra.tabulka.nastavBunku(8, 2, "-4");
     hra.tabulka.nastavBunku(9, 2, "ANO");
     hra.tabulka.vyberBunku(4, 2);
@@ -74,7 +74,7 @@ TEST_F(UpravyTest, PointerThresholdsPickTheWheelColumn) {
 
 TEST_F(UpravyTest, TheWheelMovesWithinTheRangeAndTogglesTheMark) {
     hra.tabulka.vyberBunku(1, 1);
-    hra.SGSeznamMouseMove(320);  // z
+    hra.SGSeznamMouseMove(320); // z
     hra.tabulka.nastavBunku(8, 1, "10");
     okno.nastavPolohu(Osa::Z, 10);
     hra.SGSeznamMouseWheel(true);
@@ -82,7 +82,7 @@ TEST_F(UpravyTest, TheWheelMovesWithinTheRangeAndTogglesTheMark) {
     hra.SGSeznamMouseWheel(false);
     EXPECT_EQ(bunka(8, 1), "9");
 
-    hra.SGSeznamMouseMove(280);  // y, then back over column 2: the wheel still moves y
+    hra.SGSeznamMouseMove(280); // y, then back over column 2: the wheel still moves y
     hra.SGSeznamMouseMove(60);
     hra.SGSeznamMouseWheel(false);
     EXPECT_EQ(bunka(7, 1), "0");

@@ -8,16 +8,21 @@
 namespace tvarolam::test {
 namespace {
 
-const std::string Spravne = "Spr\xE1vn\xE9 \xF8" "e\x9A" "en\xED";
+const std::string Spravne = "Spr\xE1vn\xE9 \xF8"
+                            "e\x9A"
+                            "en\xED";
 const std::string OtazkaHran = "Zobrazit v n\xE1hledu hrany?";
-const std::string Nespravne = "Nespr\xE1vn\xE9 \xF8" "e\x9A" "en\xED\r\nChcete zobrazit n\xE1hled va\x9A\xED sestavy?";
+const std::string Nespravne = "Nespr\xE1vn\xE9 \xF8"
+                              "e\x9A"
+                              "en\xED\r\nChcete zobrazit n\xE1hled va\x9A\xED sestavy?";
 const std::string OtazkaHranNahledu = "V n\xE1hledu zobrazit hrany?";
 
 class VyhodnoceniTest : public HraTest {
 protected:
     void SetUp() override {
         HraTest::SetUp();
-        ASSERT_TRUE(nacti("K H 1 1 1 255 0 0 1\r\nK H 1 1 1 0 0 255 1\r\nR 2PPP\r\nR 1PPP2QPP\r\n"));
+        ASSERT_TRUE(
+            nacti("K H 1 1 1 255 0 0 1\r\nK H 1 1 1 0 0 255 1\r\nR 2PPP\r\nR 1PPP2QPP\r\n"));
     }
     void umisti(int radek, int x) {
         hra.tabulka.nastavBunku(6, radek, std::to_string(x));
@@ -62,7 +67,8 @@ TEST_F(VyhodnoceniTest, AWrongSolutionOffersAPreviewAndCountsItOnYes) {
     EXPECT_FALSE(sHranami());
     EXPECT_TRUE(okno.zpravy.empty());
     EXPECT_FALSE(hra.HraDokoncena);
-    EXPECT_EQ(hra.LogHry, "Hra:  START: 8.12.2026 10:20:30") << "nothing is logged for a wrong solution";
+    EXPECT_EQ(hra.LogHry, "Hra:  START: 8.12.2026 10:20:30")
+        << "nothing is logged for a wrong solution";
 }
 
 TEST_F(VyhodnoceniTest, APreviewIsCountedEvenWhenTheSceneCannotBeWritten) {
