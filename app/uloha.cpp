@@ -73,10 +73,10 @@ void vypisUlohu(const Hra& hra, const PametoveOkno& okno) {
              std::to_string(obrazek.obraz.width()) + "x" + std::to_string(obrazek.obraz.height())});
     }
     for (int r = 0; r < hra.tabulka.pocetRadku(); ++r) {
-        std::string radek = "radek\t" + std::to_string(r);
+        std::cout << "radek\t" << r;
         for (int c = 1; c < TabulkaDilku::PocetSloupcu; ++c)
-            radek += "\t" + pole(hra.tabulka.bunka(c, r));
-        std::cout << radek << '\n';
+            std::cout << '\t' << pole(hra.tabulka.bunka(c, r));
+        std::cout << '\n';
     }
     for (const auto& kod : hra.Reseni)
         vypis({"reseni", pole(kod)});

@@ -4,12 +4,17 @@
 
 namespace tvarolam {
 
-PametoveOkno::PametoveOkno() : titulek("Tvarolam-Hra") {
-    const auto& design = vychoziPopisky();
-    std::copy(design.begin(), design.end(), popisky.begin());
-    popisky[static_cast<int>(Prvek::LPokusy)] = "0";
-    popisky[static_cast<int>(Prvek::LNahledy)] = "0";
+std::array<std::string, PocetPrvku> popiskyNavrhu() {
+    std::array<std::string, PocetPrvku> popisky;
+    const auto& zTextu = vychoziPopisky();
+    std::copy(zTextu.begin(), zTextu.end(), popisky.begin());
+    const std::string nula(1, '0');
+    popisky[static_cast<int>(Prvek::LPokusy)] = nula;
+    popisky[static_cast<int>(Prvek::LNahledy)] = nula;
+    return popisky;
 }
+
+PametoveOkno::PametoveOkno() : titulek("Tvarolam-Hra"), popisky(popiskyNavrhu()) {}
 
 void PametoveOkno::nastavPopisek(Prvek prvek, const std::string& popisek) {
     popisky[static_cast<int>(prvek)] = popisek;

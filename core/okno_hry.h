@@ -32,6 +32,9 @@ constexpr int PocetPrvku = 13;
 // The three position controls UDx, UDy, UDz.
 enum class Osa { X, Y, Z };
 
+// The captions of the window's design: texts-file defaults, empty task labels, counters at 0.
+std::array<std::string, PocetPrvku> popiskyNavrhu();
+
 class OknoHry {
 public:
     virtual ~OknoHry() = default;

@@ -4,7 +4,9 @@
 
 #include <algorithm>
 #include <cmath>
+#include <cstdint>
 #include <limits>
+#include <thread>
 #include <vector>
 
 namespace tvarolam {
@@ -63,6 +65,29 @@ struct Vrchol {
     Vektor poloha, normala;
 };
 using Sit = std::vector<std::array<Vrchol, 3>>;
+
+// The same shape with every shared corner once, so each is transformed and lit once a frame.
+struct IndexovanaSit {
+    std::vector<Vrchol> vrcholy;
+    std::vector<std::array<std::uint16_t, 3>> trojuhelniky;
+};
+
+IndexovanaSit indexuj(const Sit& sit) {
+    IndexovanaSit vysledek;
+    for (const auto& trojice : sit) {
+        std::array<std::uint16_t, 3> indexy{};
+        for (int i = 0; i < 3; ++i) {
+            const auto stejny = std::find_if(
+                vysledek.vrcholy.begin(), vysledek.vrcholy.end(), [&](const Vrchol& v) {
+                    return v.poloha == trojice[i].poloha && v.normala == trojice[i].normala;
+                });
+            indexy[i] = static_cast<std::uint16_t>(stejny - vysledek.vrcholy.begin());
+            if (stejny == vysledek.vrcholy.end()) vysledek.vrcholy.push_back(trojice[i]);
+        }
+        vysledek.trojuhelniky.push_back(indexy);
+    }
+    return vysledek;
+}
 
 void pridejCtverec(Sit& sit, const Vektor& a, const Vektor& b, const Vektor& c, const Vektor& d,
                    const Vektor& n) {
@@ -139,8 +164,9 @@ Sit rotacniTeleso(float horniPolomer) {
     return sit;
 }
 
-const Sit& sitTvaru(Tvar tvar) {
-    static const Sit site[] = {kvadr(), koule(), rotacniTeleso(0.5f), rotacniTeleso(0)};
+const IndexovanaSit& sitTvaru(Tvar tvar) {
+    static const IndexovanaSit site[] = {indexuj(kvadr()), indexuj(koule()),
+                                         indexuj(rotacniTeleso(0.5f)), indexuj(rotacniTeleso(0))};
     return site[static_cast<int>(tvar)];
 }
 
@@ -153,17 +179,15 @@ struct BodObrazu {
 
 class Platno {
 public:
-    Platno(const Kamera& kamera, QSize velikost)
-        : sirka_(velikost.width()), vyska_(velikost.height()),
-          obraz_(velikost, QImage::Format_RGB32),
-          hloubka_(static_cast<std::size_t>(sirka_) * static_cast<std::size_t>(vyska_), 0.f),
-          poloha_(kamera.poloha), zpet_(natoceni(kamera).sdruzeny()) {
-        obraz_.fill(QColor::fromRgbF(0.8f, 0.8f, 1.f));
+    // Draws into every krok-th row from row prvni of the pixels and depths it is given; canvases
+    // on disjoint rows of one picture work side by side.
+    Platno(const Kamera& kamera, QSize velikost, QRgb* pixely, float* hloubka, int prvni, int krok)
+        : sirka_(velikost.width()), vyska_(velikost.height()), prvni_(prvni), krok_(krok),
+          pixely_(pixely), hloubka_(hloubka), poloha_(kamera.poloha),
+          zpet_(natoceni(kamera).sdruzeny()) {
         meritko_ =
             static_cast<float>(std::min(sirka_, vyska_)) / 2 / std::tan(kamera.zornePole / 2);
     }
-
-    QImage& obraz() { return obraz_; }
 
     Vektor doKamery(const Vektor& svet) const { return zpet_.otoc(svet - poloha_); }
 
@@ -203,6 +227,27 @@ public:
         if (pocet == 4) vyplnTrojuhelnik(promitnute[0], promitnute[2], promitnute[3]);
     }
 
+    // A whole shape: corners in camera space with their colours, triangles as corner indexes.
+    void teleso(const std::vector<Vektor>& body, const std::vector<Vektor>& barvy,
+                const std::vector<std::array<std::uint16_t, 3>>& trojuhelniky, bool zrcadlo) {
+        promitnute_.resize(body.size());
+        bool vseVpredu = true;
+        for (std::size_t i = 0; i < body.size(); ++i) {
+            auto& bod = promitnute_[i];
+            vseVpredu = promitni(body[i], bod.x, bod.y) && vseVpredu;
+            bod.w = 1 / -body[i][2];
+            bod.barva = barvy[i];
+        }
+        for (auto t : trojuhelniky) {
+            if (zrcadlo) std::swap(t[0], t[2]);
+            if (vseVpredu)
+                vyplnTrojuhelnik(promitnute_[t[0]], promitnute_[t[1]], promitnute_[t[2]]);
+            else
+                trojuhelnik({body[t[0]], body[t[1]], body[t[2]]},
+                            {barvy[t[0]], barvy[t[1]], barvy[t[2]]});
+        }
+    }
+
     // A line drawn over surfaces at the same depth.
     void usecka(const Vektor& a, const Vektor& b, QRgb barva) {
         Vektor p = a, q = b;
@@ -220,12 +265,12 @@ public:
             const float t = static_cast<float>(i) / static_cast<float>(kroku);
             const int x = static_cast<int>(std::floor(x0 + (x1 - x0) * t));
             const int y = static_cast<int>(std::floor(y0 + (y1 - y0) * t));
-            if (x < 0 || y < 0 || x >= sirka_ || y >= vyska_) continue;
+            if (x < 0 || y < 0 || x >= sirka_ || y >= vyska_ || (y - prvni_) % krok_ != 0) continue;
             const float w = (w0 + (w1 - w0) * t) * 1.002f;
             float& z = hloubka_[static_cast<std::size_t>(y) * sirka_ + x];
             if (w >= z) {
                 z = w;
-                reinterpret_cast<QRgb*>(obraz_.scanLine(y))[x] = barva;
+                pixely_[static_cast<std::size_t>(y) * sirka_ + x] = barva;
             }
         }
     }
@@ -233,32 +278,52 @@ public:
 private:
     static constexpr float Blizko = 0.05f;
 
+    // Barycentric weights stepped along each row; depth (1/z) and colour are interpolated with
+    // them.
     void vyplnTrojuhelnik(const BodObrazu& a, const BodObrazu& b, const BodObrazu& c) {
-        const auto hrana = [](const BodObrazu& p, const BodObrazu& q, float x, float y) {
-            return (q.x - p.x) * (y - p.y) - (q.y - p.y) * (x - p.x);
-        };
-        const float plocha = hrana(a, b, c.x, c.y);
-        if (plocha >= 0) return; // seen from behind, or no area at all
+        const float plocha = (b.x - a.x) * (c.y - a.y) - (b.y - a.y) * (c.x - a.x);
+        if (!(plocha < 0)) return; // seen from behind, no area at all, or not a number
         const int x0 = std::max(0, static_cast<int>(std::floor(std::min({a.x, b.x, c.x}))));
         const int x1 = std::min(sirka_ - 1, static_cast<int>(std::ceil(std::max({a.x, b.x, c.x}))));
-        const int y0 = std::max(0, static_cast<int>(std::floor(std::min({a.y, b.y, c.y}))));
+        int y0 = std::max(0, static_cast<int>(std::floor(std::min({a.y, b.y, c.y}))));
         const int y1 = std::min(vyska_ - 1, static_cast<int>(std::ceil(std::max({a.y, b.y, c.y}))));
+        y0 += ((prvni_ - y0) % krok_ + krok_) % krok_;
+        if (x0 > x1 || y0 > y1) return;
         const float k = 1 / plocha;
-        for (int y = y0; y <= y1; ++y) {
-            auto* radek = reinterpret_cast<QRgb*>(obraz_.scanLine(y));
-            float* hloubky = hloubka_.data() + static_cast<std::size_t>(y) * sirka_;
+        // la(x, y) = ((c.x - b.x) * (y - b.y) - (c.y - b.y) * (x - b.x)) / plocha, lb likewise.
+        const float dlaX = -(c.y - b.y) * k, dlbX = -(a.y - c.y) * k;
+        const float dw[2] = {a.w - c.w, b.w - c.w};
+        const Vektor da = a.barva - c.barva, db = b.barva - c.barva;
+        const float dlcX = -(dlaX + dlbX);
+        for (int y = y0; y <= y1; y += krok_) {
             const float py = static_cast<float>(y) + 0.5f;
-            for (int x = x0; x <= x1; ++x) {
-                const float px = static_cast<float>(x) + 0.5f;
-                const float la = hrana(b, c, px, py) * k;
-                const float lb = hrana(c, a, px, py) * k;
-                const float lc = 1 - la - lb;
-                if (la < 0 || lb < 0 || lc < 0) continue;
-                const float w = la * a.w + lb * b.w + lc * c.w;
+            const float px = static_cast<float>(x0) + 0.5f;
+            const float la0 = ((c.x - b.x) * (py - b.y) - (c.y - b.y) * (px - b.x)) * k;
+            const float lb0 = ((a.x - c.x) * (py - c.y) - (a.y - c.y) * (px - c.x)) * k;
+            // Where along the row all three weights stay non-negative, with a pixel to spare;
+            // the test inside decides the edge pixels.
+            float od = 0, po = static_cast<float>(x1 - x0);
+            for (const auto& [l0, d] : {std::pair{la0, dlaX}, {lb0, dlbX}, {1 - la0 - lb0, dlcX}}) {
+                if (d > 0)
+                    od = std::max(od, -l0 / d - 1);
+                else if (d < 0)
+                    po = std::min(po, -l0 / d + 1);
+                else if (l0 < 0)
+                    po = -1;
+            }
+            if (od > po) continue;
+            const int i0 = static_cast<int>(od), i1 = static_cast<int>(po);
+            float la = la0 + dlaX * static_cast<float>(i0),
+                  lb = lb0 + dlbX * static_cast<float>(i0);
+            QRgb* radek = pixely_ + static_cast<std::size_t>(y) * sirka_;
+            float* hloubky = hloubka_ + static_cast<std::size_t>(y) * sirka_;
+            for (int x = x0 + i0; x <= x0 + i1; ++x, la += dlaX, lb += dlbX) {
+                if (la < 0 || lb < 0 || la + lb > 1) continue;
+                const float w = c.w + la * dw[0] + lb * dw[1];
                 if (w <= hloubky[x]) continue;
                 hloubky[x] = w;
                 const auto slozka = [&](int i) {
-                    const float v = la * a.barva[i] + lb * b.barva[i] + lc * c.barva[i];
+                    const float v = c.barva[i] + la * da[i] + lb * db[i];
                     return static_cast<int>(std::clamp(v, 0.f, 1.f) * 255 + 0.5f);
                 };
                 radek[x] = qRgb(slozka(0), slozka(1), slozka(2));
@@ -267,11 +332,13 @@ private:
     }
 
     int sirka_, vyska_;
-    QImage obraz_;
-    std::vector<float> hloubka_;
+    int prvni_, krok_;
+    QRgb* pixely_;
+    float* hloubka_;
     Vektor poloha_;
     Kvaternion zpet_;
     float meritko_ = 1;
+    std::vector<BodObrazu> promitnute_;
 };
 
 // A headlight: the light comes from the camera; a fifth of the colour stays in the shade.
@@ -283,22 +350,23 @@ Vektor osvetli(const Vektor& barva, const Vektor& normalaVKamere) {
 void kresliTeleso(Platno& platno, const Kamera& kamera, Tvar tvar, const Vektor& poloha,
                   const Vektor& velikost, const Vektor& barva) {
     const Kvaternion zpet = natoceni(kamera).sdruzeny();
-    const bool zrcadlo = velikost[0] * velikost[1] * velikost[2] < 0;
-    for (const auto& trojice : sitTvaru(tvar)) {
-        std::array<Vektor, 3> body, barvy;
-        for (int i = 0; i < 3; ++i) {
-            const Vrchol& v = trojice[zrcadlo ? 2 - i : i];
-            const Vektor svet{poloha[0] + v.poloha[0] * velikost[0],
-                              poloha[1] + v.poloha[1] * velikost[1],
-                              poloha[2] + v.poloha[2] * velikost[2]};
-            Vektor n = v.normala;
-            for (int k = 0; k < 3; ++k)
-                if (std::abs(velikost[k]) > 1e-6f) n[k] /= velikost[k];
-            body[i] = platno.doKamery(svet);
-            barvy[i] = osvetli(barva, zpet.otoc(normalizuj(n)));
-        }
-        platno.trojuhelnik(body, barvy);
+    const IndexovanaSit& sit = sitTvaru(tvar);
+    thread_local std::vector<Vektor> body, barvy;
+    body.resize(sit.vrcholy.size());
+    barvy.resize(sit.vrcholy.size());
+    for (std::size_t i = 0; i < sit.vrcholy.size(); ++i) {
+        const Vrchol& v = sit.vrcholy[i];
+        const Vektor svet{poloha[0] + v.poloha[0] * velikost[0],
+                          poloha[1] + v.poloha[1] * velikost[1],
+                          poloha[2] + v.poloha[2] * velikost[2]};
+        Vektor n = v.normala;
+        for (int k = 0; k < 3; ++k)
+            if (std::abs(velikost[k]) > 1e-6f) n[k] /= velikost[k];
+        body[i] = platno.doKamery(svet);
+        barvy[i] = osvetli(barva, zpet.otoc(normalizuj(n)));
     }
+    // A negative size mirrors the shape and turns its triangles inside out.
+    platno.teleso(body, barvy, sit.trojuhelniky, velikost[0] * velikost[1] * velikost[2] < 0);
 }
 
 void kresliHrany(Platno& platno, const DilekSceny& dilek) {
@@ -333,7 +401,44 @@ void kresliPopisky(Platno& platno, QImage& obraz) {
     }
 }
 
+void kresliScenu(Platno& platno, const Scena& scena, const Kamera& kamera) {
+    for (const DilekSceny& dilek : scena.dilky) {
+        kresliTeleso(platno, kamera, dilek.tvar, dilek.poloha, dilek.velikost, dilek.barva);
+        if (scena.hrany && dilek.tvar == Tvar::Hranol) kresliHrany(platno, dilek);
+    }
+    // The origin and the axes of the template.
+    kresliTeleso(platno, kamera, Tvar::Koule, {-0.05f, -0.05f, -0.05f}, {0.1f, 0.1f, 0.1f},
+                 {1, 1, 1});
+    const Vektor pocatek = platno.doKamery({0, 0, 0});
+    for (const Vektor& konec : {Vektor{8, 0, 0}, Vektor{0, 8, 0}, Vektor{0, 0, 8}})
+        platno.usecka(pocatek, platno.doKamery(konec), qRgb(255, 255, 255));
+}
+
 } // namespace
+
+QImage vykresli(const Scena& scena, const Kamera& kamera, QSize velikost) {
+    QImage obraz(velikost, QImage::Format_RGB32);
+    if (obraz.isNull()) return obraz;
+    obraz.fill(QColor::fromRgbF(0.8f, 0.8f, 1.f));
+    std::vector<float> hloubka(static_cast<std::size_t>(velikost.width()) * velikost.height(), 0.f);
+    auto* pixely = reinterpret_cast<QRgb*>(obraz.bits());
+    const auto radky = [&](int prvni, int krok) {
+        Platno platno(kamera, velikost, pixely, hloubka.data(), prvni, krok);
+        kresliScenu(platno, scena, kamera);
+    };
+    // Even and odd rows on two cores: every triangle is set up twice, but its pixels, most of
+    // the work, are shared out evenly wherever the assembly stands in the picture.
+    if (velikost.height() >= 64 && std::thread::hardware_concurrency() > 1) {
+        std::thread liche(radky, 1, 2);
+        radky(0, 2);
+        liche.join();
+    } else {
+        radky(0, 1);
+    }
+    Platno platno(kamera, velikost, pixely, hloubka.data(), 0, 1);
+    kresliPopisky(platno, obraz);
+    return obraz;
+}
 
 Kamera kameraPohledu(Pohled pohled) {
     switch (pohled) {
@@ -357,22 +462,6 @@ bool pohledZeJmena(std::string_view jmeno, Pohled& pohled) {
     else
         return false;
     return true;
-}
-
-QImage vykresli(const Scena& scena, const Kamera& kamera, QSize velikost) {
-    Platno platno(kamera, velikost);
-    for (const DilekSceny& dilek : scena.dilky) {
-        kresliTeleso(platno, kamera, dilek.tvar, dilek.poloha, dilek.velikost, dilek.barva);
-        if (scena.hrany && dilek.tvar == Tvar::Hranol) kresliHrany(platno, dilek);
-    }
-    // The origin and the axes of the template.
-    kresliTeleso(platno, kamera, Tvar::Koule, {-0.05f, -0.05f, -0.05f}, {0.1f, 0.1f, 0.1f},
-                 {1, 1, 1});
-    const Vektor pocatek = platno.doKamery({0, 0, 0});
-    for (const Vektor& konec : {Vektor{8, 0, 0}, Vektor{0, 8, 0}, Vektor{0, 0, 8}})
-        platno.usecka(pocatek, platno.doKamery(konec), qRgb(255, 255, 255));
-    kresliPopisky(platno, platno.obraz());
-    return platno.obraz();
 }
 
 Vektor stredSceny(const Scena& scena) {

@@ -73,12 +73,7 @@ QString vyberUlohu(QWidget* rodic) {
 } // namespace
 
 TForm1::TForm1(const Texty& texty, Prostredi& prostredi, const std::optional<std::string>& uloha)
-    : hra_(*this, prostredi, texty) {
-    dialogOtevreni = vyberUlohu;
-    const auto& design = vychoziPopisky();
-    std::copy(design.begin(), design.end(), popisky_.begin());
-    popisky_[static_cast<int>(Prvek::LPokusy)] = "0";
-    popisky_[static_cast<int>(Prvek::LNahledy)] = "0";
+    : dialogOtevreni(vyberUlohu), hra_(*this, prostredi, texty), popisky_(popiskyNavrhu()) {
 
     setWindowTitle(QStringLiteral("Tvarolam-Hra"));
     setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
@@ -104,8 +99,7 @@ TForm1::~TForm1() {
 void TForm1::vytvorOvladace() {
     auto* plocha = new QWidget(this);
     setCentralWidget(plocha);
-    const auto& design = vychoziPopisky();
-    const auto text = [&](Prvek prvek) { return zCp1250(design[static_cast<int>(prvek)]); };
+    const auto text = [this](Prvek prvek) { return zCp1250(popisky_[static_cast<int>(prvek)]); };
 
     for (int i = 0; i < 3; ++i) {
         IObr[i] = new QLabel(plocha);
@@ -161,12 +155,12 @@ void TForm1::vytvorOvladace() {
 }
 
 void TForm1::vytvorMenu() {
-    const auto& design = vychoziPopisky();
-    loha1 = menuBar()->addMenu(zCp1250(design[static_cast<int>(Prvek::loha1)]));
-    Nast1 = loha1->addAction(zCp1250(design[static_cast<int>(Prvek::Nast1)]));
+    const auto text = [this](Prvek prvek) { return zCp1250(popisky_[static_cast<int>(prvek)]); };
+    loha1 = menuBar()->addMenu(text(Prvek::loha1));
+    Nast1 = loha1->addAction(text(Prvek::Nast1));
     Nast1->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_N));
     loha1->addSeparator();
-    KOnec1 = loha1->addAction(zCp1250(design[static_cast<int>(Prvek::KOnec1)]));
+    KOnec1 = loha1->addAction(text(Prvek::KOnec1));
     KOnec1->setShortcut(QKeySequence(Qt::ALT | Qt::Key_F4));
 }
 

@@ -1,0 +1,137 @@
+// How long the game's work takes: loading, the code, the scene, pictures, the preview's frame.
+// scripts/bench.sh runs it; the README quotes the medians.
+
+#include "hra.h"
+#include "kod_sestavy.h"
+#include "nahled.h"
+#include "obrazky.h"
+#include "okno_hry.h"
+#include "prostredi.h"
+#include "scena.h"
+#include "vykreslovac.h"
+
+#include <QBuffer>
+#include <QDir>
+#include <QGuiApplication>
+#include <QImage>
+#include <QTemporaryDir>
+
+#include <benchmark/benchmark.h>
+
+#include <fstream>
+
+using namespace tvarolam;
+
+namespace {
+
+class TicheProstredi : public Prostredi {
+public:
+    std::string datum() const override { return "8.12.2026"; }
+    std::string cas() const override { return "10:20:30"; }
+    void otevri(const std::string&) override {}
+    bool existuje(const std::string&) const override { return false; }
+    void smaz(const std::string&) override {}
+};
+
+// Ten kinds of ten pieces, all four shapes.
+std::string ulohaSeSto() {
+    std::string uloha = "U Sto dilku\r\nu Popis\r\n";
+    const char tvary[] = "HKVZ";
+    for (int druh = 0; druh < 10; ++druh)
+        uloha += std::string("K ") + tvary[druh % 4] + " 1 1 1 " + std::to_string(20 * druh) +
+                 " 100 200 10\r\n";
+    return uloha + "R 1PPP\r\n";
+}
+
+struct Hra100 {
+    PametoveOkno okno;
+    TicheProstredi prostredi;
+    Texty texty;
+    Hra hra{okno, prostredi, texty};
+
+    explicit Hra100(const std::string& cesta) {
+        hra.FormCreate(std::nullopt);
+        hra.NactiUlohu(cesta);
+        for (int r = 1; r < hra.tabulka.pocetRadku(); ++r) {
+            hra.tabulka.nastavBunku(6, r, std::to_string(r % 11));
+            hra.tabulka.nastavBunku(7, r, std::to_string((r / 11) % 11));
+            hra.tabulka.nastavBunku(8, r, std::to_string(r % 7));
+            hra.tabulka.nastavBunku(9, r, "ANO");
+        }
+    }
+};
+
+QTemporaryDir& adresar() {
+    static QTemporaryDir dir;
+    return dir;
+}
+
+std::string soubor(const std::string& jmeno, const std::string& obsah) {
+    const std::string cesta = adresar().filePath(QString::fromStdString(jmeno)).toStdString();
+    std::ofstream(cesta, std::ios::binary) << obsah;
+    return cesta;
+}
+
+std::string jpeg(int sirka, int vyska) {
+    QImage obraz(sirka, vyska, QImage::Format_RGB32);
+    for (int y = 0; y < vyska; ++y)
+        for (int x = 0; x < sirka; ++x)
+            obraz.setPixel(x, y, qRgb(x % 256, y % 256, (x * y) % 256));
+    QByteArray data;
+    QBuffer buffer(&data);
+    buffer.open(QIODevice::WriteOnly);
+    obraz.save(&buffer, "JPG", 85);
+    return soubor("obr" + std::to_string(sirka) + ".jpg", data.toStdString());
+}
+
+void NacteniUlohySeStoDilky(benchmark::State& stav) {
+    const std::string cesta = soubor("sto.3du", ulohaSeSto());
+    Hra100 hra(cesta);
+    for (auto _ : stav)
+        benchmark::DoNotOptimize(hra.hra.NactiUlohu(cesta));
+}
+
+void KodSestavySeStoDilky(benchmark::State& stav) {
+    Hra100 hra(soubor("sto.3du", ulohaSeSto()));
+    for (auto _ : stav)
+        benchmark::DoNotOptimize(hra.hra.KodSestavy());
+}
+
+void ZapisSceny(benchmark::State& stav) {
+    Hra100 hra(soubor("sto.3du", ulohaSeSto()));
+    const std::string cesta = adresar().filePath("tempwrl.wrl").toStdString();
+    for (auto _ : stav)
+        hra.hra.ZobrazNahled(cesta, true);
+}
+
+void DekodovaniJpeg(benchmark::State& stav) {
+    const std::string cesta =
+        jpeg(static_cast<int>(stav.range(0)), static_cast<int>(stav.range(1)));
+    for (auto _ : stav)
+        benchmark::DoNotOptimize(NactiObrazek(cesta));
+}
+
+void SnimekNahledu(benchmark::State& stav) {
+    Hra100 hra(soubor("sto.3du", ulohaSeSto()));
+    bool uplna = false;
+    const Scena scena = rozeberScenu(textSceny(hra.hra.tabulka, hra.texty, true, uplna));
+    for (auto _ : stav)
+        benchmark::DoNotOptimize(vykresli(scena, kameraPohledu(Pohled::Pohled), {800, 600}));
+}
+
+} // namespace
+
+BENCHMARK(NacteniUlohySeStoDilky)->Unit(benchmark::kMicrosecond);
+BENCHMARK(KodSestavySeStoDilky)->Unit(benchmark::kMicrosecond);
+BENCHMARK(ZapisSceny)->Unit(benchmark::kMicrosecond);
+BENCHMARK(DekodovaniJpeg)->Args({240, 180})->Args({4000, 3000})->Unit(benchmark::kMillisecond);
+BENCHMARK(SnimekNahledu)->Unit(benchmark::kMillisecond);
+
+int main(int argc, char** argv) {
+    if (!qEnvironmentVariableIsSet("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+    QGuiApplication aplikace(argc, argv);
+    benchmark::Initialize(&argc, argv);
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return 0;
+}

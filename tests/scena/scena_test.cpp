@@ -1,0 +1,202 @@
+// Preview scenes: what the viewer accepts, and pixels of known scenes drawn offscreen.
+
+#include "nahled.h"
+#include "scena.h"
+#include "vykreslovac.h"
+
+#include <QColor>
+
+#include <gtest/gtest.h>
+
+namespace tvarolam {
+namespace {
+
+std::string scena(bool hrany, const std::string& radky) {
+    return std::string(sablonaSceny(hrany)) + "\r\n" + radky;
+}
+
+std::string dilek(const char* tvar, const char* poloha, const char* velikost, const char* barva) {
+    return std::string("Dilek { tvar \"") + tvar + "\" poloha " + poloha + " velikost " + velikost +
+           " barva " + barva + " }\r\n";
+}
+
+TEST(RozeberScenu, ReadsBothTemplatesAllShapesAndColours) {
+    const std::string radky = dilek("hranol", "0 0 0", "2 1 1", "1.00 0.00 0.00") +
+                              dilek("koule", "1 2 3", "1 1 1", "0.00 0.50 1.00") +
+                              dilek("valec", "4 0 0", "1 2 1", "0.25 0.25 0.25") +
+                              dilek("kuzel", "5 0 0", "1 1 1", "0.00 0.00 0.00") +
+                              dilek("pyramida", "6 0 0", "1 1 1", "1.00 1.00 1.00");
+    for (const bool hrany : {false, true}) {
+        const Scena s = rozeberScenu(scena(hrany, radky));
+        EXPECT_EQ(s.hrany, hrany);
+        ASSERT_EQ(s.dilky.size(), 5u);
+        EXPECT_EQ(s.dilky[0].tvar, Tvar::Hranol);
+        EXPECT_EQ(s.dilky[1].tvar, Tvar::Koule);
+        EXPECT_EQ(s.dilky[2].tvar, Tvar::Valec);
+        EXPECT_EQ(s.dilky[3].tvar, Tvar::Kuzel);
+        EXPECT_EQ(s.dilky[4].tvar, Tvar::Hranol) << "an unknown shape is the default box";
+        EXPECT_EQ(s.dilky[1].poloha, (std::array<float, 3>{1, 2, 3}));
+        EXPECT_EQ(s.dilky[0].velikost, (std::array<float, 3>{2, 1, 1}));
+        EXPECT_EQ(s.dilky[1].barva, (std::array<float, 3>{0, 0.5f, 1}));
+    }
+    EXPECT_TRUE(rozeberScenu(scena(false, "")).dilky.empty());
+}
+
+TEST(RozeberScenu, RefusesWhatTheGameDidNotWrite) {
+    const std::string cela = scena(false, dilek("koule", "1 1 1", "1 1 1", "0.00 1.00 0.00"));
+    const std::pair<const char*, std::string> pripady[] = {
+        {"another VRML file", "#VRML V2.0 utf8\n\nShape { geometry Box {} }\n"},
+        {"empty", ""},
+        {"a template cut short", std::string(sablonaSceny(false).substr(0, 500))},
+        {"a piece line cut short", cela.substr(0, cela.size() - 10)},
+        {"a colour cell that was no integer",
+         scena(false, "Dilek { tvar \"koule\" poloha 1 1 1 velikost 1 1 1")},
+        {"something after the pieces", cela + "Shape {}\r\n"},
+        {"a word for a number", scena(false, dilek("koule", "x 1 1", "1 1 1", "0.00 1.00 0.00"))},
+    };
+    for (const auto& [nazev, bajty] : pripady)
+        EXPECT_THROW(rozeberScenu(bajty), ChybaSceny) << nazev;
+    EXPECT_THROW(NactiScenu("/nonexistent/tempwrl.wrl"), ChybaSceny);
+}
+
+// ---- pixels ----
+
+constexpr QSize Velikost(800, 600);
+
+QImage nakresli(const std::string& radky, Pohled pohled, bool hrany = false) {
+    return vykresli(rozeberScenu(scena(hrany, radky)), kameraPohledu(pohled), Velikost);
+}
+
+bool jeCervena(const QImage& obraz, int x, int y) {
+    const QColor c = obraz.pixelColor(x, y);
+    return c.red() > 100 && c.green() < 60 && c.blue() < 60;
+}
+
+bool jePozadi(const QImage& obraz, int x, int y) {
+    return obraz.pixelColor(x, y) == QColor(204, 204, 255);
+}
+
+// From "front" (1, 2, 100), looking down -z, a unit at depth ~99.5 is about 60 pixels wide; the
+// picture's centre is the point (1, 2) of the xy plane.
+TEST(Vykresli, ARedBlockAtTheOriginCoversItsAreaFromTheFront) {
+    const QImage obraz =
+        nakresli(dilek("hranol", "0 0 0", "1 1 1", "1.00 0.00 0.00"), Pohled::Front);
+    EXPECT_TRUE(jeCervena(obraz, 370, 390));
+    EXPECT_TRUE(jeCervena(obraz, 345, 366));
+    EXPECT_TRUE(jeCervena(obraz, 396, 416));
+    EXPECT_FALSE(jeCervena(obraz, 330, 390));
+    EXPECT_FALSE(jeCervena(obraz, 410, 390));
+    EXPECT_FALSE(jeCervena(obraz, 370, 350));
+    int cervenych = 0;
+    for (int y = 0; y < obraz.height(); ++y)
+        for (int x = 0; x < obraz.width(); ++x)
+            cervenych += jeCervena(obraz, x, y);
+    EXPECT_NEAR(cervenych, 60 * 60, 400);
+}
+
+TEST(Vykresli, ASphereIsRoundAndAConeNarrowsUpwards) {
+    // Centred on the camera's axis (1, 2): about 122 pixels in radius around (400, 300).
+    const QImage koule =
+        nakresli(dilek("koule", "-1 0 0", "4 4 4", "1.00 0.00 0.00"), Pohled::Front);
+    EXPECT_TRUE(jeCervena(koule, 400, 300));
+    EXPECT_TRUE(jeCervena(koule, 290, 300));
+    EXPECT_TRUE(jeCervena(koule, 400, 190));
+    for (const auto& [x, y] : {std::pair{290, 190}, {510, 190}, {290, 410}, {510, 410}})
+        EXPECT_TRUE(jePozadi(koule, x, y)) << x << "," << y;
+
+    const QImage kuzel =
+        nakresli(dilek("kuzel", "-1 0 0", "4 4 4", "1.00 0.00 0.00"), Pohled::Front);
+    const auto sirka = [&](int y) {
+        int n = 0;
+        for (int x = 0; x < kuzel.width(); ++x)
+            n += jeCervena(kuzel, x, y);
+        return n;
+    };
+    EXPECT_GT(sirka(410), 200);
+    EXPECT_LT(sirka(200), 40);
+    EXPECT_GT(sirka(410), sirka(300));
+    EXPECT_GT(sirka(300), sirka(200));
+
+    const QImage valec =
+        nakresli(dilek("valec", "-1 0 0", "4 4 4", "1.00 0.00 0.00"), Pohled::Front);
+    EXPECT_TRUE(jeCervena(valec, 290, 190)) << "a cylinder from the front is a rectangle";
+}
+
+TEST(Vykresli, EdgesOnlyInTheEdgedScene) {
+    const std::string blok = dilek("hranol", "0 0 0", "3 3 3", "1.00 0.00 0.00");
+    const auto cernych = [](const QImage& obraz) {
+        int n = 0;
+        for (int y = 0; y < obraz.height(); ++y)
+            for (int x = 0; x < obraz.width(); ++x)
+                n += obraz.pixelColor(x, y) == QColor(0, 0, 0);
+        return n;
+    };
+    const QImage bez = nakresli(blok, Pohled::Pohled, false);
+    const QImage s = nakresli(blok, Pohled::Pohled, true);
+    // The axis labels are black in both; the edges add many more.
+    EXPECT_GT(cernych(s), cernych(bez) + 300);
+}
+
+TEST(Vykresli, TheThreeViewpointsSeeTheSceneAsTheTemplateSays) {
+    const std::string radky = dilek("hranol", "0.5 1.5 0", "1 1 1", "1.00 0.00 0.00") +
+                              dilek("hranol", "0.5 1.5 4", "1 1 1", "0.00 0.00 1.00");
+    const QImage zepredu = nakresli(radky, Pohled::Front);
+    const QImage shora = nakresli(radky, Pohled::Top);
+    const QImage pohled = nakresli(radky, Pohled::Pohled);
+    EXPECT_NE(zepredu, shora);
+    EXPECT_NE(zepredu, pohled);
+    EXPECT_NE(shora, pohled);
+    const auto stred = [](const QImage& obraz, auto barva) {
+        long long sx = 0, sy = 0, n = 0;
+        for (int y = 0; y < obraz.height(); ++y)
+            for (int x = 0; x < obraz.width(); ++x)
+                if (barva(obraz.pixelColor(x, y))) sx += x, sy += y, ++n;
+        return n ? QPoint(int(sx / n), int(sy / n)) : QPoint(-1, -1);
+    };
+    const auto cervena = [](QColor c) { return c.red() > 100 && c.blue() < 60; };
+    const auto modra = [](QColor c) { return c.blue() > 100 && c.red() < 60 && c.green() < 60; };
+    // From the front the blue block hides the red one behind it.
+    EXPECT_EQ(stred(zepredu, cervena), QPoint(-1, -1));
+    // From the top, further along z is lower in the picture, at the same x.
+    const QPoint c = stred(shora, cervena), m = stred(shora, modra);
+    EXPECT_NEAR(c.x(), m.x(), 2);
+    EXPECT_GT(m.y(), c.y() + 200);
+    // The oblique view looks from +x, +y, +z: the blue block, nearer, is lower and further left.
+    const QPoint pc = stred(pohled, cervena), pm = stred(pohled, modra);
+    EXPECT_GT(pm.y(), pc.y());
+    EXPECT_LT(pm.x(), pc.x());
+}
+
+TEST(Vykresli, TheAxesOriginAndBackgroundAreDrawn) {
+    const QImage obraz = nakresli("", Pohled::Front);
+    EXPECT_TRUE(jePozadi(obraz, 10, 10));
+    const auto bilaPobliz = [&](int x, int y) {
+        for (int dy = -2; dy <= 2; ++dy)
+            for (int dx = -2; dx <= 2; ++dx)
+                if (obraz.pixelColor(x + dx, y + dy) == QColor(255, 255, 255)) return true;
+        return false;
+    };
+    // The origin is at about (340, 421); the x axis runs right from it, the y axis up.
+    EXPECT_TRUE(bilaPobliz(600, 421));
+    EXPECT_TRUE(bilaPobliz(340, 250));
+    EXPECT_TRUE(bilaPobliz(340, 421)) << "the small sphere at the origin";
+    EXPECT_FALSE(bilaPobliz(600, 250));
+}
+
+TEST(Vykresli, OrbitingKeepsTheDistanceAndDegenerateSizesDoNotCrash) {
+    const Kamera puvodni = kameraPohledu(Pohled::Pohled);
+    const Vektor stred{1, 1, 1};
+    const Kamera otocena = otoc(puvodni, stred, 0.7f, -0.3f, 1);
+    EXPECT_NEAR(vzdalenost(otocena.poloha, stred), vzdalenost(puvodni.poloha, stred), 1e-3);
+    const std::string divne = dilek("hranol", "0 0 0", "0 1 1", "1.00 0.00 0.00") +
+                              dilek("koule", "0 0 0", "-2 1 1", "1.00 0.00 0.00") +
+                              dilek("valec", "0 0 0", "100000 1 1", "1.00 0.00 0.00");
+    for (const Pohled p : {Pohled::Pohled, Pohled::Top, Pohled::Front}) {
+        const Scena s = rozeberScenu(scena(true, divne));
+        EXPECT_EQ(vykresli(s, otoc(kameraPohledu(p), {0, 0, 0}, 0, 0, 0.01f), {64, 48}).size(),
+                  QSize(64, 48));
+    }
+}
+
+} // namespace
+} // namespace tvarolam
