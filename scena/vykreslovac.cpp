@@ -172,6 +172,14 @@ const IndexovanaSit& sitTvaru(Tvar tvar) {
 
 // ---- the rasteriser ----
 
+// A coordinate as a pixel index within 0..nejvic; far-off or broken values (a huge size in a
+// scene) land on the border instead of overflowing an int.
+int naPixel(float v, int nejvic) {
+    if (!(v > 0)) return 0;
+    if (v >= static_cast<float>(nejvic)) return nejvic;
+    return static_cast<int>(v);
+}
+
 struct BodObrazu {
     float x, y, w; // w = 1 / depth, linear on the screen
     Vektor barva;
@@ -257,14 +265,13 @@ public:
         float x0 = 0, y0 = 0, x1 = 0, y1 = 0;
         promitni(p, x0, y0);
         promitni(q, x1, y1);
-        const float w0 = 1 / -p[2], w1 = 1 / -q[2];
-        const int kroku =
-            static_cast<int>(std::ceil(std::max(std::abs(x1 - x0), std::abs(y1 - y0)))) + 1;
-        if (kroku > 100000) return;
+        float w0 = 1 / -p[2], w1 = 1 / -q[2];
+        if (!orizniNaObraz(x0, y0, w0, x1, y1, w1)) return;
+        const int kroku = static_cast<int>(std::ceil(std::max(std::abs(x1 - x0), std::abs(y1 - y0)))) + 1;
         for (int i = 0; i <= kroku; ++i) {
             const float t = static_cast<float>(i) / static_cast<float>(kroku);
-            const int x = static_cast<int>(std::floor(x0 + (x1 - x0) * t));
-            const int y = static_cast<int>(std::floor(y0 + (y1 - y0) * t));
+            const int x = naPixel(std::floor(x0 + (x1 - x0) * t), sirka_);
+            const int y = naPixel(std::floor(y0 + (y1 - y0) * t), vyska_);
             if (x < 0 || y < 0 || x >= sirka_ || y >= vyska_ || (y - prvni_) % krok_ != 0) continue;
             const float w = (w0 + (w1 - w0) * t) * 1.002f;
             float& z = hloubka_[static_cast<std::size_t>(y) * sirka_ + x];
@@ -278,15 +285,38 @@ public:
 private:
     static constexpr float Blizko = 0.05f;
 
+    // Cuts a segment to the picture (Liang-Barsky), depth along with it; false when nothing is left.
+    bool orizniNaObraz(float& x0, float& y0, float& w0, float& x1, float& y1, float& w1) const {
+        if (!std::isfinite(x0) || !std::isfinite(y0) || !std::isfinite(x1) || !std::isfinite(y1)) return false;
+        float t0 = 0, t1 = 1;
+        const float dx = x1 - x0, dy = y1 - y0;
+        const float meze[4][2] = {{-dx, x0}, {dx, static_cast<float>(sirka_) - x0},
+                                  {-dy, y0}, {dy, static_cast<float>(vyska_) - y0}};
+        for (const auto& [p, q] : meze) {
+            if (p == 0) {
+                if (q < 0) return false;
+                continue;
+            }
+            const float t = q / p;
+            if (p < 0) t0 = std::max(t0, t);
+            else t1 = std::min(t1, t);
+        }
+        if (t0 > t1) return false;
+        const float dw = w1 - w0;
+        x1 = x0 + dx * t1, y1 = y0 + dy * t1, w1 = w0 + dw * t1;
+        x0 += dx * t0, y0 += dy * t0, w0 += dw * t0;
+        return true;
+    }
+
     // Barycentric weights stepped along each row; depth (1/z) and colour are interpolated with
     // them.
     void vyplnTrojuhelnik(const BodObrazu& a, const BodObrazu& b, const BodObrazu& c) {
         const float plocha = (b.x - a.x) * (c.y - a.y) - (b.y - a.y) * (c.x - a.x);
         if (!(plocha < 0)) return; // seen from behind, no area at all, or not a number
-        const int x0 = std::max(0, static_cast<int>(std::floor(std::min({a.x, b.x, c.x}))));
-        const int x1 = std::min(sirka_ - 1, static_cast<int>(std::ceil(std::max({a.x, b.x, c.x}))));
-        int y0 = std::max(0, static_cast<int>(std::floor(std::min({a.y, b.y, c.y}))));
-        const int y1 = std::min(vyska_ - 1, static_cast<int>(std::ceil(std::max({a.y, b.y, c.y}))));
+        const int x0 = naPixel(std::floor(std::min({a.x, b.x, c.x})), sirka_ - 1);
+        const int x1 = naPixel(std::ceil(std::max({a.x, b.x, c.x})), sirka_ - 1);
+        int y0 = naPixel(std::floor(std::min({a.y, b.y, c.y})), vyska_ - 1);
+        const int y1 = naPixel(std::ceil(std::max({a.y, b.y, c.y})), vyska_ - 1);
         y0 += ((prvni_ - y0) % krok_ + krok_) % krok_;
         if (x0 > x1 || y0 > y1) return;
         const float k = 1 / plocha;

@@ -1,8 +1,13 @@
 #!/usr/bin/env bash
-# Sets everything up, builds, and runs every test through ctest.
+# Sets everything up, builds, and runs every test through ctest: the normal build, the same
+# tests under AddressSanitizer and UndefinedBehaviorSanitizer, then each fuzz target for
+# TVAROLAM_FUZZ_SEKUND seconds (30). `scripts/test.sh --rychle` runs the normal build only.
 set -euo pipefail
 koren=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
-export TVAROLAM_BALICKY="locales xvfb xauth xdg-utils ${TVAROLAM_BALICKY:-}"
+rychle=false
+[ "${1:-}" = "--rychle" ] && rychle=true
+
+export TVAROLAM_BALICKY="locales xvfb xauth xdg-utils clang libclang-rt-14-dev ${TVAROLAM_BALICKY:-}"
 "$koren/scripts/setup.sh"
 
 # The scene writer is tested under a Czech locale, whose decimal separator is a comma.
@@ -12,4 +17,14 @@ if ! locale -a 2>/dev/null | grep -qix 'cs_CZ.utf8'; then
     $sudo localedef -i cs_CZ -f UTF-8 cs_CZ.UTF-8
 fi
 
+echo "== tests"
 ctest --test-dir "$koren/build" --output-on-failure -j "$(nproc)"
+$rychle && exit 0
+
+echo "== tests under sanitizers"
+[ -f "$koren/build-san/build.ninja" ] || cmake --preset asan -S "$koren" >/dev/null
+cmake --build "$koren/build-san"
+ctest --test-dir "$koren/build-san" --output-on-failure -j "$(nproc)"
+
+echo "== fuzzing"
+"$koren/scripts/fuzz.sh" "${TVAROLAM_FUZZ_SEKUND:-30}"

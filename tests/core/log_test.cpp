@@ -2,7 +2,12 @@
 
 #include <gtest/gtest.h>
 
+#include <csignal>
 #include <filesystem>
+#include <map>
+#include <sys/resource.h>
+#include <sys/wait.h>
+#include <unistd.h>
 
 namespace tvarolam::test {
 namespace {
@@ -109,6 +114,78 @@ TEST_F(LogTest, ALogThatCannotTakeTheLineKeepsItPending) {
     const std::string cekajici = hra.LogHry;
     hra.ZapisDoLogu();
     EXPECT_EQ(hra.LogHry, cekajici) << "a full disk takes nothing";
+}
+
+} // namespace
+} // namespace tvarolam::test
+
+namespace tvarolam::test {
+namespace {
+
+// Runs f in a child process and returns its exit status.
+template <typename F>
+int vPotomkovi(F f) {
+    const pid_t potomek = ::fork();
+    if (potomek == 0) {
+        f();
+        ::_exit(0);
+    }
+    int stav = 0;
+    ::waitpid(potomek, &stav, 0);
+    return WIFEXITED(stav) ? WEXITSTATUS(stav) : -1;
+}
+
+TEST_F(LogTest, TwoGamesAppendingAtOnceLoseAndSplitNoLine) {
+    constexpr int Radku = 300;
+    const auto hrac = [this](char znak) {
+        return [this, znak] {
+            for (int i = 0; i < Radku; ++i) {
+                hra.HraDokoncena = true;
+                hra.LogHry = std::string(200, znak) + std::to_string(i);
+                hra.ZapisDoLogu();
+                if (!hra.LogHry.empty()) ::_exit(1);
+            }
+        };
+    };
+    const pid_t prvni = ::fork();
+    if (prvni == 0) {
+        hrac('a')();
+        ::_exit(0);
+    }
+    EXPECT_EQ(vPotomkovi(hrac('b')), 0);
+    int stav = 0;
+    ::waitpid(prvni, &stav, 0);
+    EXPECT_EQ(WEXITSTATUS(stav), 0);
+
+    std::map<char, int> pocty;
+    const std::string obsah = log().substr(std::string("older line\r\n").size());
+    for (std::size_t zacatek = 0; zacatek < obsah.size();) {
+        const auto konec = obsah.find("\r\n", zacatek);
+        ASSERT_NE(konec, std::string::npos);
+        const std::string radek = obsah.substr(zacatek, konec - zacatek);
+        ASSERT_GE(radek.size(), 201u);
+        EXPECT_EQ(radek.find_first_not_of(radek[0]), 200u) << radek;
+        pocty[radek[0]]++;
+        zacatek = konec + 2;
+    }
+    EXPECT_EQ(pocty['a'], Radku);
+    EXPECT_EQ(pocty['b'], Radku);
+}
+
+TEST_F(LogTest, ALineThatDoesNotFitIsTakenBackWhole) {
+    const std::string predtim = log();
+    // The file may grow by 20 bytes only: the write stops short, as on a full disk.
+    const int stav = vPotomkovi([&] {
+        std::signal(SIGXFSZ, SIG_IGN);
+        const rlimit limit{predtim.size() + 20, predtim.size() + 20};
+        ::setrlimit(RLIMIT_FSIZE, &limit);
+        hra.HraDokoncena = true;
+        hra.LogHry = std::string(100, 'x');
+        hra.ZapisDoLogu();
+        ::_exit(hra.LogHry.empty() ? 1 : 0);  // the line must stay pending
+    });
+    EXPECT_EQ(stav, 0);
+    EXPECT_EQ(log(), predtim);
 }
 
 } // namespace

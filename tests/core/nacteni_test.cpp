@@ -233,3 +233,17 @@ TEST_F(HraTest, StartUpPreparesTheTableAndLoadsTheCommandLineTaskWithoutALogLine
 
 } // namespace
 } // namespace tvarolam::test
+
+namespace tvarolam::test {
+namespace {
+
+TEST_F(HraTest, AFolderOrAnEmptyNameIsNoTask) {
+    std::filesystem::create_directory("slozka.3du");
+    EXPECT_FALSE(hra.NactiUlohu("slozka.3du"));
+    EXPECT_FALSE(hra.NactiUlohu(""));
+    EXPECT_EQ(okno.zpravy.size(), 2u);
+    EXPECT_EQ(okno.zpravy[1], "Soubor >< se nepoda\xF8ilo na\xE8\xEDst");
+}
+
+} // namespace
+} // namespace tvarolam::test

@@ -1,0 +1,39 @@
+#!/usr/bin/env bash
+# Builds the libFuzzer targets (build-fuzz/) and runs each for SECONDS (30 by default).
+# Seeds: fuzz/korpus/<target>/ and the example tasks, texts and pictures in resources/. What a
+# run learns stays in build-fuzz/korpus/<target>/; a crash leaves its input in build-fuzz/nalezy/.
+#   scripts/fuzz.sh [SECONDS] [TARGET...]
+set -euo pipefail
+koren=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
+sekund=${1:-30}
+shift || true
+cile=("$@")
+((${#cile[@]})) || cile=(uloha texty prevod jpeg kod)
+
+TVAROLAM_BALICKY="clang libclang-rt-14-dev ${TVAROLAM_BALICKY:-}" "$koren/scripts/setup.sh" >/dev/null
+sestaveni="$koren/build-fuzz"
+[ -f "$sestaveni/build.ninja" ] || cmake --preset fuzz -S "$koren" >/dev/null
+cmake --build "$sestaveni" >/dev/null
+
+semena="$sestaveni/semena"
+mkdir -p "$semena"/{uloha,texty,prevod,jpeg,kod} "$sestaveni/nalezy"
+cp "$koren"/resources/ulohy/*.3du "$semena/uloha/"
+cp "$koren"/resources/texty-vychozi.tst "$semena/texty/"
+cp "$koren"/resources/ulohy/*.jpg "$semena/jpeg/"
+
+for cil in "${cile[@]}"; do
+    mkdir -p "$sestaveni/korpus/$cil"
+    echo "== $cil: $sekund s"
+    dalsi=()
+    [ -d "$koren/fuzz/korpus/$cil" ] && dalsi+=("$koren/fuzz/korpus/$cil")
+    zaznam="$sestaveni/nalezy/$cil.log"
+    if ! (cd "$semena" && "$sestaveni/fuzz/${cil}_fuzz" -max_total_time="$sekund" -timeout=10 \
+        -rss_limit_mb=2048 -artifact_prefix="$sestaveni/nalezy/${cil}-" \
+        "$sestaveni/korpus/$cil" "$semena/$cil" "${dalsi[@]}") >"$zaznam" 2>&1; then
+        tail -40 "$zaznam"
+        echo "fuzzing $cil found a problem; its input is in $sestaveni/nalezy/" >&2
+        exit 1
+    fi
+    grep -E '^#[0-9]+' "$zaznam" | tail -1
+done
+echo "fuzzing: ${#cile[@]} targets clean"
