@@ -1,5 +1,7 @@
 #include "text_qt.h"
 
+#include <QLabel>
+
 namespace tvarolam {
 
 QString textSAkceleratorem(const QString& popisek) {
@@ -18,6 +20,12 @@ QString textSAkceleratorem(const QString& popisek) {
     }
     // Blanks stay as the caption has them, and a long description still wraps.
     return QStringLiteral("<span style=\"white-space:pre-wrap\">%1</span>").arg(html);
+}
+
+void ukazPopisek(QLabel* label, const QString& popisek) {
+    const bool akcelerator = popisek.contains(u'&');
+    label->setTextFormat(akcelerator ? Qt::RichText : Qt::PlainText);
+    label->setText(akcelerator ? textSAkceleratorem(popisek) : popisek);
 }
 
 } // namespace tvarolam

@@ -5,6 +5,8 @@
 
 #include <QString>
 
+class QLabel;
+
 #include <string>
 #include <string_view>
 
@@ -20,5 +22,8 @@ inline std::string doCp1250(const QString& text) {
 // A label's caption as rich text: a single "&" is hidden and underlines the next character,
 // "&&" shows one ampersand, as the game's labels always showed accelerator marks.
 QString textSAkceleratorem(const QString& popisek);
+// Shows a caption on a label: as rich text only when it has an "&" (rich text costs start-up
+// time for every label that uses it).
+void ukazPopisek(QLabel* label, const QString& popisek);
 
 } // namespace tvarolam

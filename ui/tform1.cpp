@@ -27,26 +27,27 @@ namespace {
 
 constexpr int PravyOkrajPocitadel = 273;
 
-QFont pismoOkna() {
-    QFont pismo = QFontDatabase::families().contains(QStringLiteral("System"))
-                      ? QFont(QStringLiteral("System"))
-                      : QApplication::font();
-    pismo.setPixelSize(13);
-    pismo.setBold(true);
-    return pismo;
-}
-
-QFont arial(int vyska, bool tucne) {
-    QFont pismo(QStringLiteral("Arial"));
+// A family the machine has, else the default interface font. Asking first spares the font
+// matcher its search for substitutes, a good part of the window's start-up time.
+QFont pismo(const QString& rodina, int vyska, bool tucne) {
+    QFont pismo = QApplication::font();
+    if (QFontDatabase::hasFamily(rodina)) pismo.setFamily(rodina);
     pismo.setPixelSize(vyska);
     pismo.setBold(tucne);
     return pismo;
 }
 
+QFont pismoOkna() {
+    return pismo(QStringLiteral("System"), 13, true);
+}
+
+QFont arial(int vyska, bool tucne) {
+    return pismo(QStringLiteral("Arial"), vyska, tucne);
+}
+
 QLabel* stitek(QWidget* rodic, const QRect& misto, const QString& text = {}) {
     auto* label = new QLabel(rodic);
-    label->setTextFormat(Qt::RichText);
-    label->setText(textSAkceleratorem(text));
+    ukazPopisek(label, text);
     label->setGeometry(misto);
     return label;
 }
@@ -269,28 +270,28 @@ void TForm1::nastavPopisek(Prvek prvek, const std::string& popisek) {
         BVyhodnot->setText(text);
         break;
     case Prvek::Label1:
-        Label1->setText(textSAkceleratorem(text));
+        ukazPopisek(Label1, text);
         Label1->adjustSize();
         break;
     case Prvek::Label2:
-        Label2->setText(textSAkceleratorem(text));
+        ukazPopisek(Label2, text);
         break;
     case Prvek::Label3:
-        Label3->setText(textSAkceleratorem(text));
+        ukazPopisek(Label3, text);
         Label3->adjustSize();
         break;
     case Prvek::LUloha:
-        LUloha->setText(textSAkceleratorem(text));
+        ukazPopisek(LUloha, text);
         break;
     case Prvek::LUloha2:
-        LUloha2->setText(textSAkceleratorem(text));
+        ukazPopisek(LUloha2, text);
         break;
     case Prvek::LPokusy:
-        LPokusy->setText(textSAkceleratorem(text));
+        ukazPopisek(LPokusy, text);
         zarovnejPocitadlo(LPokusy);
         break;
     case Prvek::LNahledy:
-        LNahledy->setText(textSAkceleratorem(text));
+        ukazPopisek(LNahledy, text);
         zarovnejPocitadlo(LNahledy);
         break;
     }

@@ -1,0 +1,47 @@
+#include "spusteni.h"
+
+#include "prostredi.h"
+#include "texty.h"
+#include "tform1.h"
+
+#include <QApplication>
+#include <QMessageBox>
+
+namespace tvarolam {
+
+namespace {
+
+int ukonci(const UkonceniProgramu& konec) {
+    QMessageBox box(QMessageBox::NoIcon, QCoreApplication::applicationName(), konec.what(),
+                    QMessageBox::Ok);
+    box.exec();
+    return konec.kod;
+}
+
+} // namespace
+
+int spustHru(Prostredi& prostredi, const std::function<void(QWidget&)>& poZobrazeni) {
+    Texty texty;
+    SouborTextu souborTextu;
+    try {
+        souborTextu.NactiTexty(texty, prostredi);
+    } catch (const UkonceniProgramu& konec) {
+        return ukonci(konec);
+    }
+
+    const QStringList argumenty = QApplication::arguments();
+    std::optional<std::string> uloha;
+    if (argumenty.size() > 1) uloha = argumenty.at(1).toStdString();
+    TForm1 Form1(texty, prostredi, uloha);
+    try {
+        souborTextu.NactiTexty(Form1);
+    } catch (const UkonceniProgramu& konec) {
+        // Ends at once: the window was never shown, so no log line and no deletion.
+        return ukonci(konec);
+    }
+    Form1.show();
+    if (poZobrazeni) poZobrazeni(Form1);
+    return QApplication::exec();
+}
+
+} // namespace tvarolam

@@ -1,0 +1,17 @@
+#pragma once
+// The game's start, in its order: texts, the window (which loads a command-line task), the
+// captions from the texts file, the message loop.
+
+#include <functional>
+
+class QWidget;
+
+namespace tvarolam {
+
+class Prostredi;
+
+// Runs the game until its window closes; returns the exit code (1 for a short texts file).
+// poZobrazeni, when given, runs once the window has been shown (start-up measurements).
+int spustHru(Prostredi& prostredi, const std::function<void(QWidget&)>& poZobrazeni = {});
+
+} // namespace tvarolam
