@@ -8,6 +8,7 @@
 #include <clocale>
 #include <cstdio>
 #include <filesystem>
+#include <fstream>
 
 namespace tvarolam::test {
 namespace {
@@ -137,6 +138,21 @@ TEST_F(NahledTest, FailuresAreSilentAndOpenNothing) {
               std::string(sablonaSceny(false)) + "\r\n" +
                   "Dilek { tvar \"hranol\" poloha 0 0 0 velikost 1 1 1 barva 1.00 0.00 0.00 }\r\n"
                   "Dilek { tvar \"koule\" poloha 1 1 1 velikost 1 1 1");
+}
+
+} // namespace
+} // namespace tvarolam::test
+
+namespace tvarolam::test {
+namespace {
+
+TEST_F(NahledTest, APreviewStillOpenInAViewerIsReplaced) {
+    zapisSoubor("tempwrl.wrl", "previous preview");
+    std::ifstream prohlizec("tempwrl.wrl", std::ios::binary);  // a viewer holding the file
+    ASSERT_TRUE(prohlizec.is_open());
+    hra.ZobrazNahled("tempwrl.wrl", false);
+    EXPECT_EQ(prectiSoubor("tempwrl.wrl"), std::string(sablonaSceny(false)) + "\r\n");
+    EXPECT_EQ(prostredi.otevrene, std::vector<std::string>{"tempwrl.wrl"});
 }
 
 } // namespace
