@@ -9,6 +9,7 @@
 #include <QMessageBox>
 #include <QRegularExpression>
 
+#include <cstring>
 #include <iostream>
 
 using namespace tvarolam;
@@ -24,6 +25,11 @@ int chyba(const QString& zprava, bool okno) {
 } // namespace
 
 int main(int argc, char* argv[]) {
+    // A snapshot needs no display: task authors draw pictures over ssh and in scripts.
+    for (int i = 1; i < argc; ++i)
+        if (std::strncmp(argv[i], "--snimek", 8) == 0 &&
+            !qEnvironmentVariableIsSet("QT_QPA_PLATFORM"))
+            qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication aplikace(argc, argv);
     QApplication::setApplicationName("tvarolam-nahled");
     QApplication::setApplicationVersion(TVAROLAM_VERZE);

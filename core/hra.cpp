@@ -43,6 +43,7 @@ void Hra::FormCreate(const std::optional<std::string>& ulohaZPrikazoveRadky) {
     if (ulohaZPrikazoveRadky) NactiUlohu(*ulohaZPrikazoveRadky);
     LogHry.clear();
     HraDokoncena = true;
+    // No decimal separator to save and set: the scene's numbers never go through the C locale.
     // Until the player picks a row, arrow clicks land in row 100, outside any shown task.
     AktRadek = 100;
 }

@@ -123,8 +123,7 @@ namespace tvarolam::test {
 namespace {
 
 // Runs f in a child process and returns its exit status.
-template <typename F>
-int vPotomkovi(F f) {
+template <typename F> int vPotomkovi(F f) {
     const pid_t potomek = ::fork();
     if (potomek == 0) {
         f();
@@ -182,7 +181,7 @@ TEST_F(LogTest, ALineThatDoesNotFitIsTakenBackWhole) {
         hra.HraDokoncena = true;
         hra.LogHry = std::string(100, 'x');
         hra.ZapisDoLogu();
-        ::_exit(hra.LogHry.empty() ? 1 : 0);  // the line must stay pending
+        ::_exit(hra.LogHry.empty() ? 1 : 0); // the line must stay pending
     });
     EXPECT_EQ(stav, 0);
     EXPECT_EQ(log(), predtim);

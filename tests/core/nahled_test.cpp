@@ -148,7 +148,7 @@ namespace {
 
 TEST_F(NahledTest, APreviewStillOpenInAViewerIsReplaced) {
     zapisSoubor("tempwrl.wrl", "previous preview");
-    std::ifstream prohlizec("tempwrl.wrl", std::ios::binary);  // a viewer holding the file
+    std::ifstream prohlizec("tempwrl.wrl", std::ios::binary); // a viewer holding the file
     ASSERT_TRUE(prohlizec.is_open());
     hra.ZobrazNahled("tempwrl.wrl", false);
     EXPECT_EQ(prectiSoubor("tempwrl.wrl"), std::string(sablonaSceny(false)) + "\r\n");

@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <regex>
+
 namespace tvarolam::test {
 namespace {
 
@@ -113,6 +115,19 @@ TEST_F(HraTest, YesAndNoFromTheTextsFileMakeTheUseHeader) {
     Hra jinaHra(jineOkno, prostredi, anglicky);
     jinaHra.FormCreate(std::nullopt);
     EXPECT_EQ(jinaHra.tabulka.bunka(9, 0), "YES / NO");
+}
+
+} // namespace
+} // namespace tvarolam::test
+
+namespace tvarolam::test {
+namespace {
+
+TEST(SystemoveProstredi, TheLongTimeCarriesNoTimeZone) {
+    // The C locale's long time format is "HH:mm:ss t"; a log line wants the time of day only.
+    const std::string cas = SystemoveProstredi().cas();
+    EXPECT_TRUE(std::regex_match(cas, std::regex(R"(\d{1,2}:\d\d:\d\d( [AP]M)?)"))) << cas;
+    EXPECT_FALSE(SystemoveProstredi().datum().empty());
 }
 
 } // namespace

@@ -5,8 +5,14 @@
 #include "vykreslovac.h"
 
 #include <QColor>
+#include <QFile>
+#include <QTemporaryDir>
 
 #include <gtest/gtest.h>
+
+#include <cstdlib>
+#include <fstream>
+#include <sys/wait.h>
 
 namespace tvarolam {
 namespace {
@@ -196,6 +202,42 @@ TEST(Vykresli, OrbitingKeepsTheDistanceAndDegenerateSizesDoNotCrash) {
         EXPECT_EQ(vykresli(s, otoc(kameraPohledu(p), {0, 0, 0}, 0, 0, 0.01f), {64, 48}).size(),
                   QSize(64, 48));
     }
+}
+
+} // namespace
+} // namespace tvarolam
+
+// ---- tvarolam-nahled on the command line ----
+
+namespace tvarolam {
+namespace {
+
+// Without a display, as task authors run it over ssh.
+int spustNahled(const std::string& argumenty) {
+    const std::string prikaz = "env -u QT_QPA_PLATFORM -u DISPLAY -u WAYLAND_DISPLAY " +
+                               std::string(PROGRAM_NAHLEDU) + " " + argumenty + " >/dev/null 2>&1";
+    const int stav = std::system(prikaz.c_str());
+    return WIFEXITED(stav) ? WEXITSTATUS(stav) : -1;
+}
+
+TEST(ProgramNahledu, DrawsASnapshotOrRefusesWithAnExitCode) {
+    if (std::string(PROGRAM_NAHLEDU).empty()) GTEST_SKIP() << "built without the window programs";
+    QTemporaryDir adresar;
+    const std::string cesta = adresar.path().toStdString();
+    std::ofstream(cesta + "/dobra.wrl", std::ios::binary)
+        << scena(true, dilek("kuzel", "0 0 0", "1 1 1", "1.00 0.50 0.00"));
+    std::ofstream(cesta + "/cizi.wrl", std::ios::binary) << "#VRML V2.0 utf8\nShape {}\n";
+
+    EXPECT_EQ(spustNahled("--snimek " + cesta + "/s.png --pohled top --velikost 320x200 " + cesta +
+                          "/dobra.wrl"),
+              0);
+    EXPECT_EQ(QImage(QString::fromStdString(cesta + "/s.png")).size(), QSize(320, 200));
+    EXPECT_EQ(spustNahled("--snimek " + cesta + "/t.png " + cesta + "/cizi.wrl"), 1);
+    EXPECT_EQ(spustNahled("--snimek " + cesta + "/t.png " + cesta + "/chybi.wrl"), 1);
+    EXPECT_EQ(spustNahled("--snimek " + cesta + "/t.png --pohled bok " + cesta + "/dobra.wrl"), 1);
+    EXPECT_EQ(spustNahled("--snimek " + cesta + "/t.png --velikost 0x10 " + cesta + "/dobra.wrl"),
+              1);
+    EXPECT_FALSE(QFile::exists(QString::fromStdString(cesta + "/t.png")));
 }
 
 } // namespace

@@ -4,6 +4,7 @@
 #include "mrizka_dilku.h"
 #include "prostredi.h"
 #include "sipky.h"
+#include "spusteni.h"
 #include "tform1.h"
 
 #include <QApplication>
@@ -123,6 +124,7 @@ private slots:
     void hiddenCodeDisplayWithShiftCtrlAlt();
     void anErrorInAHandlerIsShownAndTheGameGoesOn();
     void closingWritesThePendingLineAndDeletesThePreview();
+    void aShortTextsFileEndsTheStartWithExitCode1();
 
 private:
     TForm1& form() { return *form_; }
@@ -407,6 +409,19 @@ void TForm1Test::closingWritesThePendingLineAndDeletesThePreview() {
     zapis("loghra.txt", "");
     form().close(); // nothing pending any more
     QCOMPARE(precti("loghra.txt"), QByteArray());
+}
+
+void TForm1Test::aShortTextsFileEndsTheStartWithExitCode1() {
+    for (const int radku : {19, 25}) {
+        QByteArray texty;
+        for (int i = 0; i < radku; ++i)
+            texty += "text\r\n";
+        zapis("texty.tst", texty);
+        Odpovidac odpovidac({"OK"});
+        QCOMPARE(spustHru(prostredi_), 1);
+        QCOMPARE(odpovidac.boxy.size(), size_t(1));
+        QCOMPARE(odpovidac.boxy[0].text, QString("ERROR: Unexpected end of file texty.tst"));
+    }
 }
 
 QTEST_MAIN(TForm1Test)
