@@ -24,15 +24,6 @@ using namespace tvarolam;
 
 namespace {
 
-class TicheProstredi : public Prostredi {
-public:
-    std::string datum() const override { return "8.12.2026"; }
-    std::string cas() const override { return "10:20:30"; }
-    void otevri(const std::string&) override {}
-    bool existuje(const std::string&) const override { return false; }
-    void smaz(const std::string&) override {}
-};
-
 // Ten kinds of ten pieces, all four shapes.
 std::string ulohaSeSto() {
     std::string uloha = "U Sto dilku\r\nu Popis\r\n";
@@ -45,7 +36,7 @@ std::string ulohaSeSto() {
 
 struct Hra100 {
     PametoveOkno okno;
-    TicheProstredi prostredi;
+    PevneProstredi prostredi;
     Texty texty;
     Hra hra{okno, prostredi, texty};
 

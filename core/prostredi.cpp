@@ -49,14 +49,31 @@ void SystemoveProstredi::otevri(const std::string& cesta) {
     QDesktopServices::openUrl(QUrl::fromLocalFile(uplna));
 }
 
-bool SystemoveProstredi::existuje(const std::string& cesta) const {
+namespace {
+
+bool existujeSoubor(const std::string& cesta) {
     std::error_code chyba;
     return std::filesystem::is_regular_file(cesta, chyba);
 }
 
-void SystemoveProstredi::smaz(const std::string& cesta) {
+void smazSoubor(const std::string& cesta) {
     std::error_code chyba;
     std::filesystem::remove(cesta, chyba);
+}
+
+} // namespace
+
+bool SystemoveProstredi::existuje(const std::string& cesta) const {
+    return existujeSoubor(cesta);
+}
+void SystemoveProstredi::smaz(const std::string& cesta) {
+    smazSoubor(cesta);
+}
+bool PevneProstredi::existuje(const std::string& cesta) const {
+    return existujeSoubor(cesta);
+}
+void PevneProstredi::smaz(const std::string& cesta) {
+    smazSoubor(cesta);
 }
 
 } // namespace tvarolam

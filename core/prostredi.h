@@ -3,6 +3,7 @@
 // "open", and a few file operations. Tests give fixed dates and watch what was opened.
 
 #include <string>
+#include <vector>
 
 namespace tvarolam {
 
@@ -28,6 +29,21 @@ public:
     void otevri(const std::string& cesta) override;
     bool existuje(const std::string& cesta) const override;
     void smaz(const std::string& cesta) override;
+};
+
+// A fixed clock; files handed to the shell are only remembered. For the task tool's checks,
+// tests, fuzzing and benchmarks.
+class PevneProstredi : public Prostredi {
+public:
+    std::string datum() const override { return datumText; }
+    std::string cas() const override { return casText; }
+    void otevri(const std::string& cesta) override { otevrene.push_back(cesta); }
+    bool existuje(const std::string& cesta) const override;
+    void smaz(const std::string& cesta) override;
+
+    std::string datumText = "8.12.2026";
+    std::string casText = "10:20:30";
+    std::vector<std::string> otevrene;
 };
 
 } // namespace tvarolam

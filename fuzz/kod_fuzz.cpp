@@ -23,8 +23,8 @@ struct Radek {
 std::string kod(const std::vector<Radek>& radky) {
     TabulkaDilku tabulka;
     for (const auto& r : radky)
-        tabulka.pridejRadek({"0", "hranol", "1", "1", "1", IntToStr(r.x), IntToStr(r.y), IntToStr(r.z),
-                             r.pouzit ? "ANO" : "NE", IntToStr(r.druh)});
+        tabulka.pridejRadek({"0", "hranol", "1", "1", "1", IntToStr(r.x), IntToStr(r.y),
+                             IntToStr(r.z), r.pouzit ? "ANO" : "NE", IntToStr(r.druh)});
     return KodSestavy(tabulka, "ANO");
 }
 
@@ -33,7 +33,8 @@ std::string kod(const std::vector<Radek>& radky) {
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t delka) {
     std::vector<Radek> radky;
     for (std::size_t i = 0; i + 5 <= delka && radky.size() < NejviceDilku; i += 5)
-        radky.push_back({data[i] % 20 + 1, data[i + 1] % 11, data[i + 2] % 11, data[i + 3] % 11, (data[i + 4] & 1) != 0});
+        radky.push_back({data[i] % 20 + 1, data[i + 1] % 11, data[i + 2] % 11, data[i + 3] % 11,
+                         (data[i + 4] & 1) != 0});
     const std::string puvodni = kod(radky);
 
     std::set<std::tuple<int, int, int>> polohy;
@@ -44,7 +45,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t delk
     if (ruzne && kod(radky) != puvodni) std::abort();
     // Moving every row by the same step, within the lattice, keeps the code.
     if (std::all_of(radky.begin(), radky.end(), [](const Radek& r) { return r.x < 10; })) {
-        for (auto& r : radky) ++r.x;
+        for (auto& r : radky)
+            ++r.x;
         if (ruzne && kod(radky) != puvodni) std::abort();
     }
     return 0;

@@ -11,6 +11,8 @@ SouborVPameti::SouborVPameti(const std::uint8_t* data, std::size_t delka)
     if (fd_ < 0 || ::write(fd_, data, delka) != static_cast<ssize_t>(delka)) std::abort();
 }
 
-SouborVPameti::~SouborVPameti() { ::close(fd_); }
+SouborVPameti::~SouborVPameti() {
+    ::close(fd_);
+}
 
 } // namespace tvarolam::fuzz

@@ -1,8 +1,6 @@
 #pragma once
 // What the fuzz targets share: input bytes as a file the game can open by name.
 
-#include "prostredi.h"
-
 #include <cstddef>
 #include <cstdint>
 #include <string>
@@ -21,15 +19,6 @@ public:
 private:
     int fd_;
     std::string cesta_;
-};
-
-class TicheProstredi : public Prostredi {
-public:
-    std::string datum() const override { return "1.1.2000"; }
-    std::string cas() const override { return "0:00:00"; }
-    void otevri(const std::string&) override {}
-    bool existuje(const std::string&) const override { return true; }
-    void smaz(const std::string&) override {}
 };
 
 } // namespace tvarolam::fuzz

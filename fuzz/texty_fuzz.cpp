@@ -2,6 +2,7 @@
 
 #include "okno_hry.h"
 #include "pomocne.h"
+#include "prostredi.h"
 #include "texty.h"
 
 #include <cstdlib>
@@ -11,7 +12,7 @@ using namespace tvarolam;
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t delka) {
     const fuzz::SouborVPameti soubor(data, delka);
-    fuzz::TicheProstredi prostredi;
+    PevneProstredi prostredi;
     Texty texty;
     PametoveOkno okno;
     SouborTextu souborTextu(soubor.cesta());

@@ -4,6 +4,7 @@
 #include "hra.h"
 #include "okno_hry.h"
 #include "pomocne.h"
+#include "prostredi.h"
 
 #include <QCoreApplication>
 
@@ -17,7 +18,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t delk
     static char* argv[] = {nazev, nullptr};
     static QCoreApplication aplikace(argc, argv);
     static const Texty texty;
-    fuzz::TicheProstredi prostredi;
+    PevneProstredi prostredi;
     PametoveOkno okno;
     Hra hra(okno, prostredi, texty);
     hra.FormCreate(std::nullopt);
@@ -31,7 +32,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t delk
         try {
             hra.KodSestavy();
         } catch (const std::exception&) {
-            std::abort();  // the loader only writes integers
+            std::abort(); // the loader only writes integers
         }
     }
     return 0;

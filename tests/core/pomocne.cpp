@@ -18,14 +18,6 @@ std::string prectiSoubor(const std::string& jmeno) {
     return obsah.str();
 }
 
-bool PevneProstredi::existuje(const std::string& cesta) const {
-    return std::filesystem::is_regular_file(cesta);
-}
-
-void PevneProstredi::smaz(const std::string& cesta) {
-    std::filesystem::remove(cesta);
-}
-
 void VDocasnemAdresari::SetUp() {
     ASSERT_TRUE(adresar_.isValid());
     puvodni_ = std::filesystem::current_path();

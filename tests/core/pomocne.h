@@ -19,20 +19,6 @@ namespace tvarolam::test {
 void zapisSoubor(const std::string& jmeno, const std::string& obsah);
 std::string prectiSoubor(const std::string& jmeno);
 
-// Fixed date and time; remembers what the shell was asked to open.
-class PevneProstredi : public Prostredi {
-public:
-    std::string datum() const override { return datumText; }
-    std::string cas() const override { return casText; }
-    void otevri(const std::string& cesta) override { otevrene.push_back(cesta); }
-    bool existuje(const std::string& cesta) const override;
-    void smaz(const std::string& cesta) override;
-
-    std::string datumText = "8.12.2026";
-    std::string casText = "10:20:30";
-    std::vector<std::string> otevrene;
-};
-
 // Each test runs in its own empty current directory.
 class VDocasnemAdresari : public ::testing::Test {
 protected:

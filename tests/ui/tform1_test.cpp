@@ -30,18 +30,6 @@ using namespace tvarolam;
 
 namespace {
 
-class FalesneProstredi : public Prostredi {
-public:
-    std::string datum() const override { return "8.12.2026"; }
-    std::string cas() const override { return "10:20:30"; }
-    void otevri(const std::string& cesta) override { otevrene.push_back(cesta); }
-    bool existuje(const std::string& cesta) const override {
-        return QFile::exists(QString::fromStdString(cesta));
-    }
-    void smaz(const std::string& cesta) override { QFile::remove(QString::fromStdString(cesta)); }
-    std::vector<std::string> otevrene;
-};
-
 // Answers the modal boxes the window opens, one answer per box, and remembers what they said.
 class Odpovidac : public QObject {
 public:
@@ -134,7 +122,7 @@ private:
     std::unique_ptr<QTemporaryDir> adresar_;
     QString puvodni_;
     Texty texty_;
-    FalesneProstredi prostredi_;
+    PevneProstredi prostredi_;
     std::unique_ptr<TForm1> form_;
 };
 
