@@ -116,11 +116,6 @@ TEST_F(LogTest, ALogThatCannotTakeTheLineKeepsItPending) {
     EXPECT_EQ(hra.LogHry, cekajici) << "a full disk takes nothing";
 }
 
-} // namespace
-} // namespace tvarolam::test
-
-namespace tvarolam::test {
-namespace {
 
 // Runs f in a child process and returns its exit status.
 template <typename F> int vPotomkovi(F f) {

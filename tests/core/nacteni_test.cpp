@@ -231,11 +231,6 @@ TEST_F(HraTest, StartUpPreparesTheTableAndLoadsTheCommandLineTaskWithoutALogLine
     EXPECT_EQ(jinaHra.AktRadek, 100);
 }
 
-} // namespace
-} // namespace tvarolam::test
-
-namespace tvarolam::test {
-namespace {
 
 TEST_F(HraTest, AFolderOrAnEmptyNameIsNoTask) {
     std::filesystem::create_directory("slozka.3du");

@@ -140,11 +140,6 @@ TEST_F(NahledTest, FailuresAreSilentAndOpenNothing) {
                   "Dilek { tvar \"koule\" poloha 1 1 1 velikost 1 1 1");
 }
 
-} // namespace
-} // namespace tvarolam::test
-
-namespace tvarolam::test {
-namespace {
 
 TEST_F(NahledTest, APreviewStillOpenInAViewerIsReplaced) {
     zapisSoubor("tempwrl.wrl", "previous preview");

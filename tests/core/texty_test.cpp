@@ -117,11 +117,6 @@ TEST_F(HraTest, YesAndNoFromTheTextsFileMakeTheUseHeader) {
     EXPECT_EQ(jinaHra.tabulka.bunka(9, 0), "YES / NO");
 }
 
-} // namespace
-} // namespace tvarolam::test
-
-namespace tvarolam::test {
-namespace {
 
 TEST(SystemoveProstredi, TheLongTimeCarriesNoTimeZone) {
     // The C locale's long time format is "HH:mm:ss t"; a log line wants the time of day only.

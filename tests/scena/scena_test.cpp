@@ -204,13 +204,8 @@ TEST(Vykresli, OrbitingKeepsTheDistanceAndDegenerateSizesDoNotCrash) {
     }
 }
 
-} // namespace
-} // namespace tvarolam
-
 // ---- tvarolam-nahled on the command line ----
 
-namespace tvarolam {
-namespace {
 
 // Without a display, as task authors run it over ssh.
 int spustNahled(const std::string& argumenty) {
