@@ -57,8 +57,6 @@ public:
     // The window is closing.
     void FormClose();
 
-    const Texty& texty() const { return texty_; }
-
     TabulkaDilku tabulka;
     std::vector<std::string> Reseni;
     std::int32_t AktRadek = 1;

@@ -95,6 +95,9 @@ TForm1::TForm1(const Texty& texty, Prostredi& prostredi, const std::optional<std
 
 TForm1::~TForm1() {
     qApp->removeEventFilter(this);
+    // The widgets and the grid's model look at the game's table: they go before the game does.
+    delete centralWidget();
+    delete model_;
 }
 
 void TForm1::vytvorOvladace() {
