@@ -79,9 +79,8 @@ TEST_F(LogTest, AFailingLoadWritesThePreviousLineAndStartsNoNewOne) {
 }
 
 TEST_F(LogTest, ACommandLineTaskLogsOnlyItsSolutions) {
-    PametoveOkno jineOkno;
-    Hra jinaHra(jineOkno, prostredi, texty);
-    jinaHra.FormCreate("a.3du");
+    DalsiHra dalsi(prostredi, texty, "a.3du");
+    Hra& jinaHra = dalsi.hra;
     jinaHra.FormClose();
     EXPECT_EQ(log(), "older line\r\n");
     jinaHra.tabulka.nastavBunku(9, 1, "ANO");
@@ -115,7 +114,6 @@ TEST_F(LogTest, ALogThatCannotTakeTheLineKeepsItPending) {
     hra.ZapisDoLogu();
     EXPECT_EQ(hra.LogHry, cekajici) << "a full disk takes nothing";
 }
-
 
 // Runs f in a child process and returns its exit status.
 template <typename F> int vPotomkovi(F f) {

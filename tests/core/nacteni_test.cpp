@@ -205,9 +205,8 @@ TEST_F(HraTest, ReplacedTextsNameShapesAndMarks) {
     Texty jine;
     jine[2] = "no";
     jine[5] = "block";
-    PametoveOkno jineOkno;
-    Hra jinaHra(jineOkno, prostredi, jine);
-    jinaHra.FormCreate(std::nullopt);
+    DalsiHra dalsi(prostredi, jine);
+    Hra& jinaHra = dalsi.hra;
     zapisSoubor("uloha.3du", "K H 1 1 1 0 0 0 1\r\n");
     ASSERT_TRUE(jinaHra.NactiUlohu("uloha.3du"));
     EXPECT_EQ(jinaHra.tabulka.bunka(2, 1), "block");
@@ -222,15 +221,13 @@ TEST_F(HraTest, StartUpPreparesTheTableAndLoadsTheCommandLineTaskWithoutALogLine
     EXPECT_EQ(hra.AktRadek, 100);
 
     zapisSoubor("uloha.3du", DvaDilky);
-    PametoveOkno jineOkno;
-    Hra jinaHra(jineOkno, prostredi, texty);
-    jinaHra.FormCreate("uloha.3du");
+    DalsiHra dalsi(prostredi, texty, "uloha.3du");
+    Hra& jinaHra = dalsi.hra;
     EXPECT_EQ(jinaHra.tabulka.pocetRadku(), 3);
     EXPECT_TRUE(jinaHra.LogHry.empty());
     EXPECT_TRUE(jinaHra.HraDokoncena);
     EXPECT_EQ(jinaHra.AktRadek, 100);
 }
-
 
 TEST_F(HraTest, AFolderOrAnEmptyNameIsNoTask) {
     std::filesystem::create_directory("slozka.3du");

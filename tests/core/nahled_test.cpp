@@ -118,8 +118,8 @@ TEST_F(NahledTest, ShapeNamesMapBackOneTestAfterAnother) {
     Texty jine;
     jine[5] = "blok";
     jine[6] = "hranol"; // "blok" becomes "hranol", and then matches entry 6
-    PametoveOkno jineOkno;
-    Hra jinaHra(jineOkno, prostredi, jine);
+    DalsiHra dalsi(prostredi, jine);
+    Hra& jinaHra = dalsi.hra;
     jinaHra.tabulka.pridejRadek({"0", "blok", "1", "1", "1", "0", "0", "0", "ANO", "1"});
     jinaHra.ZobrazNahled("scena.wrl", false);
     EXPECT_NE(prectiSoubor("scena.wrl").find("tvar \"koule\""), std::string::npos);
@@ -139,7 +139,6 @@ TEST_F(NahledTest, FailuresAreSilentAndOpenNothing) {
                   "Dilek { tvar \"hranol\" poloha 0 0 0 velikost 1 1 1 barva 1.00 0.00 0.00 }\r\n"
                   "Dilek { tvar \"koule\" poloha 1 1 1 velikost 1 1 1");
 }
-
 
 TEST_F(NahledTest, APreviewStillOpenInAViewerIsReplaced) {
     zapisSoubor("tempwrl.wrl", "previous preview");

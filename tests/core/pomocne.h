@@ -30,6 +30,16 @@ private:
     std::filesystem::path puvodni_;
 };
 
+// A second game on its own memory window, started with the given texts and command line.
+struct DalsiHra {
+    DalsiHra(Prostredi& prostredi, const Texty& texty, const std::optional<std::string>& uloha = {})
+        : hra(okno, prostredi, texty) {
+        hra.FormCreate(uloha);
+    }
+    PametoveOkno okno;
+    Hra hra;
+};
+
 // A game after start-up, on a memory window, with default texts.
 class HraTest : public VDocasnemAdresari {
 protected:

@@ -111,12 +111,8 @@ TEST_F(HraTest, YesAndNoFromTheTextsFileMakeTheUseHeader) {
     Texty anglicky;
     anglicky[1] = "YES";
     anglicky[2] = "NO";
-    PametoveOkno jineOkno;
-    Hra jinaHra(jineOkno, prostredi, anglicky);
-    jinaHra.FormCreate(std::nullopt);
-    EXPECT_EQ(jinaHra.tabulka.bunka(9, 0), "YES / NO");
+    EXPECT_EQ(DalsiHra(prostredi, anglicky).hra.tabulka.bunka(9, 0), "YES / NO");
 }
-
 
 TEST(SystemoveProstredi, TheLongTimeCarriesNoTimeZone) {
     // The C locale's long time format is "HH:mm:ss t"; a log line wants the time of day only.
