@@ -1,6 +1,6 @@
 // tvarolam-hra: the game.
 
-#include "prostredi.h"
+#include "prostredi_plochy.h"
 #include "spusteni.h"
 
 #include <QApplication>
@@ -19,6 +19,6 @@ int main(int argc, char* argv[]) {
         return 0;
     }
     QApplication aplikace(argc, argv);
-    tvarolam::SystemoveProstredi prostredi;
+    tvarolam::ProstrediPlochy prostredi;
     return tvarolam::spustHru(prostredi);
 }

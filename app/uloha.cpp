@@ -72,13 +72,13 @@ void vypisUlohu(const Hra& hra, const PametoveOkno& okno) {
             {"obrazek", std::to_string(i + 1), pole(obrazek.jmeno),
              std::to_string(obrazek.obraz.width()) + "x" + std::to_string(obrazek.obraz.height())});
     }
-    for (int r = 0; r < hra.tabulka.pocetRadku(); ++r) {
+    for (int r = 0; r < hra.tabulka().pocetRadku(); ++r) {
         std::cout << "radek\t" << r;
         for (int c = 1; c < TabulkaDilku::PocetSloupcu; ++c)
-            std::cout << '\t' << pole(hra.tabulka.bunka(c, r));
+            std::cout << '\t' << pole(hra.tabulka().bunka(c, r));
         std::cout << '\n';
     }
-    for (const auto& kod : hra.Reseni)
+    for (const auto& kod : hra.Reseni())
         vypis({"reseni", pole(kod)});
 }
 
@@ -141,21 +141,18 @@ int main(int argc, char* argv[]) {
     }
 
     for (const auto& u : umisteni) {
-        if (u.radek < 1 || u.radek >= hra.tabulka.pocetRadku()) {
+        if (u.radek < 1 || u.radek >= hra.tabulka().pocetRadku()) {
             std::cerr << "tvarolam-uloha: the task has no piece row " << u.radek << '\n';
             return 2;
         }
-        hra.tabulka.nastavBunku(6, u.radek, IntToStr(u.x));
-        hra.tabulka.nastavBunku(7, u.radek, IntToStr(u.y));
-        hra.tabulka.nastavBunku(8, u.radek, IntToStr(u.z));
-        if (u.pouzit) hra.tabulka.nastavBunku(9, u.radek, texty[1]);
+        hra.umistiDilek(u.radek, u.x, u.y, u.z, u.pouzit);
     }
 
     vypisUlohu(hra, okno);
     if (!umisteni.empty()) {
         const std::string kod = hra.KodSestavy();
         const bool spravne =
-            std::find(hra.Reseni.begin(), hra.Reseni.end(), kod) != hra.Reseni.end();
+            std::find(hra.Reseni().begin(), hra.Reseni().end(), kod) != hra.Reseni().end();
         vypis({"kod", pole(kod)});
         vypis({"spravne", spravne ? "ano" : "ne"});
     }

@@ -6,7 +6,7 @@
 #include "nahled.h"
 #include "obrazky.h"
 #include "okno_hry.h"
-#include "prostredi.h"
+#include "pevne_prostredi.h"
 #include "scena.h"
 #include "vykreslovac.h"
 
@@ -43,12 +43,8 @@ struct Hra100 {
     explicit Hra100(const std::string& cesta) {
         hra.FormCreate(std::nullopt);
         hra.NactiUlohu(cesta);
-        for (int r = 1; r < hra.tabulka.pocetRadku(); ++r) {
-            hra.tabulka.nastavBunku(6, r, std::to_string(r % 11));
-            hra.tabulka.nastavBunku(7, r, std::to_string((r / 11) % 11));
-            hra.tabulka.nastavBunku(8, r, std::to_string(r % 7));
-            hra.tabulka.nastavBunku(9, r, "ANO");
-        }
+        for (int r = 1; r < hra.tabulka().pocetRadku(); ++r)
+            hra.umistiDilek(r, r % 11, (r / 11) % 11, r % 7, true);
     }
 };
 
@@ -105,7 +101,7 @@ void DekodovaniJpeg(benchmark::State& stav) {
 void SnimekNahledu(benchmark::State& stav) {
     Hra100 hra(soubor("sto.3du", ulohaSeSto()));
     bool uplna = false;
-    const Scena scena = rozeberScenu(textSceny(hra.hra.tabulka, hra.texty, true, uplna));
+    const Scena scena = rozeberScenu(textSceny(hra.hra.tabulka(), hra.texty, true, uplna));
     for (auto _ : stav)
         benchmark::DoNotOptimize(vykresli(scena, kameraPohledu(Pohled::Pohled), {800, 600}));
 }

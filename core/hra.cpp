@@ -11,11 +11,8 @@ namespace tvarolam {
 
 namespace {
 
-constexpr int SloupecBarvy = 1;
-constexpr int SloupecPouziti = 9;
-
 int sloupecOsy(Osa osa) {
-    return 6 + static_cast<int>(osa);
+    return TabulkaDilku::X + static_cast<int>(osa);
 }
 
 // An up-down control holds a signed 16-bit position and keeps it within its range 0..10.
@@ -27,39 +24,41 @@ int polohaOvladace(std::int32_t hodnota) {
 
 Hra::Hra(OknoHry& okno, Prostredi& prostredi, const Texty& texty)
     : okno_(okno), prostredi_(prostredi), texty_(texty) {
-    tabulka.priVyberuBunky = [this](int sloupec, int radek) { SGSeznamSelectCell(sloupec, radek); };
+    tabulka_.priVyberuBunky = [this](int sloupec, int radek) {
+        SGSeznamSelectCell(sloupec, radek);
+    };
 }
 
 void Hra::FormCreate(const std::optional<std::string>& ulohaZPrikazoveRadky) {
-    Reseni.clear();
+    Reseni_.clear();
     const char* zahlavi[] = {"", "", "rx", "ry", "rz", "x", "y", "z"};
-    for (int sloupec = 1; sloupec <= 8; ++sloupec)
-        tabulka.nastavBunku(sloupec, 0, zahlavi[sloupec - 1]);
-    tabulka.nastavBunku(SloupecPouziti, 0, texty_[1] + " / " + texty_[2]);
-    tabulka.nastavPocetRadku(2);
-    tabulka.nastavPevneRadky(1);
-    tabulka.nastavRadek(1);
-    AktRadek = 1;
+    for (int sloupec = TabulkaDilku::Barva; sloupec <= TabulkaDilku::Z; ++sloupec)
+        tabulka_.nastavBunku(sloupec, 0, zahlavi[sloupec - 1]);
+    tabulka_.nastavBunku(TabulkaDilku::Pouzit, 0, texty_[Text::Ano] + " / " + texty_[Text::Ne]);
+    tabulka_.nastavPocetRadku(2);
+    tabulka_.nastavPevneRadky(1);
+    tabulka_.nastavRadek(1);
+    AktRadek_ = 1;
     if (ulohaZPrikazoveRadky) NactiUlohu(*ulohaZPrikazoveRadky);
-    LogHry.clear();
-    HraDokoncena = true;
+    LogHry_.clear();
+    HraDokoncena_ = true;
     // No decimal separator to save and set: the scene's numbers never go through the C locale.
     // Until the player picks a row, arrow clicks land in row 100, outside any shown task.
-    AktRadek = 100;
+    AktRadek_ = 100;
 }
 
 std::string Hra::KodSestavy() const {
-    return tvarolam::KodSestavy(tabulka, texty_[1]);
+    return tvarolam::KodSestavy(tabulka_, texty_[Text::Ano]);
 }
 
 void Hra::SGSeznamSelectCell(int sloupec, int radek) {
-    AktSloupec = sloupec;
-    AktRadek = radek;
-    nastavPouzit(tabulka.bunka(SloupecPouziti, radek) == texty_[1]);
-    const auto x = zkusStrToInt(tabulka.bunka(6, radek));
-    const auto y = zkusStrToInt(tabulka.bunka(7, radek));
-    const auto z = zkusStrToInt(tabulka.bunka(8, radek));
-    const auto barva = zkusStrToInt(tabulka.bunka(SloupecBarvy, radek));
+    AktSloupec_ = sloupec;
+    AktRadek_ = radek;
+    nastavPouzit(tabulka_.bunka(TabulkaDilku::Pouzit, radek) == texty_[Text::Ano]);
+    const auto x = zkusStrToInt(tabulka_.bunka(TabulkaDilku::X, radek));
+    const auto y = zkusStrToInt(tabulka_.bunka(TabulkaDilku::Y, radek));
+    const auto z = zkusStrToInt(tabulka_.bunka(TabulkaDilku::Z, radek));
+    const auto barva = zkusStrToInt(tabulka_.bunka(TabulkaDilku::Barva, radek));
     const bool cisla = x && y && z && barva;
     okno_.nastavPolohu(Osa::X, polohaOvladace(cisla ? *x : 0));
     okno_.nastavPolohu(Osa::Y, polohaOvladace(cisla ? *y : 0));
@@ -68,11 +67,12 @@ void Hra::SGSeznamSelectCell(int sloupec, int radek) {
 }
 
 void Hra::UDClick(Osa osa) {
-    tabulka.nastavBunku(sloupecOsy(osa), AktRadek, IntToStr(okno_.poloha(osa)));
+    tabulka_.nastavBunku(sloupecOsy(osa), AktRadek_, IntToStr(okno_.poloha(osa)));
 }
 
 void Hra::CBPouzitClick() {
-    tabulka.nastavBunku(SloupecPouziti, AktRadek, okno_.pouzit() ? texty_[1] : texty_[2]);
+    tabulka_.nastavBunku(TabulkaDilku::Pouzit, AktRadek_,
+                         okno_.pouzit() ? texty_[Text::Ano] : texty_[Text::Ne]);
 }
 
 // A check box runs its click handler also when the program changes its state.
@@ -83,31 +83,38 @@ void Hra::nastavPouzit(bool zaskrtnout) {
 }
 
 void Hra::SGSeznamMouseMove(int x) {
-    // Each threshold lies a few pixels left of where columns 6 to 9 begin.
-    if (x > 240) AktSloupec = 6;
-    if (x > 272) AktSloupec = 7;
-    if (x > 304) AktSloupec = 8;
-    if (x > 336) AktSloupec = 9;
+    // Each threshold lies a few pixels left of where columns x, y, z and the mark begin.
+    if (x > 240) AktSloupec_ = TabulkaDilku::X;
+    if (x > 272) AktSloupec_ = TabulkaDilku::Y;
+    if (x > 304) AktSloupec_ = TabulkaDilku::Z;
+    if (x > 336) AktSloupec_ = TabulkaDilku::Pouzit;
 }
 
 void Hra::SGSeznamMouseWheel(bool nahoru) {
-    if (AktSloupec >= 6 && AktSloupec <= 8) {
-        const auto osa = static_cast<Osa>(AktSloupec - 6);
+    if (AktSloupec_ >= TabulkaDilku::X && AktSloupec_ <= TabulkaDilku::Z) {
+        const auto osa = static_cast<Osa>(AktSloupec_ - TabulkaDilku::X);
         okno_.nastavPolohu(osa, polohaOvladace(okno_.poloha(osa) + (nahoru ? 1 : -1)));
-        tabulka.nastavBunku(AktSloupec, AktRadek, IntToStr(okno_.poloha(osa)));
-    } else if (AktSloupec == SloupecPouziti) {
+        tabulka_.nastavBunku(AktSloupec_, AktRadek_, IntToStr(okno_.poloha(osa)));
+    } else if (AktSloupec_ == TabulkaDilku::Pouzit) {
         nastavPouzit(!okno_.pouzit());
         CBPouzitClick();
     }
 }
 
+void Hra::umistiDilek(int radek, int x, int y, int z, bool oznacitPouzity) {
+    tabulka_.nastavBunku(TabulkaDilku::X, radek, IntToStr(x));
+    tabulka_.nastavBunku(TabulkaDilku::Y, radek, IntToStr(y));
+    tabulka_.nastavBunku(TabulkaDilku::Z, radek, IntToStr(z));
+    if (oznacitPouzity) tabulka_.nastavBunku(TabulkaDilku::Pouzit, radek, texty_[Text::Ano]);
+}
+
 void Hra::Nast1Click(const std::string& cesta) {
-    if (!LogHry.empty()) ZapisDoLogu();
+    if (!LogHry_.empty()) ZapisDoLogu();
     NactiUlohu(cesta);
 }
 
 void Hra::FormClose() {
-    if (!LogHry.empty()) ZapisDoLogu();
+    if (!LogHry_.empty()) ZapisDoLogu();
     if (prostredi_.existuje(SouborNahledu)) prostredi_.smaz(SouborNahledu);
 }
 

@@ -43,28 +43,34 @@ public:
     // The evaluate button. A cell that is not an integer raises ChybaPrevodu before anything
     // changes; the window shows it.
     void BVyhodnotClick();
-    void BVyhodnotMouseDown(bool shift, bool ctrl, bool alt) { UkazKod = shift && ctrl && alt; }
+    void BVyhodnotMouseDown(bool shift, bool ctrl, bool alt) { UkazKod_ = shift && ctrl && alt; }
 
     // Piece editing.
     void SGSeznamSelectCell(int sloupec, int radek);
+    // The player picks a cell of the grid (mouse or keys); the select-cell event follows.
+    void vyberBunku(int sloupec, int radek) { tabulka_.vyberBunku(sloupec, radek); }
     void UDClick(Osa osa);
     void CBPouzitClick();
     void SGSeznamMouseMove(int x);
     void SGSeznamMouseWheel(bool nahoru);
+
+    // The task tool's placement: piece row `radek` at x, y, z, marked used when asked (an
+    // unmarked placement leaves the mark as it was).
+    void umistiDilek(int radek, int x, int y, int z, bool oznacitPouzity);
 
     // Menu "Načíst", after the player chose a file and the current directory moved to its folder.
     void Nast1Click(const std::string& cesta);
     // The window is closing.
     void FormClose();
 
-    TabulkaDilku tabulka;
-    std::vector<std::string> Reseni;
-    std::int32_t AktRadek = 1;
-    std::int32_t AktSloupec = 0;
-    std::int32_t PocetDruhu = 0;
-    bool UkazKod = false;
-    std::string LogHry;
-    bool HraDokoncena = true;
+    const TabulkaDilku& tabulka() const { return tabulka_; }
+    const std::vector<std::string>& Reseni() const { return Reseni_; }
+    std::int32_t AktRadek() const { return AktRadek_; }
+    std::int32_t AktSloupec() const { return AktSloupec_; }
+    std::int32_t PocetDruhu() const { return PocetDruhu_; }
+    bool UkazKod() const { return UkazKod_; }
+    const std::string& LogHry() const { return LogHry_; }
+    bool HraDokoncena() const { return HraDokoncena_; }
 
 private:
     void nactiUlohuZeSouboru(const std::string& cesta);
@@ -72,12 +78,21 @@ private:
     void nactiObrazek(int cislo, const std::string& jmeno);
     void selhaniNacteni(const std::string& cesta);
     void nastavPouzit(bool zaskrtnout);
-    std::string castKonce(int textZacatku) const;
+    std::string castKonce(Text zacatek) const;
     void zvysPocitadlo(Prvek pocitadlo);
 
     OknoHry& okno_;
     Prostredi& prostredi_;
     const Texty& texty_;
+
+    TabulkaDilku tabulka_;
+    std::vector<std::string> Reseni_;
+    std::int32_t AktRadek_ = 1;
+    std::int32_t AktSloupec_ = 0;
+    std::int32_t PocetDruhu_ = 0;
+    bool UkazKod_ = false;
+    std::string LogHry_;
+    bool HraDokoncena_ = true;
 };
 
 } // namespace tvarolam

@@ -13,15 +13,16 @@ void NactiDilky(SadaDilku& sada, const TabulkaDilku& tabulka, const std::string&
     for (int r = 1; r < tabulka.pocetRadku(); ++r) {
         if (sada.pocet == NejviceDilku) throw ChybaTabulky("More than 100 pieces");
         DilekZaznam& dilek = sada.dilky[sada.pocet++];
-        dilek.druh = StrToInt(tabulka.bunka(10, r));
-        dilek.x = StrToInt(tabulka.bunka(6, r));
-        dilek.y = StrToInt(tabulka.bunka(7, r));
-        dilek.z = StrToInt(tabulka.bunka(8, r));
-        dilek.barva = StrToInt(tabulka.bunka(1, r));
-        dilek.rx = StrToInt(tabulka.bunka(3, r));
-        dilek.ry = StrToInt(tabulka.bunka(4, r));
-        dilek.rz = StrToInt(tabulka.bunka(5, r));
-        dilek.pouzit = tabulka.bunka(9, r) == ano;
+        const RadekDilku radek = tabulka.radekDilku(r);
+        dilek.druh = StrToInt(radek.druh);
+        dilek.x = StrToInt(radek.x);
+        dilek.y = StrToInt(radek.y);
+        dilek.z = StrToInt(radek.z);
+        dilek.barva = StrToInt(radek.barva);
+        dilek.rx = StrToInt(radek.rx);
+        dilek.ry = StrToInt(radek.ry);
+        dilek.rz = StrToInt(radek.rz);
+        dilek.pouzit = radek.pouzit == ano;
     }
 }
 

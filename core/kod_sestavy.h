@@ -29,7 +29,7 @@ struct SadaDilku {
     std::int32_t pocet = 0;
 };
 
-// Rows 1.. of the table; used = column 9 is exactly `ano`. Throws ChybaPrevodu for a cell
+// Rows 1.. of the table; used = the mark is exactly `ano`. Throws ChybaPrevodu for a cell
 // that is not an integer, and ChybaTabulky when there are more rows than records.
 void NactiDilky(SadaDilku& sada, const TabulkaDilku& tabulka, const std::string& ano);
 // True when a must come before b: used pieces first, by x, then y, then z.

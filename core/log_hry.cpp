@@ -37,14 +37,14 @@ bool pripojRadek(const char* cesta, const std::string& radek) {
 
 } // namespace
 
-std::string Hra::castKonce(int textZacatku) const {
-    return texty_[textZacatku] + okno_.popisek(Prvek::LPokusy) + texty_[14] +
-           okno_.popisek(Prvek::LNahledy) + texty_[15] + prostredi_.cas();
+std::string Hra::castKonce(Text zacatek) const {
+    return texty_[zacatek] + okno_.popisek(Prvek::LPokusy) + texty_[Text::Nahledu] +
+           okno_.popisek(Prvek::LNahledy) + texty_[Text::Konec] + prostredi_.cas();
 }
 
 void Hra::ZapisDoLogu() {
-    if (!HraDokoncena) LogHry += castKonce(13);
-    if (pripojRadek(SouborLogu, LogHry + "\r\n")) LogHry.clear();
+    if (!HraDokoncena_) LogHry_ += castKonce(Text::HraNedokoncenaPokusu);
+    if (pripojRadek(SouborLogu, LogHry_ + "\r\n")) LogHry_.clear();
 }
 
 } // namespace tvarolam

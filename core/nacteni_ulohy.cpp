@@ -40,16 +40,16 @@ bool Hra::NactiUlohu(const std::string& cesta) {
         selhaniNacteni(cesta);
         nacteno = false;
     }
-    AktRadek = 1;
+    AktRadek_ = 1;
     return nacteno;
 }
 
 void Hra::nactiUlohuZeSouboru(const std::string& cesta) {
     auto soubor = TextovySoubor::otevri(cesta);
 
-    tabulka.nastavPocetRadku(0);
-    PocetDruhu = 0;
-    Reseni.clear();
+    tabulka_.nastavPocetRadku(0);
+    PocetDruhu_ = 0;
+    Reseni_.clear();
     okno_.nastavTitulek("Tvarolam-Hra ");
     for (const Osa osa : {Osa::X, Osa::Y, Osa::Z})
         okno_.nastavPolohu(osa, 0);
@@ -79,40 +79,41 @@ void Hra::nactiUlohuZeSouboru(const std::string& cesta) {
             break;
         case 'R':
             soubor.ctiZnak(); // one separator byte, whatever it is
-            Reseni.push_back(orizni(soubor.ctiRadek()));
+            Reseni_.push_back(orizni(soubor.ctiRadek()));
             break;
         default:
             soubor.preskocRadek();
         }
     }
 
-    // Fails for a task without pieces: the header would be the only row.
-    tabulka.nastavPevneRadky(1);
-    tabulka.nastavCeleRadky(true);
+    // A task without pieces has nothing to play: the header would be the only row.
+    if (tabulka_.pocetRadku() < 2) throw ChybaUlohy("no pieces");
+    tabulka_.nastavPevneRadky(1);
+    tabulka_.nastavCeleRadky(true);
     okno_.nastavPopisek(Prvek::LPokusy, "0");
     okno_.nastavPopisek(Prvek::LNahledy, "0");
-    HraDokoncena = false;
-    LogHry = texty_[9] + okno_.popisek(Prvek::LUloha) + " START: " + prostredi_.datum() + " " +
-             prostredi_.cas();
+    HraDokoncena_ = false;
+    LogHry_ = texty_[Text::HraZacatek] + okno_.popisek(Prvek::LUloha) +
+              " START: " + prostredi_.datum() + " " + prostredi_.cas();
     okno_.povolVyhodnoceni(true);
     okno_.nastavTitulek("Tvarolam-Hra: " + utf8NaCp1250(cesta));
 }
 
 void Hra::nactiDruhDilku(TextovySoubor& soubor, std::string& tvar) {
-    PocetDruhu = secti(PocetDruhu, 1);
+    PocetDruhu_ = secti(PocetDruhu_, 1);
     soubor.preskocMezery();
     switch (soubor.ctiZnak()) {
     case 'H':
-        tvar = texty_[5];
+        tvar = texty_[Text::Hranol];
         break;
     case 'K':
-        tvar = texty_[6];
+        tvar = texty_[Text::Koule];
         break;
     case 'V':
-        tvar = texty_[7];
+        tvar = texty_[Text::Valec];
         break;
     case 'Z':
-        tvar = texty_[8];
+        tvar = texty_[Text::Kuzel];
         break;
     default:
         break;
@@ -124,14 +125,22 @@ void Hra::nactiDruhDilku(TextovySoubor& soubor, std::string& tvar) {
     const auto [rx, ry, rz, r, g, b, pocet] = cisla;
 
     // The assembly code holds at most 100 pieces; a larger task is refused before it grows.
-    if (pocet > 0 && static_cast<std::int64_t>(tabulka.pocetRadku()) - 1 + pocet > NejviceDilku)
+    if (pocet > 0 && static_cast<std::int64_t>(tabulka_.pocetRadku()) - 1 + pocet > NejviceDilku)
         throw ChybaUlohy("too many pieces");
     const auto barva = static_cast<std::int32_t>(static_cast<std::uint32_t>(r) +
                                                  256u * static_cast<std::uint32_t>(g) +
                                                  65536u * static_cast<std::uint32_t>(b));
     for (std::int32_t i = 0; i < pocet; ++i) {
-        tabulka.pridejRadek({IntToStr(barva), tvar, IntToStr(rx), IntToStr(ry), IntToStr(rz), "0",
-                             "0", "0", texty_[2], IntToStr(PocetDruhu)});
+        tabulka_.pridejRadek({.barva = IntToStr(barva),
+                              .tvar = tvar,
+                              .rx = IntToStr(rx),
+                              .ry = IntToStr(ry),
+                              .rz = IntToStr(rz),
+                              .x = "0",
+                              .y = "0",
+                              .z = "0",
+                              .pouzit = texty_[Text::Ne],
+                              .druh = IntToStr(PocetDruhu_)});
     }
 }
 
@@ -142,9 +151,9 @@ void Hra::nactiObrazek(int cislo, const std::string& jmeno) {
 
 void Hra::selhaniNacteni(const std::string& cesta) {
     okno_.povolVyhodnoceni(false);
-    okno_.zprava(texty_[10] + utf8NaCp1250(cesta) + texty_[11]);
-    tabulka.nastavPocetRadku(2);
-    tabulka.nastavCeleRadky(false);
+    okno_.zprava(texty_[Text::SouborPred] + utf8NaCp1250(cesta) + texty_[Text::SeNepodariloNacist]);
+    tabulka_.nastavPocetRadku(2);
+    tabulka_.nastavCeleRadky(false);
 }
 
 } // namespace tvarolam

@@ -22,10 +22,10 @@ namespace {
 // The grid shows the texts' shape names; the template knows them without diacritics. The four
 // tests run one after another on the current text, as they always did.
 std::string nazevProSablonu(std::string tvar, const Texty& texty) {
-    if (tvar == texty[5]) tvar = "hranol";
-    if (tvar == texty[6]) tvar = "koule";
-    if (tvar == texty[7]) tvar = "valec";
-    if (tvar == texty[8]) tvar = "kuzel";
+    if (tvar == texty[Text::Hranol]) tvar = "hranol";
+    if (tvar == texty[Text::Koule]) tvar = "koule";
+    if (tvar == texty[Text::Valec]) tvar = "valec";
+    if (tvar == texty[Text::Kuzel]) tvar = "kuzel";
     return tvar;
 }
 
@@ -58,12 +58,12 @@ std::string textSceny(const TabulkaDilku& tabulka, const Texty& texty, bool hran
     text += "\r\n";
     uplna = true;
     for (int r = 1; r < tabulka.pocetRadku(); ++r) {
-        if (tabulka.bunka(9, r) != texty[1]) continue;
-        text += "Dilek { tvar \"" + nazevProSablonu(tabulka.bunka(2, r), texty) + "\" poloha " +
-                tabulka.bunka(6, r) + " " + tabulka.bunka(7, r) + " " + tabulka.bunka(8, r) +
-                " velikost " + tabulka.bunka(3, r) + " " + tabulka.bunka(4, r) + " " +
-                tabulka.bunka(5, r);
-        const auto barva = zkusStrToInt(tabulka.bunka(1, r));
+        const RadekDilku dilek = tabulka.radekDilku(r);
+        if (dilek.pouzit != texty[Text::Ano]) continue;
+        text += "Dilek { tvar \"" + nazevProSablonu(dilek.tvar, texty) + "\" poloha " + dilek.x +
+                " " + dilek.y + " " + dilek.z + " velikost " + dilek.rx + " " + dilek.ry + " " +
+                dilek.rz;
+        const auto barva = zkusStrToInt(dilek.barva);
         if (!barva) {
             uplna = false;
             return text;
@@ -77,7 +77,7 @@ std::string textSceny(const TabulkaDilku& tabulka, const Texty& texty, bool hran
 void Hra::ZobrazNahled(const std::string& cesta, bool hrany) {
     // Every failure is silent: the player simply gets no preview.
     bool uplna = false;
-    const std::string text = textSceny(tabulka, texty_, hrany, uplna);
+    const std::string text = textSceny(tabulka_, texty_, hrany, uplna);
     if (!zapisSoubor(cesta, text) || !uplna) return;
     try {
         prostredi_.otevri(cesta);

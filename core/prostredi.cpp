@@ -3,11 +3,8 @@
 #include "kodovani.h"
 
 #include <QDate>
-#include <QDesktopServices>
-#include <QFileInfo>
 #include <QLocale>
 #include <QTime>
-#include <QUrl>
 
 #include <filesystem>
 
@@ -19,8 +16,7 @@ std::string doCp1250(const QString& text) {
     return utf8NaCp1250(text.toStdString());
 }
 
-// The locale's long time format without its time-zone field ("t" outside quotes): a log reader
-// expects a time of day.
+// The format without its time-zone field ("t" outside quotes).
 QString formatCasuBezZony(const QString& format) {
     QString vysledek;
     bool vUvozovkach = false;
@@ -38,42 +34,23 @@ std::string SystemoveProstredi::datum() const {
     return doCp1250(QLocale::system().toString(QDate::currentDate(), QLocale::ShortFormat));
 }
 
+std::string casBezZony(const QLocale& locale, const QTime& cas) {
+    return doCp1250(
+        locale.toString(cas, formatCasuBezZony(locale.timeFormat(QLocale::LongFormat))));
+}
+
 std::string SystemoveProstredi::cas() const {
-    const QLocale locale = QLocale::system();
-    return doCp1250(locale.toString(QTime::currentTime(),
-                                    formatCasuBezZony(locale.timeFormat(QLocale::LongFormat))));
+    return casBezZony(QLocale::system(), QTime::currentTime());
 }
 
-void SystemoveProstredi::otevri(const std::string& cesta) {
-    const QString uplna = QFileInfo(QString::fromStdString(cesta)).absoluteFilePath();
-    QDesktopServices::openUrl(QUrl::fromLocalFile(uplna));
-}
-
-namespace {
-
-bool existujeSoubor(const std::string& cesta) {
+bool SystemoveProstredi::existuje(const std::string& cesta) const {
     std::error_code chyba;
     return std::filesystem::is_regular_file(cesta, chyba);
 }
 
-void smazSoubor(const std::string& cesta) {
+void SystemoveProstredi::smaz(const std::string& cesta) {
     std::error_code chyba;
     std::filesystem::remove(cesta, chyba);
-}
-
-} // namespace
-
-bool SystemoveProstredi::existuje(const std::string& cesta) const {
-    return existujeSoubor(cesta);
-}
-void SystemoveProstredi::smaz(const std::string& cesta) {
-    smazSoubor(cesta);
-}
-bool PevneProstredi::existuje(const std::string& cesta) const {
-    return existujeSoubor(cesta);
-}
-void PevneProstredi::smaz(const std::string& cesta) {
-    smazSoubor(cesta);
 }
 
 } // namespace tvarolam

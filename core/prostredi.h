@@ -3,7 +3,9 @@
 // "open", and a few file operations. Tests give fixed dates and watch what was opened.
 
 #include <string>
-#include <vector>
+
+class QLocale;
+class QTime;
 
 namespace tvarolam {
 
@@ -21,29 +23,18 @@ public:
     virtual void smaz(const std::string& cesta) = 0;
 };
 
-// The real system: Qt's locale and desktop services, the file system.
+// The real system's clock and files: Qt's locale and the file system. The shell's "open" needs a
+// GUI application, so the window's side gives it (ProstrediPlochy); the task tool opens nothing.
 class SystemoveProstredi : public Prostredi {
 public:
     std::string datum() const override;
     std::string cas() const override;
-    void otevri(const std::string& cesta) override;
     bool existuje(const std::string& cesta) const override;
     void smaz(const std::string& cesta) override;
 };
 
-// A fixed clock; files handed to the shell are only remembered. For the task tool's checks,
-// tests, fuzzing and benchmarks.
-class PevneProstredi : public Prostredi {
-public:
-    std::string datum() const override { return datumText; }
-    std::string cas() const override { return casText; }
-    void otevri(const std::string& cesta) override { otevrene.push_back(cesta); }
-    bool existuje(const std::string& cesta) const override;
-    void smaz(const std::string& cesta) override;
-
-    std::string datumText = "8.12.2026";
-    std::string casText = "10:20:30";
-    std::vector<std::string> otevrene;
-};
+// A time of day in the locale's long time format without its time-zone field, Windows-1250: a log
+// reader expects a time of day.
+std::string casBezZony(const QLocale& locale, const QTime& cas);
 
 } // namespace tvarolam

@@ -67,10 +67,25 @@ void TabulkaDilku::presunNa(int sloupec, int radek) {
     if (pozorovatel_) pozorovatel_->vyberZmenen();
 }
 
-void TabulkaDilku::pridejRadek(const std::array<std::string, PocetSloupcu - 1>& bunky) {
-    for (int sloupec = 1; sloupec < PocetSloupcu; ++sloupec)
-        nastavBunku(sloupec, pocetRadku_, bunky[sloupec - 1]);
-    nastavPocetRadku(pocetRadku_ + 1);
+void TabulkaDilku::pridejRadek(const RadekDilku& dilek) {
+    const int radek = pocetRadku_;
+    nastavBunku(Barva, radek, dilek.barva);
+    nastavBunku(Tvar, radek, dilek.tvar);
+    nastavBunku(Rx, radek, dilek.rx);
+    nastavBunku(Ry, radek, dilek.ry);
+    nastavBunku(Rz, radek, dilek.rz);
+    nastavBunku(X, radek, dilek.x);
+    nastavBunku(Y, radek, dilek.y);
+    nastavBunku(Z, radek, dilek.z);
+    nastavBunku(Pouzit, radek, dilek.pouzit);
+    nastavBunku(Druh, radek, dilek.druh);
+    nastavPocetRadku(radek + 1);
+}
+
+RadekDilku TabulkaDilku::radekDilku(int radek) const {
+    return {bunka(Barva, radek),  bunka(Tvar, radek), bunka(Rx, radek), bunka(Ry, radek),
+            bunka(Rz, radek),     bunka(X, radek),    bunka(Y, radek),  bunka(Z, radek),
+            bunka(Pouzit, radek), bunka(Druh, radek)};
 }
 
 } // namespace tvarolam

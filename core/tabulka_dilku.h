@@ -16,10 +16,34 @@ public:
     using std::runtime_error::runtime_error;
 };
 
+// One piece as the table holds it: the texts of columns Barva..Druh.
+struct RadekDilku {
+    std::string barva; // R + 256 G + 65536 B
+    std::string tvar;  // the shape's name from Texty
+    std::string rx, ry, rz;
+    std::string x, y, z;
+    std::string pouzit; // Texty's yes or no
+    std::string druh;   // the kind's number in the task
+};
+
 class TabulkaDilku {
 public:
-    static constexpr int PocetSloupcu = 11;
-    static constexpr int ZobrazenychSloupcu = 10;
+    // The columns, in the grid's order. Column 0 is the fixed column; Druh is never shown.
+    enum Sloupec : int {
+        Pevny,
+        Barva,
+        Tvar,
+        Rx,
+        Ry,
+        Rz,
+        X,
+        Y,
+        Z,
+        Pouzit,
+        Druh,
+        PocetSloupcu,
+        ZobrazenychSloupcu = Druh,
+    };
     static constexpr int PevneSloupce = 1;
     using Radek = std::array<std::string, PocetSloupcu>;
 
@@ -34,7 +58,8 @@ public:
         virtual void vyberZmenen() = 0;
     };
 
-    void nastavPozorovatele(Pozorovatel* pozorovatel) { pozorovatel_ = pozorovatel; }
+    // A view looks on and changes nothing, so a read-only table takes one too.
+    void nastavPozorovatele(Pozorovatel* pozorovatel) const { pozorovatel_ = pozorovatel; }
     // The select-cell event: runs before the current cell moves to (sloupec, radek).
     std::function<void(int sloupec, int radek)> priVyberuBunky;
 
@@ -62,8 +87,9 @@ public:
     // The player picks a cell (mouse or keys); fixed cells and cells outside cannot be picked.
     void vyberBunku(int sloupec, int radek);
 
-    // Writes cells 1..10 of row pocetRadku(), then adds that row.
-    void pridejRadek(const std::array<std::string, PocetSloupcu - 1>& bunky);
+    // Writes the cells of row pocetRadku(), then adds that row.
+    void pridejRadek(const RadekDilku& dilek);
+    RadekDilku radekDilku(int radek) const;
 
 private:
     void presunNa(int sloupec, int radek);
@@ -74,7 +100,7 @@ private:
     bool celeRadky_ = false;
     int sloupec_ = PevneSloupce;
     int radek_ = 0;
-    Pozorovatel* pozorovatel_ = nullptr;
+    mutable Pozorovatel* pozorovatel_ = nullptr;
 };
 
 } // namespace tvarolam

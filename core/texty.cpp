@@ -53,7 +53,7 @@ void SouborTextu::NactiTexty(Texty& texty, const Prostredi& prostredi) {
     }
     try {
         for (int cislo = 1; cislo <= Texty::Pocet; ++cislo)
-            texty[cislo] = CtiRadek();
+            texty[static_cast<Text>(cislo)] = CtiRadek();
     } catch (const ChybaSouboru&) {
         throw UkonceniProgramu("ERROR: Cannot read file " + jmeno_, 1);
     }

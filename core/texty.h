@@ -14,16 +14,42 @@ namespace tvarolam {
 class OknoHry;
 class Prostredi;
 
+// The messages, named by what they say (the defaults); the number is the texts file's line.
+enum class Text : int {
+    Ano = 1,               // the use mark; left half of the use column's header
+    Ne,                    // the mark of an unused piece; right half of that header
+    Barva,                 // kept, shown nowhere
+    Tvar,                  // kept, shown nowhere
+    Hranol,                // shape H
+    Koule,                 // shape K
+    Valec,                 // shape V
+    Kuzel,                 // shape Z
+    HraZacatek,            // "Hra: ", a log line's start
+    SouborPred,            // "Soubor >", the load failure before the path
+    SeNepodariloNacist,    // "< se nepodařilo načíst", after the path
+    SpravneReseni,         // "Správné řešení"
+    HraNedokoncenaPokusu,  // " Hra nedokončena. Pokusů: " in the log
+    Nahledu,               // " Náhledů: " in the log
+    Konec,                 // " KONEC: " in the log
+    ZobrazitHrany,         // "Zobrazit v náhledu hrany?" after a correct solution
+    HraDokoncenaPokusu,    // " Hra dokončena. Pokusů: " in the log
+    NespravneReseni,       // "Nesprávné řešení"
+    ChceteZobrazitNahled,  // "Chcete zobrazit náhled vaší sestavy?"
+    VNahleduZobrazitHrany, // "V náhledu zobrazit hrany?" after agreeing to a preview
+};
+
 // Messages 1..20, Windows-1250 bytes.
 class Texty {
 public:
     static constexpr int Pocet = 20;
     Texty(); // the defaults
 
-    const std::string& operator[](int cislo) const { return zpravy_.at(cislo - 1); }
-    std::string& operator[](int cislo) { return zpravy_.at(cislo - 1); }
+    const std::string& operator[](Text text) const { return zpravy_.at(index(text)); }
+    std::string& operator[](Text text) { return zpravy_.at(index(text)); }
 
 private:
+    static std::size_t index(Text text) { return static_cast<std::size_t>(text) - 1; }
+
     std::array<std::string, Pocet> zpravy_;
 };
 

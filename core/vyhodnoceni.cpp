@@ -16,22 +16,23 @@ void Hra::zvysPocitadlo(Prvek pocitadlo) {
 void Hra::BVyhodnotClick() {
     const std::string kod = KodSestavy();
     zvysPocitadlo(Prvek::LPokusy);
-    if (UkazKod) {
+    if (UkazKod_) {
         // Task authors copy this code into an R line.
         okno_.zprava(kod);
         return;
     }
-    if (std::find(Reseni.begin(), Reseni.end(), kod) != Reseni.end()) {
-        okno_.zprava(texty_[12]);
-        HraDokoncena = true;
-        ZobrazNahled(SouborNahledu, okno_.otazka(texty_[16]));
-        LogHry += castKonce(17);
+    if (std::find(Reseni_.begin(), Reseni_.end(), kod) != Reseni_.end()) {
+        okno_.zprava(texty_[Text::SpravneReseni]);
+        HraDokoncena_ = true;
+        ZobrazNahled(SouborNahledu, okno_.otazka(texty_[Text::ZobrazitHrany]));
+        LogHry_ += castKonce(Text::HraDokoncenaPokusu);
         ZapisDoLogu();
         return;
     }
-    if (!okno_.otazka(texty_[18] + "\r\n" + texty_[19])) return;
+    if (!okno_.otazka(texty_[Text::NespravneReseni] + "\r\n" + texty_[Text::ChceteZobrazitNahled]))
+        return;
     zvysPocitadlo(Prvek::LNahledy);
-    ZobrazNahled(SouborNahledu, okno_.otazka(texty_[20]));
+    ZobrazNahled(SouborNahledu, okno_.otazka(texty_[Text::VNahleduZobrazitHrany]));
 }
 
 } // namespace tvarolam

@@ -1,8 +1,8 @@
 // The texts file: any bytes give twenty texts and nine captions, or the early-end message.
 
 #include "okno_hry.h"
+#include "pevne_prostredi.h"
 #include "pomocne.h"
-#include "prostredi.h"
 #include "texty.h"
 
 #include <cstdlib>
@@ -24,6 +24,6 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t delk
         return 0;
     }
     for (int i = 1; i <= Texty::Pocet; ++i)
-        if (texty[i].find_first_of("\n\x1A") != std::string::npos) std::abort();
+        if (texty[static_cast<Text>(i)].find_first_of("\n\x1A") != std::string::npos) std::abort();
     return 0;
 }

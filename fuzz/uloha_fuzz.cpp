@@ -3,8 +3,8 @@
 
 #include "hra.h"
 #include "okno_hry.h"
+#include "pevne_prostredi.h"
 #include "pomocne.h"
-#include "prostredi.h"
 
 #include <QCoreApplication>
 
@@ -26,8 +26,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t delk
     const fuzz::SouborVPameti soubor(data, delka);
     const bool nacteno = hra.NactiUlohu(soubor.cesta());
     if (nacteno != okno.zpravy.empty() || nacteno != okno.vyhodnoceniPovoleno) std::abort();
-    if (nacteno && (hra.tabulka.pocetRadku() < 2 || hra.tabulka.pocetRadku() > 101)) std::abort();
-    if (!nacteno && hra.tabulka.pocetRadku() != 2) std::abort();
+    if (nacteno && (hra.tabulka().pocetRadku() < 2 || hra.tabulka().pocetRadku() > 101))
+        std::abort();
+    if (!nacteno && hra.tabulka().pocetRadku() != 2) std::abort();
     if (nacteno) {
         try {
             hra.KodSestavy();

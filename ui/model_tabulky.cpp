@@ -7,8 +7,8 @@
 
 namespace tvarolam {
 
-ModelTabulky::ModelTabulky(TabulkaDilku& tabulka, QObject* rodic)
-    : QAbstractTableModel(rodic), tabulka_(tabulka) {
+ModelTabulky::ModelTabulky(Hra& hra, QObject* rodic)
+    : QAbstractTableModel(rodic), hra_(hra), tabulka_(hra.tabulka()) {
     tabulka_.nastavPozorovatele(this);
 }
 

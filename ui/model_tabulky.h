@@ -1,6 +1,8 @@
 #pragma once
-// The piece table as Qt's grid sees it: columns 0..9 (10 stays hidden), every row of the table.
+// The piece table as Qt's grid sees it: the shown columns, every row of the table. The player's
+// picks go to the game, which owns the table.
 
+#include "hra.h"
 #include "tabulka_dilku.h"
 
 #include <QAbstractTableModel>
@@ -10,14 +12,16 @@ namespace tvarolam {
 class ModelTabulky : public QAbstractTableModel, private TabulkaDilku::Pozorovatel {
     Q_OBJECT
 public:
-    explicit ModelTabulky(TabulkaDilku& tabulka, QObject* rodic = nullptr);
+    explicit ModelTabulky(Hra& hra, QObject* rodic = nullptr);
     ~ModelTabulky() override;
 
     int rowCount(const QModelIndex& rodic = {}) const override;
     int columnCount(const QModelIndex& rodic = {}) const override;
     QVariant data(const QModelIndex& index, int role) const override;
 
-    TabulkaDilku& tabulka() const { return tabulka_; }
+    const TabulkaDilku& tabulka() const { return tabulka_; }
+    // The player picks a cell (mouse or keys).
+    void vyberBunku(int sloupec, int radek) { hra_.vyberBunku(sloupec, radek); }
     bool jePevna(const QModelIndex& index) const;
 
 signals:
@@ -30,7 +34,8 @@ private:
     void poZmenePoctuRadku() override;
     void vyberZmenen() override { emit vyberSeZmenil(); }
 
-    TabulkaDilku& tabulka_;
+    Hra& hra_;
+    const TabulkaDilku& tabulka_;
     enum class Zmena { Zadna, Pridani, Odebrani } zmena_ = Zmena::Zadna;
 };
 

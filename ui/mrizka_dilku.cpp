@@ -24,9 +24,9 @@ public:
     void paint(QPainter* painter, const QStyleOptionViewItem& volby,
                const QModelIndex& index) const override {
         QStyledItemDelegate::paint(painter, volby, index);
-        if (index.column() != 1 || index.row() == 0) return;
+        if (index.column() != TabulkaDilku::Barva || index.row() == 0) return;
         const auto& model = static_cast<const ModelTabulky&>(*index.model());
-        const auto barva = zkusStrToInt(model.tabulka().bunka(1, index.row()));
+        const auto barva = zkusStrToInt(model.tabulka().bunka(TabulkaDilku::Barva, index.row()));
         if (!barva) return;
         const auto rgb = static_cast<std::uint32_t>(*barva);
         painter->save();
@@ -80,7 +80,7 @@ void MrizkaDilku::ukazVyber() {
 void MrizkaDilku::mousePressEvent(QMouseEvent* udalost) {
     setFocus(Qt::MouseFocusReason);
     const QModelIndex index = indexAt(udalost->position().toPoint());
-    if (index.isValid()) model_.tabulka().vyberBunku(index.column(), index.row());
+    if (index.isValid()) model_.vyberBunku(index.column(), index.row());
     udalost->accept();
 }
 
@@ -124,10 +124,10 @@ void MrizkaDilku::keyPressEvent(QKeyEvent* udalost) {
         QTableView::keyPressEvent(udalost);
         return;
     }
-    TabulkaDilku& tabulka = model_.tabulka();
+    const TabulkaDilku& tabulka = model_.tabulka();
     if (tabulka.celeRadky() && (pohyb == MoveLeft || pohyb == MoveRight)) return;
     const QModelIndex cil = moveCursor(pohyb, udalost->modifiers());
-    if (cil.isValid()) tabulka.vyberBunku(cil.column(), cil.row());
+    if (cil.isValid()) model_.vyberBunku(cil.column(), cil.row());
     scrollTo(model_.index(tabulka.radek(), tabulka.sloupec()));
     udalost->accept();
 }

@@ -11,33 +11,34 @@ namespace tvarolam {
 
 namespace {
 
-int ukonci(const UkonceniProgramu& konec) {
+int ukonci(const UkonceniProgramu& konec, const UkazBox& ukazBox) {
     QMessageBox box(QMessageBox::NoIcon, QCoreApplication::applicationName(), konec.what(),
                     QMessageBox::Ok);
-    box.exec();
+    ukazBox(box);
     return konec.kod;
 }
 
 } // namespace
 
-int spustHru(Prostredi& prostredi, const std::function<void(QWidget&)>& poZobrazeni) {
+int spustHru(Prostredi& prostredi, const std::function<void(QWidget&)>& poZobrazeni,
+             const UkazBox& ukazBox) {
     Texty texty;
     SouborTextu souborTextu;
     try {
         souborTextu.NactiTexty(texty, prostredi);
     } catch (const UkonceniProgramu& konec) {
-        return ukonci(konec);
+        return ukonci(konec, ukazBox);
     }
 
     const QStringList argumenty = QApplication::arguments();
     std::optional<std::string> uloha;
     if (argumenty.size() > 1) uloha = argumenty.at(1).toStdString();
-    TForm1 Form1(texty, prostredi, uloha);
+    TForm1 Form1(texty, prostredi, uloha, ukazBox);
     try {
         souborTextu.NactiTexty(Form1);
     } catch (const UkonceniProgramu& konec) {
         // Ends at once: the window was never shown, so no log line and no deletion.
-        return ukonci(konec);
+        return ukonci(konec, ukazBox);
     }
     Form1.show();
     if (poZobrazeni) poZobrazeni(Form1);

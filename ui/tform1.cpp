@@ -73,8 +73,10 @@ QString vyberUlohu(QWidget* rodic) {
 
 } // namespace
 
-TForm1::TForm1(const Texty& texty, Prostredi& prostredi, const std::optional<std::string>& uloha)
-    : dialogOtevreni(vyberUlohu), hra_(*this, prostredi, texty), popisky_(popiskyNavrhu()) {
+TForm1::TForm1(const Texty& texty, Prostredi& prostredi, const std::optional<std::string>& uloha,
+               UkazBox ukazBox)
+    : dialogOtevreni_(vyberUlohu), ukazBox_(std::move(ukazBox)), hra_(*this, prostredi, texty),
+      popisky_(popiskyNavrhu()) {
 
     setWindowTitle(QStringLiteral("Tvarolam-Hra"));
     setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
@@ -106,92 +108,93 @@ void TForm1::vytvorOvladace() {
     const auto text = [this](Prvek prvek) { return zCp1250(popisky_[static_cast<int>(prvek)]); };
 
     for (int i = 0; i < 3; ++i) {
-        IObr[i] = new QLabel(plocha);
-        IObr[i]->setGeometry(16 + 248 * i, 16, 240, 180);
-        IObr[i]->setAlignment(Qt::AlignCenter);
-        IObr[i]->hide();
+        IObr_[i] = new QLabel(plocha);
+        IObr_[i]->setGeometry(16 + 248 * i, 16, 240, 180);
+        IObr_[i]->setAlignment(Qt::AlignCenter);
+        IObr_[i]->hide();
     }
-    Label2 = stitek(plocha, {408, 208, 170, 16}, text(Prvek::Label2));
-    Label2->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    Label2_ = stitek(plocha, {408, 208, 170, 16}, text(Prvek::Label2));
+    Label2_->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
 
-    model_ = new ModelTabulky(hra_.tabulka, this);
-    SGSeznam = new MrizkaDilku(*model_, plocha);
-    SGSeznam->setGeometry(340, 228, 417, 364);
+    model_ = new ModelTabulky(hra_, this);
+    SGSeznam_ = new MrizkaDilku(*model_, plocha);
+    SGSeznam_->setGeometry(340, 228, 417, 364);
 
-    UDx = new Sipky(plocha);
-    UDx->setGeometry(584, 200, 30, 24);
-    UDy = new Sipky(plocha);
-    UDy->setGeometry(616, 200, 30, 24);
-    UDz = new Sipky(plocha);
-    UDz->setGeometry(649, 200, 30, 24);
+    UDx_ = new Sipky(plocha);
+    UDx_->setGeometry(584, 200, 30, 24);
+    UDy_ = new Sipky(plocha);
+    UDy_->setGeometry(616, 200, 30, 24);
+    UDz_ = new Sipky(plocha);
+    UDz_->setGeometry(649, 200, 30, 24);
 
-    CBPouzit = new QCheckBox(text(Prvek::CBPouzit), plocha);
-    CBPouzit->setGeometry(684, 208, 73, 17);
+    CBPouzit_ = new QCheckBox(text(Prvek::CBPouzit), plocha);
+    CBPouzit_->setGeometry(684, 208, 73, 17);
 
-    GroupBox1 = new QGroupBox(text(Prvek::GroupBox1), plocha);
-    GroupBox1->setGeometry(16, 208, 305, 385);
-    LUloha = stitek(GroupBox1, {16, 24, 265, 49});
-    obarvi(LUloha, QColor(128, 255, 255));
-    LUloha->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    LUloha2 = stitek(GroupBox1, {16, 88, 265, 97});
-    obarvi(LUloha2, QColor(128, 255, 128));
-    LUloha2->setFont(arial(13, false));
-    LUloha2->setWordWrap(true);
-    LUloha2->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    BVyhodnot = new QPushButton(text(Prvek::BVyhodnot), GroupBox1);
-    BVyhodnot->setGeometry(72, 200, 145, 49);
-    BVyhodnot->setEnabled(false);
-    Label1 = stitek(GroupBox1, {24, 272, 0, 0}, text(Prvek::Label1));
-    Label1->adjustSize();
-    LPokusy = stitek(GroupBox1, {237, 240, 36, 75}, QStringLiteral("0"));
-    LPokusy->setFont(arial(64, true));
-    Label3 = stitek(GroupBox1, {24, 336, 0, 0}, text(Prvek::Label3));
-    Label3->adjustSize();
-    LNahledy = stitek(GroupBox1, {237, 304, 36, 75}, QStringLiteral("0"));
-    LNahledy->setFont(arial(64, true));
+    GroupBox1_ = new QGroupBox(text(Prvek::GroupBox1), plocha);
+    GroupBox1_->setGeometry(16, 208, 305, 385);
+    LUloha_ = stitek(GroupBox1_, {16, 24, 265, 49});
+    obarvi(LUloha_, QColor(128, 255, 255));
+    LUloha_->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    LUloha2_ = stitek(GroupBox1_, {16, 88, 265, 97});
+    obarvi(LUloha2_, QColor(128, 255, 128));
+    LUloha2_->setFont(arial(13, false));
+    LUloha2_->setWordWrap(true);
+    LUloha2_->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    BVyhodnot_ = new QPushButton(text(Prvek::BVyhodnot), GroupBox1_);
+    BVyhodnot_->setGeometry(72, 200, 145, 49);
+    BVyhodnot_->setEnabled(false);
+    Label1_ = stitek(GroupBox1_, {24, 272, 0, 0}, text(Prvek::Label1));
+    Label1_->adjustSize();
+    LPokusy_ = stitek(GroupBox1_, {237, 240, 36, 75}, QStringLiteral("0"));
+    LPokusy_->setFont(arial(64, true));
+    Label3_ = stitek(GroupBox1_, {24, 336, 0, 0}, text(Prvek::Label3));
+    Label3_->adjustSize();
+    LNahledy_ = stitek(GroupBox1_, {237, 304, 36, 75}, QStringLiteral("0"));
+    LNahledy_->setFont(arial(64, true));
 
     // Tab order of the design: grid, x, y, z, check box, then the group box with the button.
-    setTabOrder(SGSeznam, UDx);
-    setTabOrder(UDx, UDy);
-    setTabOrder(UDy, UDz);
-    setTabOrder(UDz, CBPouzit);
-    setTabOrder(CBPouzit, BVyhodnot);
+    setTabOrder(SGSeznam_, UDx_);
+    setTabOrder(UDx_, UDy_);
+    setTabOrder(UDy_, UDz_);
+    setTabOrder(UDz_, CBPouzit_);
+    setTabOrder(CBPouzit_, BVyhodnot_);
 }
 
 void TForm1::vytvorMenu() {
     const auto text = [this](Prvek prvek) { return zCp1250(popisky_[static_cast<int>(prvek)]); };
-    loha1 = menuBar()->addMenu(text(Prvek::loha1));
-    Nast1 = loha1->addAction(text(Prvek::Nast1));
-    Nast1->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_N));
-    loha1->addSeparator();
-    KOnec1 = loha1->addAction(text(Prvek::KOnec1));
-    KOnec1->setShortcut(QKeySequence(Qt::ALT | Qt::Key_F4));
+    loha1_ = menuBar()->addMenu(text(Prvek::loha1));
+    Nast1_ = loha1_->addAction(text(Prvek::Nast1));
+    Nast1_->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_N));
+    loha1_->addSeparator();
+    KOnec1_ = loha1_->addAction(text(Prvek::KOnec1));
+    KOnec1_->setShortcut(QKeySequence(Qt::ALT | Qt::Key_F4));
 }
 
 void TForm1::propojUdalosti() {
-    connect(Nast1, &QAction::triggered, this, &TForm1::Nast1Click);
-    connect(KOnec1, &QAction::triggered, this, &TForm1::KOnec1Click);
-    connect(BVyhodnot, &QPushButton::clicked, this, &TForm1::BVyhodnotClick);
-    connect(CBPouzit, &QCheckBox::clicked, this,
+    connect(Nast1_, &QAction::triggered, this, &TForm1::Nast1Click);
+    connect(KOnec1_, &QAction::triggered, this, &TForm1::KOnec1Click);
+    connect(BVyhodnot_, &QPushButton::clicked, this, &TForm1::BVyhodnotClick);
+    connect(CBPouzit_, &QCheckBox::clicked, this,
             [this] { chranene([this] { hra_.CBPouzitClick(); }); });
     for (const Osa osa : {Osa::X, Osa::Y, Osa::Z})
         connect(sipky(osa), &Sipky::klik, this,
                 [this, osa] { chranene([this, osa] { hra_.UDClick(osa); }); });
-    connect(SGSeznam, &MrizkaDilku::pohybMysi, this, [this](int x) { hra_.SGSeznamMouseMove(x); });
-    BVyhodnot->installEventFilter(this);
+    connect(SGSeznam_, &MrizkaDilku::pohybMysi, this, [this](int x) { hra_.SGSeznamMouseMove(x); });
+    // One application-wide filter sees each event once: the button's presses and the wheel
+    // anywhere in the window.
     qApp->installEventFilter(this);
 }
 
 Sipky* TForm1::sipky(Osa osa) const {
     switch (osa) {
     case Osa::X:
-        return UDx;
+        return UDx_;
     case Osa::Y:
-        return UDy;
+        return UDy_;
     case Osa::Z:
-        return UDz;
+        return UDz_;
     }
-    return UDx;
+    return UDx_;
 }
 
 void TForm1::chranene(const std::function<void()>& obsluha) {
@@ -200,12 +203,12 @@ void TForm1::chranene(const std::function<void()>& obsluha) {
     } catch (const std::exception& chyba) {
         QMessageBox box(QMessageBox::Critical, QCoreApplication::applicationName(),
                         proZobrazeni(chyba.what()), QMessageBox::Ok, this);
-        box.exec();
+        ukazBox_(box);
     }
 }
 
 void TForm1::Nast1Click() {
-    const QString soubor = dialogOtevreni(this);
+    const QString soubor = dialogOtevreni_(this);
     if (soubor.isEmpty()) return;
     const QFileInfo info(soubor);
     QDir::setCurrent(info.absolutePath());
@@ -222,7 +225,7 @@ void TForm1::closeEvent(QCloseEvent* udalost) {
 }
 
 bool TForm1::eventFilter(QObject* objekt, QEvent* udalost) {
-    if (objekt == BVyhodnot && udalost->type() == QEvent::MouseButtonPress) {
+    if (objekt == BVyhodnot_ && udalost->type() == QEvent::MouseButtonPress) {
         const auto klavesy = static_cast<QMouseEvent*>(udalost)->modifiers();
         hra_.BVyhodnotMouseDown(klavesy & Qt::ShiftModifier, klavesy & Qt::ControlModifier,
                                 klavesy & Qt::AltModifier);
@@ -236,7 +239,7 @@ bool TForm1::eventFilter(QObject* objekt, QEvent* udalost) {
 // The wheel acts on the game only while the grid has the focus, wherever the pointer is: one
 // handler call per 120 units, the remainder kept for the next event.
 bool TForm1::koleckoMrizky(QEvent* udalost) {
-    if (!SGSeznam->hasFocus()) return false;
+    if (!SGSeznam_->hasFocus()) return false;
     zbytekKolecka_ += static_cast<QWheelEvent*>(udalost)->angleDelta().y();
     for (; zbytekKolecka_ >= 120; zbytekKolecka_ -= 120)
         hra_.SGSeznamMouseWheel(true);
@@ -255,47 +258,47 @@ void TForm1::nastavPopisek(Prvek prvek, const std::string& popisek) {
     const QString text = zCp1250(popisek);
     switch (prvek) {
     case Prvek::loha1:
-        loha1->setTitle(text);
+        loha1_->setTitle(text);
         break;
     case Prvek::Nast1:
-        Nast1->setText(text);
+        Nast1_->setText(text);
         break;
     case Prvek::KOnec1:
-        KOnec1->setText(text);
+        KOnec1_->setText(text);
         break;
     case Prvek::GroupBox1:
-        GroupBox1->setTitle(text);
+        GroupBox1_->setTitle(text);
         break;
     case Prvek::CBPouzit:
-        CBPouzit->setText(text);
+        CBPouzit_->setText(text);
         break;
     case Prvek::BVyhodnot:
-        BVyhodnot->setText(text);
+        BVyhodnot_->setText(text);
         break;
     case Prvek::Label1:
-        ukazPopisek(Label1, text);
-        Label1->adjustSize();
+        ukazPopisek(Label1_, text);
+        Label1_->adjustSize();
         break;
     case Prvek::Label2:
-        ukazPopisek(Label2, text);
+        ukazPopisek(Label2_, text);
         break;
     case Prvek::Label3:
-        ukazPopisek(Label3, text);
-        Label3->adjustSize();
+        ukazPopisek(Label3_, text);
+        Label3_->adjustSize();
         break;
     case Prvek::LUloha:
-        ukazPopisek(LUloha, text);
+        ukazPopisek(LUloha_, text);
         break;
     case Prvek::LUloha2:
-        ukazPopisek(LUloha2, text);
+        ukazPopisek(LUloha2_, text);
         break;
     case Prvek::LPokusy:
-        ukazPopisek(LPokusy, text);
-        zarovnejPocitadlo(LPokusy);
+        ukazPopisek(LPokusy_, text);
+        zarovnejPocitadlo(LPokusy_);
         break;
     case Prvek::LNahledy:
-        ukazPopisek(LNahledy, text);
-        zarovnejPocitadlo(LNahledy);
+        ukazPopisek(LNahledy_, text);
+        zarovnejPocitadlo(LNahledy_);
         break;
     }
 }
@@ -311,13 +314,13 @@ std::string TForm1::popisek(Prvek prvek) const {
 }
 
 void TForm1::ukazObrazek(int cislo, const std::string&, const QImage& obraz) {
-    QLabel* box = IObr.at(cislo - 1);
+    QLabel* box = IObr_.at(cislo - 1);
     box->setPixmap(QPixmap::fromImage(obraz));
     box->show();
 }
 
 void TForm1::skryjObrazek(int cislo) {
-    IObr.at(cislo - 1)->hide();
+    IObr_.at(cislo - 1)->hide();
 }
 
 void TForm1::nastavPolohu(Osa osa, int poloha) {
@@ -329,21 +332,21 @@ int TForm1::poloha(Osa osa) const {
 }
 
 void TForm1::nastavPouzit(bool zaskrtnuto) {
-    CBPouzit->setChecked(zaskrtnuto);
+    CBPouzit_->setChecked(zaskrtnuto);
 }
 
 bool TForm1::pouzit() const {
-    return CBPouzit->isChecked();
+    return CBPouzit_->isChecked();
 }
 
 void TForm1::povolVyhodnoceni(bool povolit) {
-    BVyhodnot->setEnabled(povolit);
+    BVyhodnot_->setEnabled(povolit);
 }
 
 void TForm1::zprava(const std::string& text) {
     QMessageBox box(QMessageBox::NoIcon, QCoreApplication::applicationName(), proZobrazeni(text),
                     QMessageBox::Ok, this);
-    box.exec();
+    ukazBox_(box);
 }
 
 bool TForm1::otazka(const std::string& text) {
@@ -353,7 +356,7 @@ bool TForm1::otazka(const std::string& text) {
     QPushButton* ne = box.addButton(QStringLiteral("&No"), QMessageBox::NoRole);
     box.setDefaultButton(ano);
     box.setEscapeButton(ne);
-    box.exec();
+    ukazBox_(box);
     return box.clickedButton() == ano;
 }
 

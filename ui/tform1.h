@@ -4,6 +4,7 @@
 
 #include "hra.h"
 #include "okno_hry.h"
+#include "ukaz_box.h"
 
 #include <QMainWindow>
 
@@ -31,14 +32,17 @@ public:
     static constexpr int SirkaKlientu = 779;
     static constexpr int VyskaKlientu = 620;
 
-    // Builds the design, then runs the creation handler (which loads a command-line task).
-    TForm1(const Texty& texty, Prostredi& prostredi, const std::optional<std::string>& uloha);
+    // Builds the design, then runs the creation handler (which loads a command-line task). Every
+    // message box of the window goes through ukazBox; tests answer without a message loop.
+    TForm1(const Texty& texty, Prostredi& prostredi, const std::optional<std::string>& uloha,
+           UkazBox ukazBox = ukazModalne);
     ~TForm1() override;
 
-    Hra& hra() { return hra_; }
+    const Hra& hra() const { return hra_; }
 
     // The open dialog; tests put their own here. Returns the chosen file, or empty for cancel.
-    std::function<QString(QWidget* rodic)> dialogOtevreni;
+    using DialogOtevreni = std::function<QString(QWidget* rodic)>;
+    void nastavDialogOtevreni(DialogOtevreni dialog) { dialogOtevreni_ = std::move(dialog); }
 
     // OknoHry
     void nastavTitulek(const std::string& titulek) override;
@@ -55,24 +59,24 @@ public:
     bool otazka(const std::string& text) override;
 
     // The controls, by their design names.
-    std::array<QLabel*, 3> IObr{};
-    QLabel* Label1 = nullptr;
-    QLabel* Label2 = nullptr;
-    QLabel* Label3 = nullptr;
-    QLabel* LUloha = nullptr;
-    QLabel* LUloha2 = nullptr;
-    QLabel* LPokusy = nullptr;
-    QLabel* LNahledy = nullptr;
-    MrizkaDilku* SGSeznam = nullptr;
-    Sipky* UDx = nullptr;
-    Sipky* UDy = nullptr;
-    Sipky* UDz = nullptr;
-    QCheckBox* CBPouzit = nullptr;
-    QGroupBox* GroupBox1 = nullptr;
-    QPushButton* BVyhodnot = nullptr;
-    QMenu* loha1 = nullptr;
-    QAction* Nast1 = nullptr;
-    QAction* KOnec1 = nullptr;
+    QLabel* IObr(int i) const { return IObr_.at(i); }
+    QLabel* Label1() const { return Label1_; }
+    QLabel* Label2() const { return Label2_; }
+    QLabel* Label3() const { return Label3_; }
+    QLabel* LUloha() const { return LUloha_; }
+    QLabel* LUloha2() const { return LUloha2_; }
+    QLabel* LPokusy() const { return LPokusy_; }
+    QLabel* LNahledy() const { return LNahledy_; }
+    MrizkaDilku* SGSeznam() const { return SGSeznam_; }
+    Sipky* UDx() const { return UDx_; }
+    Sipky* UDy() const { return UDy_; }
+    Sipky* UDz() const { return UDz_; }
+    QCheckBox* CBPouzit() const { return CBPouzit_; }
+    QGroupBox* GroupBox1() const { return GroupBox1_; }
+    QPushButton* BVyhodnot() const { return BVyhodnot_; }
+    QMenu* loha1() const { return loha1_; }
+    QAction* Nast1() const { return Nast1_; }
+    QAction* KOnec1() const { return KOnec1_; }
 
     void Nast1Click();
     void KOnec1Click() { close(); }
@@ -92,6 +96,27 @@ private:
     void chranene(const std::function<void()>& obsluha);
     void zarovnejPocitadlo(QLabel* pocitadlo);
 
+    std::array<QLabel*, 3> IObr_{};
+    QLabel* Label1_ = nullptr;
+    QLabel* Label2_ = nullptr;
+    QLabel* Label3_ = nullptr;
+    QLabel* LUloha_ = nullptr;
+    QLabel* LUloha2_ = nullptr;
+    QLabel* LPokusy_ = nullptr;
+    QLabel* LNahledy_ = nullptr;
+    MrizkaDilku* SGSeznam_ = nullptr;
+    Sipky* UDx_ = nullptr;
+    Sipky* UDy_ = nullptr;
+    Sipky* UDz_ = nullptr;
+    QCheckBox* CBPouzit_ = nullptr;
+    QGroupBox* GroupBox1_ = nullptr;
+    QPushButton* BVyhodnot_ = nullptr;
+    QMenu* loha1_ = nullptr;
+    QAction* Nast1_ = nullptr;
+    QAction* KOnec1_ = nullptr;
+
+    DialogOtevreni dialogOtevreni_;
+    UkazBox ukazBox_;
     Hra hra_;
     ModelTabulky* model_ = nullptr;
     std::array<std::string, PocetPrvku> popisky_;

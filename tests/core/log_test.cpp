@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <cerrno>
 #include <csignal>
 #include <filesystem>
 #include <map>
@@ -27,7 +28,7 @@ protected:
         zapisSoubor("b.3du", "U Uloha B\r\nK H 1 1 1 0 0 0 1\r\n");
     }
     std::string log() { return prectiSoubor("loghra.txt"); }
-    void oznacPrvni() { hra.tabulka.nastavBunku(9, 1, "ANO"); }
+    void oznacPrvni() { hra.umistiDilek(1, 0, 0, 0, true); }
 };
 
 TEST_F(LogTest, AnUnsolvedTaskLeavesItsLineWhenTheNextOneIsOpened) {
@@ -37,7 +38,7 @@ TEST_F(LogTest, AnUnsolvedTaskLeavesItsLineWhenTheNextOneIsOpened) {
     hra.Nast1Click("b.3du");
     EXPECT_EQ(log(), "older line\r\nHra: Uloha A START: 8.12.2026 10:20:30" + Nedokoncena + "2" +
                          Nahledu + "0 KONEC: 11:00:00\r\n");
-    EXPECT_EQ(hra.LogHry, "Hra: Uloha B START: 8.12.2026 11:00:00");
+    EXPECT_EQ(hra.LogHry(), "Hra: Uloha B START: 8.12.2026 11:00:00");
 }
 
 TEST_F(LogTest, ASolvedTaskWritesOneLineAndQuittingAddsNothing) {
@@ -49,7 +50,7 @@ TEST_F(LogTest, ASolvedTaskWritesOneLineAndQuittingAddsNothing) {
     const std::string radek = "Hra: Uloha A START: 8.12.2026 10:20:30" + Dokoncena + "3" + Nahledu +
                               "1 KONEC: 10:20:30\r\n";
     EXPECT_EQ(log(), "older line\r\n" + radek);
-    EXPECT_TRUE(hra.LogHry.empty());
+    EXPECT_TRUE(hra.LogHry().empty());
     hra.FormClose();
     EXPECT_EQ(log(), "older line\r\n" + radek);
 
@@ -73,7 +74,7 @@ TEST_F(LogTest, AFailingLoadWritesThePreviousLineAndStartsNoNewOne) {
     const std::string ocekavany = "older line\r\nHra: Uloha A START: 8.12.2026 10:20:30" +
                                   Nedokoncena + "0" + Nahledu + "0 KONEC: 10:20:30\r\n";
     EXPECT_EQ(log(), ocekavany);
-    EXPECT_TRUE(hra.LogHry.empty());
+    EXPECT_TRUE(hra.LogHry().empty());
     hra.FormClose();
     EXPECT_EQ(log(), ocekavany);
 }
@@ -83,7 +84,7 @@ TEST_F(LogTest, ACommandLineTaskLogsOnlyItsSolutions) {
     Hra& jinaHra = dalsi.hra;
     jinaHra.FormClose();
     EXPECT_EQ(log(), "older line\r\n");
-    jinaHra.tabulka.nastavBunku(9, 1, "ANO");
+    jinaHra.umistiDilek(1, 0, 0, 0, true);
     jinaHra.BVyhodnotClick();
     EXPECT_EQ(log(), "older line\r\n" + Dokoncena + "1" + Nahledu + "0 KONEC: 10:20:30\r\n");
 }
@@ -95,7 +96,7 @@ TEST_F(LogTest, WithoutALogFileNothingIsCreatedAndTheLinePilesUp) {
     hra.ZapisDoLogu();
     EXPECT_FALSE(std::filesystem::exists("loghra.txt"));
     const std::string cast = Nedokoncena + "0" + Nahledu + "0 KONEC: 10:20:30";
-    EXPECT_EQ(hra.LogHry, "Hra: Uloha A START: 8.12.2026 10:20:30" + cast + cast);
+    EXPECT_EQ(hra.LogHry(), "Hra: Uloha A START: 8.12.2026 10:20:30" + cast + cast);
     hra.FormClose();
     EXPECT_FALSE(std::filesystem::exists("loghra.txt"));
 }
@@ -105,14 +106,17 @@ TEST_F(LogTest, ALogThatCannotTakeTheLineKeepsItPending) {
     std::filesystem::remove("loghra.txt");
     std::filesystem::create_directory("loghra.txt");
     hra.ZapisDoLogu();
-    EXPECT_FALSE(hra.LogHry.empty());
+    EXPECT_FALSE(hra.LogHry().empty());
 
     std::filesystem::remove("loghra.txt");
     std::filesystem::create_symlink("/dev/full", "loghra.txt");
-    hra.HraDokoncena = true;
-    const std::string cekajici = hra.LogHry;
+    oznacPrvni();
+    hra.BVyhodnotClick(); // solved: the line is complete, and the full disk keeps it
+    ASSERT_TRUE(hra.HraDokoncena());
+    const std::string cekajici = hra.LogHry();
+    EXPECT_NE(cekajici.find(Dokoncena), std::string::npos) << cekajici;
     hra.ZapisDoLogu();
-    EXPECT_EQ(hra.LogHry, cekajici) << "a full disk takes nothing";
+    EXPECT_EQ(hra.LogHry(), cekajici) << "a full disk takes nothing";
 }
 
 // Runs f in a child process and returns its exit status.
@@ -129,25 +133,40 @@ template <typename F> int vPotomkovi(F f) {
 
 TEST_F(LogTest, TwoGamesAppendingAtOnceLoseAndSplitNoLine) {
     constexpr int Radku = 300;
-    const auto hrac = [this](char znak) {
-        return [this, znak] {
-            for (int i = 0; i < Radku; ++i) {
-                hra.HraDokoncena = true;
-                hra.LogHry = std::string(200, znak) + std::to_string(i);
-                hra.ZapisDoLogu();
-                if (!hra.LogHry.empty()) ::_exit(1);
-            }
-        };
+    // Each game opens its task again and again; every open writes the previous attempt's line.
+    const auto radekHry = [](char znak) {
+        return "Hra: " + std::string(200, znak) + " START: 8.12.2026 10:20:30" + Nedokoncena + "0" +
+               Nahledu + "0 KONEC: 10:20:30";
     };
-    const pid_t prvni = ::fork();
-    if (prvni == 0) {
-        hrac('a')();
-        ::_exit(0);
+    for (const char znak : {'a', 'b'})
+        zapisSoubor(std::string(1, znak) + "-dlouha.3du",
+                    "U " + std::string(200, znak) + "\r\nK H 1 1 1 0 0 0 1\r\n");
+
+    // Both games wait on one pipe and start together when the parent closes it.
+    int start[2];
+    ASSERT_EQ(::pipe(start), 0);
+    std::vector<pid_t> potomci;
+    for (const char znak : {'a', 'b'}) {
+        const pid_t potomek = ::fork();
+        if (potomek == 0) {
+            ::close(start[1]);
+            char bajt;
+            while (::read(start[0], &bajt, 1) < 0 && errno == EINTR) {
+            }
+            const std::string uloha = std::string(1, znak) + "-dlouha.3du";
+            for (int i = 0; i <= Radku; ++i)
+                hra.Nast1Click(uloha);
+            ::_exit(0);
+        }
+        potomci.push_back(potomek);
     }
-    EXPECT_EQ(vPotomkovi(hrac('b')), 0);
-    int stav = 0;
-    ::waitpid(prvni, &stav, 0);
-    EXPECT_EQ(WEXITSTATUS(stav), 0);
+    ::close(start[0]);
+    ::close(start[1]);
+    for (const pid_t potomek : potomci) {
+        int stav = 0;
+        ::waitpid(potomek, &stav, 0);
+        EXPECT_TRUE(WIFEXITED(stav) && WEXITSTATUS(stav) == 0);
+    }
 
     std::map<char, int> pocty;
     const std::string obsah = log().substr(std::string("older line\r\n").size());
@@ -155,9 +174,9 @@ TEST_F(LogTest, TwoGamesAppendingAtOnceLoseAndSplitNoLine) {
         const auto konec = obsah.find("\r\n", zacatek);
         ASSERT_NE(konec, std::string::npos);
         const std::string radek = obsah.substr(zacatek, konec - zacatek);
-        ASSERT_GE(radek.size(), 201u);
-        EXPECT_EQ(radek.find_first_not_of(radek[0]), 200u) << radek;
-        pocty[radek[0]]++;
+        const char znak = radek.size() > 5 ? radek[5] : '?';
+        EXPECT_EQ(radek, radekHry(znak));
+        pocty[znak]++;
         zacatek = konec + 2;
     }
     EXPECT_EQ(pocty['a'], Radku);
@@ -171,10 +190,9 @@ TEST_F(LogTest, ALineThatDoesNotFitIsTakenBackWhole) {
         std::signal(SIGXFSZ, SIG_IGN);
         const rlimit limit{predtim.size() + 20, predtim.size() + 20};
         ::setrlimit(RLIMIT_FSIZE, &limit);
-        hra.HraDokoncena = true;
-        hra.LogHry = std::string(100, 'x');
-        hra.ZapisDoLogu();
-        ::_exit(hra.LogHry.empty() ? 1 : 0); // the line must stay pending
+        hra.Nast1Click("a.3du");
+        hra.ZapisDoLogu();                     // some 90 bytes
+        ::_exit(hra.LogHry().empty() ? 1 : 0); // the line must stay pending
     });
     EXPECT_EQ(stav, 0);
     EXPECT_EQ(log(), predtim);

@@ -17,19 +17,19 @@ TEST_F(HraTest, TheExampleTaskLoadsAsTheGameShowsIt) {
     ASSERT_TRUE(nacti(DvaDilky));
     EXPECT_EQ(okno.popisek(Prvek::LUloha), "Dva dilky");
     EXPECT_EQ(okno.popisek(Prvek::LUloha2), "Postav cerveny a modry dilek vedle sebe.");
-    EXPECT_EQ(hra.tabulka.pocetRadku(), 3);
+    EXPECT_EQ(hra.tabulka().pocetRadku(), 3);
     EXPECT_EQ(radek(1), "255|hranol|1|1|1|0|0|0|NE|1");
     EXPECT_EQ(radek(2), "16711680|hranol|1|1|1|0|0|0|NE|2");
-    EXPECT_EQ(hra.Reseni, std::vector<std::string>{"1PPP2QPP"});
-    EXPECT_EQ(hra.PocetDruhu, 2);
+    EXPECT_EQ(hra.Reseni(), std::vector<std::string>{"1PPP2QPP"});
+    EXPECT_EQ(hra.PocetDruhu(), 2);
     EXPECT_EQ(okno.titulek, "Tvarolam-Hra: uloha.3du");
     EXPECT_TRUE(okno.vyhodnoceniPovoleno);
-    EXPECT_EQ(hra.tabulka.pevneRadky(), 1);
-    EXPECT_TRUE(hra.tabulka.celeRadky());
-    EXPECT_EQ(hra.AktRadek, 1);
-    EXPECT_EQ(hra.AktSloupec, 1); // the first whole-row selection selected row 1
-    EXPECT_FALSE(hra.HraDokoncena);
-    EXPECT_EQ(hra.LogHry, "Hra: Dva dilky START: 8.12.2026 10:20:30");
+    EXPECT_EQ(hra.tabulka().pevneRadky(), 1);
+    EXPECT_TRUE(hra.tabulka().celeRadky());
+    EXPECT_EQ(hra.AktRadek(), 1);
+    EXPECT_EQ(hra.AktSloupec(), 1); // the first whole-row selection selected row 1
+    EXPECT_FALSE(hra.HraDokoncena());
+    EXPECT_EQ(hra.LogHry(), "Hra: Dva dilky START: 8.12.2026 10:20:30");
     EXPECT_TRUE(okno.zpravy.empty());
 }
 
@@ -118,10 +118,10 @@ TEST_F(HraTest, FileRulesForPiecesAndCodes) {
         SCOPED_TRACE(pripad.nazev);
         ASSERT_TRUE(nacti(pripad.bajty));
         std::vector<std::string> radky;
-        for (int r = 1; r < hra.tabulka.pocetRadku(); ++r)
+        for (int r = 1; r < hra.tabulka().pocetRadku(); ++r)
             radky.push_back(radek(r));
         EXPECT_EQ(radky, pripad.radky);
-        EXPECT_EQ(hra.Reseni, pripad.reseni);
+        EXPECT_EQ(hra.Reseni(), pripad.reseni);
     }
 }
 
@@ -147,86 +147,85 @@ TEST_F(HraTest, LoadsThatFailFollowTheFailurePath) {
         EXPECT_FALSE(nacti(bajty));
         EXPECT_EQ(okno.zpravy, std::vector<std::string>{Selhani});
         EXPECT_FALSE(okno.vyhodnoceniPovoleno);
-        EXPECT_EQ(hra.tabulka.pocetRadku(), 2);
-        EXPECT_FALSE(hra.tabulka.celeRadky());
-        EXPECT_EQ(hra.tabulka.pevneRadky(), 0) << "after the reset the header is an ordinary row";
+        EXPECT_EQ(hra.tabulka().pocetRadku(), 2);
+        EXPECT_FALSE(hra.tabulka().celeRadky());
+        EXPECT_EQ(hra.tabulka().pevneRadky(), 0) << "after the reset the header is an ordinary row";
         EXPECT_EQ(okno.titulek, "Tvarolam-Hra ");
-        EXPECT_EQ(hra.AktRadek, 1);
+        EXPECT_EQ(hra.AktRadek(), 1);
     }
 }
 
 TEST_F(HraTest, AFailedLoadLeavesWhatItHadReadAndTheCounters) {
     ASSERT_TRUE(nacti(DvaDilky));
     okno.nastavPopisek(Prvek::LPokusy, "4");
-    const std::string log = hra.LogHry;
+    const std::string log = hra.LogHry();
     EXPECT_FALSE(nacti("U Nova\r\nK V 2 2 2 0 255 0 1\r\nR 1QQQ\r\nK H x\r\n"));
     EXPECT_EQ(okno.popisek(Prvek::LUloha), "Nova");
     EXPECT_EQ(radek(1), "65280|v\xE1lec|2|2|2|0|0|0|NE|1");
-    EXPECT_EQ(hra.Reseni, std::vector<std::string>{"1QQQ"});
-    EXPECT_EQ(hra.PocetDruhu, 2);
+    EXPECT_EQ(hra.Reseni(), std::vector<std::string>{"1QQQ"});
+    EXPECT_EQ(hra.PocetDruhu(), 2);
     EXPECT_EQ(okno.popisek(Prvek::LPokusy), "4");
-    EXPECT_EQ(hra.LogHry, log);
-    EXPECT_FALSE(hra.HraDokoncena);
+    EXPECT_EQ(hra.LogHry(), log);
+    EXPECT_FALSE(hra.HraDokoncena());
 }
 
 TEST_F(HraTest, AFileThatCannotBeOpenedResetsNothing) {
     ASSERT_TRUE(nacti("K H 1 1 1 0 0 0 3\r\n"));
-    hra.tabulka.vyberBunku(8, 3);
-    hra.AktSloupec = 0;
+    hra.vyberBunku(8, 3);
     EXPECT_FALSE(hra.NactiUlohu("neni.3du"));
     EXPECT_EQ(okno.zpravy,
               std::vector<std::string>{"Soubor >neni.3du< se nepoda\xF8ilo na\xE8\xEDst"});
-    EXPECT_EQ(hra.tabulka.pevneRadky(), 1);
-    EXPECT_EQ(hra.tabulka.pocetRadku(), 2);
+    EXPECT_EQ(hra.tabulka().pevneRadky(), 1);
+    EXPECT_EQ(hra.tabulka().pocetRadku(), 2);
     EXPECT_EQ(radek(1), "0|hranol|1|1|1|0|0|0|NE|1");
-    EXPECT_EQ(hra.AktSloupec, 1) << "the cut moved the current cell to row 1 with the event";
-    EXPECT_EQ(hra.tabulka.radek(), 1);
+    EXPECT_EQ(hra.AktSloupec(), 1) << "the cut moved the current cell to row 1 with the event";
+    EXPECT_EQ(hra.tabulka().radek(), 1);
     EXPECT_EQ(okno.titulek, "Tvarolam-Hra: uloha.3du");
 }
 
 TEST_F(HraTest, LoadingTheSameFileTwiceGivesTheSameTable) {
     ASSERT_TRUE(nacti(DvaDilky));
-    hra.tabulka.nastavBunku(6, 1, "5");
-    hra.tabulka.nastavBunku(9, 2, "ANO");
+    hra.umistiDilek(1, 5, 0, 0, false);
+    hra.umistiDilek(2, 0, 0, 0, true);
     ASSERT_TRUE(hra.NactiUlohu("uloha.3du"));
     EXPECT_EQ(radek(1), "255|hranol|1|1|1|0|0|0|NE|1");
     EXPECT_EQ(radek(2), "16711680|hranol|1|1|1|0|0|0|NE|2");
-    EXPECT_EQ(hra.Reseni.size(), 1u);
+    EXPECT_EQ(hra.Reseni().size(), 1u);
 }
 
 TEST_F(HraTest, ATaskWithoutATitleKeepsThePreviousOneAlsoInTheLog) {
     ASSERT_TRUE(nacti(DvaDilky));
     ASSERT_TRUE(nacti("K H 1 1 1 0 0 0 1\r\n", "druha.3du"));
     EXPECT_EQ(okno.popisek(Prvek::LUloha), "Dva dilky");
-    EXPECT_EQ(hra.LogHry.rfind("Hra: Dva dilky START: ", 0), 0u);
+    EXPECT_EQ(hra.LogHry().rfind("Hra: Dva dilky START: ", 0), 0u);
 }
 
 TEST_F(HraTest, ReplacedTextsNameShapesAndMarks) {
     Texty jine;
-    jine[2] = "no";
-    jine[5] = "block";
+    jine[Text::Ne] = "no";
+    jine[Text::Hranol] = "block";
     DalsiHra dalsi(prostredi, jine);
     Hra& jinaHra = dalsi.hra;
     zapisSoubor("uloha.3du", "K H 1 1 1 0 0 0 1\r\n");
     ASSERT_TRUE(jinaHra.NactiUlohu("uloha.3du"));
-    EXPECT_EQ(jinaHra.tabulka.bunka(2, 1), "block");
-    EXPECT_EQ(jinaHra.tabulka.bunka(9, 1), "no");
+    EXPECT_EQ(jinaHra.tabulka().bunka(TabulkaDilku::Tvar, 1), "block");
+    EXPECT_EQ(jinaHra.tabulka().bunka(TabulkaDilku::Pouzit, 1), "no");
 }
 
 TEST_F(HraTest, StartUpPreparesTheTableAndLoadsTheCommandLineTaskWithoutALogLine) {
-    EXPECT_EQ(hra.tabulka.pocetRadku(), 2);
-    EXPECT_EQ(hra.tabulka.pevneRadky(), 1);
-    EXPECT_EQ(hra.tabulka.bunka(3, 0), "rx");
-    EXPECT_EQ(hra.tabulka.bunka(9, 0), "ANO / NE");
-    EXPECT_EQ(hra.AktRadek, 100);
+    EXPECT_EQ(hra.tabulka().pocetRadku(), 2);
+    EXPECT_EQ(hra.tabulka().pevneRadky(), 1);
+    EXPECT_EQ(hra.tabulka().bunka(TabulkaDilku::Rx, 0), "rx");
+    EXPECT_EQ(hra.tabulka().bunka(TabulkaDilku::Pouzit, 0), "ANO / NE");
+    EXPECT_EQ(hra.AktRadek(), 100);
 
     zapisSoubor("uloha.3du", DvaDilky);
     DalsiHra dalsi(prostredi, texty, "uloha.3du");
     Hra& jinaHra = dalsi.hra;
-    EXPECT_EQ(jinaHra.tabulka.pocetRadku(), 3);
-    EXPECT_TRUE(jinaHra.LogHry.empty());
-    EXPECT_TRUE(jinaHra.HraDokoncena);
-    EXPECT_EQ(jinaHra.AktRadek, 100);
+    EXPECT_EQ(jinaHra.tabulka().pocetRadku(), 3);
+    EXPECT_TRUE(jinaHra.LogHry().empty());
+    EXPECT_TRUE(jinaHra.HraDokoncena());
+    EXPECT_EQ(jinaHra.AktRadek(), 100);
 }
 
 TEST_F(HraTest, AFolderOrAnEmptyNameIsNoTask) {

@@ -77,17 +77,22 @@ TEST(SlozkaBarvy, RoundsToHundredthsWithAPointEvenUnderACzechLocale) {
     std::setlocale(LC_NUMERIC, zaloha.c_str());
 }
 
+// The scene of a table holding whatever the test puts in it.
 class NahledTest : public HraTest {
 protected:
     void pridej(const char* barva, const std::string& tvar, const char* velikost,
                 const char* poloha, bool pouzit) {
-        hra.tabulka.pridejRadek({barva, tvar, velikost, velikost, velikost, poloha, poloha, poloha,
-                                 pouzit ? "ANO" : "NE", "1"});
+        tabulka.pridejRadek({barva, tvar, velikost, velikost, velikost, poloha, poloha, poloha,
+                             pouzit ? "ANO" : "NE", "1"});
     }
+    std::string scena(const Texty& sTexty, bool& uplna) {
+        return textSceny(tabulka, sTexty, false, uplna);
+    }
+
+    TabulkaDilku tabulka; // row 0 stands for the header
 };
 
 TEST_F(NahledTest, TheSceneIsTheTemplateAnEmptyLineAndOneLinePerUsedPiece) {
-    hra.tabulka.nastavPocetRadku(1);
     pridej("255", "hranol", "2", "0", true);
     pridej("65280", "koule", "1", "1", true);
     pridej("16711680", "v\xE1lec", "1", "2", false);
@@ -97,15 +102,25 @@ TEST_F(NahledTest, TheSceneIsTheTemplateAnEmptyLineAndOneLinePerUsedPiece) {
            "el",
            "3", "x", true);
     pridej("0", "pyramida", "1", "4", true);
-    hra.ZobrazNahled("scena.wrl", false);
+    bool uplna = false;
     EXPECT_EQ(
-        prectiSoubor("scena.wrl"),
+        scena(texty, uplna),
         std::string(sablonaSceny(false)) + "\r\n" +
             "Dilek { tvar \"hranol\" poloha 0 0 0 velikost 2 2 2 barva 1.00 0.00 0.00 }\r\n"
             "Dilek { tvar \"koule\" poloha 1 1 1 velikost 1 1 1 barva 0.00 1.00 0.00 }\r\n"
             "Dilek { tvar \"valec\" poloha 3 3 3 velikost 1 1 1 barva 0.50 0.50 0.50 }\r\n"
             "Dilek { tvar \"kuzel\" poloha x x x velikost 3 3 3 barva 0.00 0.00 0.00 }\r\n"
             "Dilek { tvar \"pyramida\" poloha 4 4 4 velikost 1 1 1 barva 0.00 0.00 0.00 }\r\n");
+    EXPECT_TRUE(uplna);
+}
+
+TEST_F(NahledTest, TheGameWritesTheSceneOfItsUsedPiecesAndOpensIt) {
+    ASSERT_TRUE(nacti("K K 2 2 2 0 0 255 2\r\n"));
+    hra.umistiDilek(2, 3, 4, 5, true);
+    hra.ZobrazNahled("scena.wrl", true);
+    EXPECT_EQ(prectiSoubor("scena.wrl"),
+              std::string(sablonaSceny(true)) + "\r\n" +
+                  "Dilek { tvar \"koule\" poloha 3 4 5 velikost 2 2 2 barva 0.00 0.00 1.00 }\r\n");
     EXPECT_EQ(prostredi.otevrene, std::vector<std::string>{"scena.wrl"});
 }
 
@@ -116,28 +131,25 @@ TEST_F(NahledTest, WithoutUsedPiecesOnlyTheTemplateAndAnEmptyLine) {
 
 TEST_F(NahledTest, ShapeNamesMapBackOneTestAfterAnother) {
     Texty jine;
-    jine[5] = "blok";
-    jine[6] = "hranol"; // "blok" becomes "hranol", and then matches entry 6
-    DalsiHra dalsi(prostredi, jine);
-    Hra& jinaHra = dalsi.hra;
-    jinaHra.tabulka.pridejRadek({"0", "blok", "1", "1", "1", "0", "0", "0", "ANO", "1"});
-    jinaHra.ZobrazNahled("scena.wrl", false);
-    EXPECT_NE(prectiSoubor("scena.wrl").find("tvar \"koule\""), std::string::npos);
+    jine[Text::Hranol] = "blok";
+    jine[Text::Koule] = "hranol"; // "blok" becomes "hranol", and then matches the sphere's name
+    pridej("0", "blok", "1", "0", true);
+    bool uplna = false;
+    EXPECT_NE(scena(jine, uplna).find("tvar \"koule\""), std::string::npos);
 }
 
 TEST_F(NahledTest, FailuresAreSilentAndOpenNothing) {
     hra.ZobrazNahled("no/such/dir/scena.wrl", false);
     EXPECT_TRUE(prostredi.otevrene.empty());
 
-    hra.tabulka.nastavPocetRadku(1);
     pridej("255", "hranol", "1", "0", true);
     pridej("red", "koule", "1", "1", true);
-    hra.ZobrazNahled("scena.wrl", false);
-    EXPECT_TRUE(prostredi.otevrene.empty());
-    EXPECT_EQ(prectiSoubor("scena.wrl"),
+    bool uplna = true;
+    EXPECT_EQ(scena(texty, uplna),
               std::string(sablonaSceny(false)) + "\r\n" +
                   "Dilek { tvar \"hranol\" poloha 0 0 0 velikost 1 1 1 barva 1.00 0.00 0.00 }\r\n"
                   "Dilek { tvar \"koule\" poloha 1 1 1 velikost 1 1 1");
+    EXPECT_FALSE(uplna) << "an incomplete scene is written but never opened";
 }
 
 TEST_F(NahledTest, APreviewStillOpenInAViewerIsReplaced) {

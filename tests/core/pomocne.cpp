@@ -42,7 +42,7 @@ std::string HraTest::radek(int r) const {
     std::string text;
     for (int c = 1; c < TabulkaDilku::PocetSloupcu; ++c) {
         if (c > 1) text += '|';
-        text += hra.tabulka.bunka(c, r);
+        text += hra.tabulka().bunka(c, r);
     }
     return text;
 }

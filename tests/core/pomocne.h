@@ -3,7 +3,7 @@
 
 #include "hra.h"
 #include "okno_hry.h"
-#include "prostredi.h"
+#include "pevne_prostredi.h"
 #include "texty.h"
 
 #include <QTemporaryDir>

@@ -2,31 +2,47 @@
 
 #include <gtest/gtest.h>
 
-#include <regex>
+#include <QLocale>
+#include <QTime>
 
 namespace tvarolam::test {
 namespace {
 
-TEST(Texty, DefaultsAreTheWindows1250Bytes) {
+// Each name against the default it stands for: a name moved to another line shows here.
+TEST(Texty, EachNamedTextHasItsDefaultWindows1250Bytes) {
+    const std::pair<Text, std::string> vychozi[] = {
+        {Text::Ano, "ANO"},
+        {Text::Ne, "NE"},
+        {Text::Barva, "barva"},
+        {Text::Tvar, "tvar"},
+        {Text::Hranol, "hranol"},
+        {Text::Koule, "koule"},
+        {Text::Valec, "v\xE1lec"},
+        {Text::Kuzel, "ku\x9E"
+                      "el"},
+        {Text::HraZacatek, "Hra: "},
+        {Text::SouborPred, "Soubor >"},
+        {Text::SeNepodariloNacist, "< se nepoda\xF8ilo na\xE8\xEDst"},
+        {Text::SpravneReseni, "Spr\xE1vn\xE9 \xF8"
+                              "e\x9A"
+                              "en\xED"},
+        {Text::HraNedokoncenaPokusu, " Hra nedokon\xE8"
+                                     "ena. Pokus\xF9: "},
+        {Text::Nahledu, " N\xE1hled\xF9: "},
+        {Text::Konec, " KONEC: "},
+        {Text::ZobrazitHrany, "Zobrazit v n\xE1hledu hrany?"},
+        {Text::HraDokoncenaPokusu, " Hra dokon\xE8"
+                                   "ena. Pokus\xF9: "},
+        {Text::NespravneReseni, "Nespr\xE1vn\xE9 \xF8"
+                                "e\x9A"
+                                "en\xED"},
+        {Text::ChceteZobrazitNahled, "Chcete zobrazit n\xE1hled va\x9A\xED sestavy?"},
+        {Text::VNahleduZobrazitHrany, "V n\xE1hledu zobrazit hrany?"},
+    };
+    static_assert(std::size(vychozi) == Texty::Pocet);
     const Texty texty;
-    EXPECT_EQ(texty[1], "ANO");
-    EXPECT_EQ(texty[2], "NE");
-    EXPECT_EQ(texty[7], "v\xE1lec");
-    EXPECT_EQ(texty[8], "ku\x9E"
-                        "el");
-    EXPECT_EQ(texty[9], "Hra: ");
-    EXPECT_EQ(texty[11], "< se nepoda\xF8ilo na\xE8\xEDst");
-    EXPECT_EQ(texty[12], "Spr\xE1vn\xE9 \xF8"
-                         "e\x9A"
-                         "en\xED");
-    EXPECT_EQ(texty[13], " Hra nedokon\xE8"
-                         "ena. Pokus\xF9: ");
-    EXPECT_EQ(texty[14], " N\xE1hled\xF9: ");
-    EXPECT_EQ(texty[15], " KONEC: ");
-    EXPECT_EQ(texty[17], " Hra dokon\xE8"
-                         "ena. Pokus\xF9: ");
-    EXPECT_EQ(texty[19], "Chcete zobrazit n\xE1hled va\x9A\xED sestavy?");
-    EXPECT_EQ(texty[20], "V n\xE1hledu zobrazit hrany?");
+    for (const auto& [text, bajty] : vychozi)
+        EXPECT_EQ(texty[text], bajty) << "text " << static_cast<int>(text);
     EXPECT_EQ(vychoziPopisky()[0], "\xDAloha");
     EXPECT_EQ(vychoziPopisky()[8], "Vyhodno\x9D");
 }
@@ -50,15 +66,15 @@ TEST_F(SouborTextuTest, WithoutAFileTheDefaultsStay) {
     soubor.NactiTexty(texty, prostredi);
     soubor.NactiTexty(okno);
     EXPECT_FALSE(soubor.pritomen());
-    EXPECT_EQ(texty[1], "ANO");
+    EXPECT_EQ(texty[Text::Ano], "ANO");
     EXPECT_EQ(okno.popisek(Prvek::BVyhodnot), "Vyhodno\x9D");
 }
 
 TEST_F(SouborTextuTest, TwentyNineLinesReplaceTextsThenCaptionsWithTheirBlanks) {
     zapisSoubor("texty.tst", souborRadku(29) + "line thirty is ignored\r\n");
     soubor.NactiTexty(texty, prostredi);
-    EXPECT_EQ(texty[1], "radek 1 ");
-    EXPECT_EQ(texty[20], "radek 20 ");
+    EXPECT_EQ(texty[Text::Ano], "radek 1 ");
+    EXPECT_EQ(texty[Text::VNahleduZobrazitHrany], "radek 20 ");
     EXPECT_EQ(okno.popisek(Prvek::loha1), "\xDAloha"); // captions wait for the second pass
     soubor.NactiTexty(okno);
     EXPECT_EQ(okno.popisek(Prvek::loha1), "radek 21 ");
@@ -95,11 +111,11 @@ TEST_F(SouborTextuTest, LfEndsEmptyLinesAnd0x1AInsideALine) {
         obsah += std::to_string(i) + "\n";
     zapisSoubor("texty.tst", obsah);
     soubor.NactiTexty(texty, prostredi);
-    EXPECT_EQ(texty[1], "yes");
-    EXPECT_EQ(texty[2], "no");
-    EXPECT_EQ(texty[3], "");
-    EXPECT_EQ(texty[4], "a");
-    EXPECT_EQ(texty[5], "5");
+    EXPECT_EQ(texty[Text::Ano], "yes");
+    EXPECT_EQ(texty[Text::Ne], "no");
+    EXPECT_EQ(texty[Text::Barva], "");
+    EXPECT_EQ(texty[Text::Tvar], "a");
+    EXPECT_EQ(texty[Text::Hranol], "5");
 }
 
 TEST_F(SouborTextuTest, A0x1AAtALineStartEndsTheFile) {
@@ -109,16 +125,38 @@ TEST_F(SouborTextuTest, A0x1AAtALineStartEndsTheFile) {
 
 TEST_F(HraTest, YesAndNoFromTheTextsFileMakeTheUseHeader) {
     Texty anglicky;
-    anglicky[1] = "YES";
-    anglicky[2] = "NO";
-    EXPECT_EQ(DalsiHra(prostredi, anglicky).hra.tabulka.bunka(9, 0), "YES / NO");
+    anglicky[Text::Ano] = "YES";
+    anglicky[Text::Ne] = "NO";
+    EXPECT_EQ(DalsiHra(prostredi, anglicky).hra.tabulka().bunka(TabulkaDilku::Pouzit, 0),
+              "YES / NO");
 }
 
-TEST(SystemoveProstredi, TheLongTimeCarriesNoTimeZone) {
-    // The C locale's long time format is "HH:mm:ss t"; a log line wants the time of day only.
-    const std::string cas = SystemoveProstredi().cas();
-    EXPECT_TRUE(std::regex_match(cas, std::regex(R"(\d{1,2}:\d\d:\d\d( [AP]M)?)"))) << cas;
-    EXPECT_FALSE(SystemoveProstredi().datum().empty());
+// Qt's own locale data, so the rows hold whatever locale the machine or the test run has.
+TEST(CasBezZony, TheLongTimeOfEachLocaleWithoutItsTimeZone) {
+    const struct {
+        const char* locale;
+        std::string cas;
+    } pripady[] = {
+        {"C", "14:05:09"},      {"cs_CZ", "14:05:09"},    {"en_US", "2:05:09 PM"},
+        {"fi_FI", "14.05.09"},  {"ko_KR", "?? 2? 5? 9?"}, // Hangul has no Windows-1250 bytes
+        {"ar_EG", "?:??:?? ?"},                           // nor have Arabic digits
+        {"ja_JP", "14?05?09?"},
+    };
+    for (const auto& [locale, cas] : pripady)
+        EXPECT_EQ(casBezZony(QLocale(QString::fromLatin1(locale)), QTime(14, 5, 9)), cas) << locale;
+}
+
+TEST(SystemoveProstredi, TheClockAnswersInTheUsersLocale) {
+    struct Hodiny : SystemoveProstredi {
+        void otevri(const std::string&) override {}
+    } hodiny;
+    const QTime pred = QTime::currentTime();
+    const std::string cas = hodiny.cas();
+    const QTime po = QTime::currentTime();
+    EXPECT_TRUE(cas == casBezZony(QLocale::system(), pred) ||
+                cas == casBezZony(QLocale::system(), po))
+        << cas;
+    EXPECT_FALSE(hodiny.datum().empty());
 }
 
 } // namespace

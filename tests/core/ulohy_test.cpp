@@ -48,13 +48,10 @@ TEST_F(PrikladoveUlohy, LoadWithTheirPicturesAndAcceptTheirSolutions) {
         for (const auto& u : reseni.umisteni) {
             int r, x, y, z;
             ASSERT_EQ(std::sscanf(u.c_str(), "%d@%d,%d,%d", &r, &x, &y, &z), 4);
-            hra.tabulka.nastavBunku(6, r, std::to_string(x));
-            hra.tabulka.nastavBunku(7, r, std::to_string(y));
-            hra.tabulka.nastavBunku(8, r, std::to_string(z));
-            hra.tabulka.nastavBunku(9, r, "ANO");
+            hra.umistiDilek(r, x, y, z, true);
         }
-        for (int r = 1; r < hra.tabulka.pocetRadku(); ++r)
-            tvary.insert(hra.tabulka.bunka(2, r));
+        for (int r = 1; r < hra.tabulka().pocetRadku(); ++r)
+            tvary.insert(hra.tabulka().bunka(TabulkaDilku::Tvar, r));
         okno.zpravy.clear();
         hra.BVyhodnotClick();
         EXPECT_EQ(okno.zpravy, std::vector<std::string>{"Spr\xE1vn\xE9 \xF8"

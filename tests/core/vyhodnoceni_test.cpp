@@ -24,10 +24,7 @@ protected:
         ASSERT_TRUE(
             nacti("K H 1 1 1 255 0 0 1\r\nK H 1 1 1 0 0 255 1\r\nR 2PPP\r\nR 1PPP2QPP\r\n"));
     }
-    void umisti(int radek, int x) {
-        hra.tabulka.nastavBunku(6, radek, std::to_string(x));
-        hra.tabulka.nastavBunku(9, radek, "ANO");
-    }
+    void umisti(int radek, int x) { hra.umistiDilek(radek, x, 0, 0, true); }
     std::string scena() { return prectiSoubor("tempwrl.wrl"); }
     bool sHranami() { return scena().find("tvar1_out") != std::string::npos; }
 };
@@ -43,7 +40,7 @@ TEST_F(VyhodnoceniTest, ACorrectSolutionIsAnnouncedPreviewedAndLogged) {
     EXPECT_EQ(okno.popisek(Prvek::LNahledy), "0") << "the preview after a solution is not counted";
     EXPECT_TRUE(sHranami());
     EXPECT_EQ(prostredi.otevrene, std::vector<std::string>{"tempwrl.wrl"});
-    EXPECT_TRUE(hra.HraDokoncena);
+    EXPECT_TRUE(hra.HraDokoncena());
 
     okno.odpoved = nullptr;
     hra.BVyhodnotClick();
@@ -66,8 +63,8 @@ TEST_F(VyhodnoceniTest, AWrongSolutionOffersAPreviewAndCountsItOnYes) {
     EXPECT_EQ(okno.popisek(Prvek::LNahledy), "1");
     EXPECT_FALSE(sHranami());
     EXPECT_TRUE(okno.zpravy.empty());
-    EXPECT_FALSE(hra.HraDokoncena);
-    EXPECT_EQ(hra.LogHry, "Hra:  START: 8.12.2026 10:20:30")
+    EXPECT_FALSE(hra.HraDokoncena());
+    EXPECT_EQ(hra.LogHry(), "Hra:  START: 8.12.2026 10:20:30")
         << "nothing is logged for a wrong solution";
 }
 
@@ -88,15 +85,15 @@ TEST_F(VyhodnoceniTest, TheHiddenCodeDisplayCountsAnAttemptAndJudgesNothing) {
     EXPECT_EQ(okno.zpravy, std::vector<std::string>{"1PPP2QPP"});
     EXPECT_TRUE(okno.otazky.empty());
     EXPECT_EQ(okno.popisek(Prvek::LPokusy), "1");
-    EXPECT_FALSE(hra.HraDokoncena);
+    EXPECT_FALSE(hra.HraDokoncena());
     EXPECT_EQ(prectiSoubor("loghra.txt"), "");
 
     hra.BVyhodnotMouseDown(true, true, false);
-    EXPECT_FALSE(hra.UkazKod);
+    EXPECT_FALSE(hra.UkazKod());
 }
 
-TEST_F(VyhodnoceniTest, AConversionErrorLeavesEveryCounterAsItWas) {
-    hra.tabulka.nastavBunku(7, 2, "");
+// Before any task the one row is empty: its cells are no numbers.
+TEST_F(HraTest, AConversionErrorLeavesEveryCounterAsItWas) {
     okno.nastavPopisek(Prvek::LPokusy, "5");
     EXPECT_THROW(hra.BVyhodnotClick(), ChybaPrevodu);
     EXPECT_EQ(okno.popisek(Prvek::LPokusy), "5");

@@ -1,7 +1,7 @@
 // The real shell "open" on a real X server: the desktop hands the scene to the viewer registered
 // for model/vrml. Run by otevreni_test.sh, which registers a viewer that leaves a mark.
 
-#include "prostredi.h"
+#include "prostredi_plochy.h"
 
 #include <QFile>
 #include <QGuiApplication>
@@ -22,7 +22,7 @@ private slots:
         scena.write("#VRML V2.0 utf8\r\n");
         scena.close();
 
-        tvarolam::SystemoveProstredi().otevri("tempwrl.wrl");
+        tvarolam::ProstrediPlochy().otevri("tempwrl.wrl");
         QTRY_VERIFY_WITH_TIMEOUT(QFile::exists(znacka), 10000);
         QFile otevreno(znacka);
         QVERIFY(otevreno.open(QIODevice::ReadOnly));

@@ -2,7 +2,7 @@
 
 #include "model_tabulky.h"
 #include "mrizka_dilku.h"
-#include "prostredi.h"
+#include "pevne_prostredi.h"
 #include "sipky.h"
 #include "spusteni.h"
 #include "tform1.h"
@@ -17,10 +17,10 @@
 #include <QMessageBox>
 #include <QPushButton>
 #include <QScrollBar>
+#include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTextDocument>
-#include <QTimer>
 #include <QToolButton>
 
 #include <deque>
@@ -30,36 +30,46 @@ using namespace tvarolam;
 
 namespace {
 
-// Answers the modal boxes the window opens, one answer per box, and remembers what they said.
-class Odpovidac : public QObject {
+// Answers the window's message boxes through its seam, in order, one answer per box, and remembers
+// what they said. A box beyond the answers fails the test and is left unanswered (No, Cancel).
+class Odpovidac {
 public:
     struct Box {
         QString titulek, text;
         QMessageBox::Icon ikona;
     };
 
-    explicit Odpovidac(std::deque<QString> odpovedi) : odpovedi_(std::move(odpovedi)) {
-        connect(&casovac_, &QTimer::timeout, this, &Odpovidac::odpovez);
-        casovac_.start(5);
+    void ocekavej(std::deque<QString> odpovedi) {
+        odpovedi_ = std::move(odpovedi);
+        boxy.clear();
+    }
+    UkazBox ukazBox() {
+        return [this](QMessageBox& box) { odpovez(box); };
     }
     std::vector<Box> boxy;
 
 private:
-    void odpovez() {
-        auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
-        if (!box || !box->isVisible() || odpovedi_.empty()) return;
-        boxy.push_back({box->windowTitle(), box->text(), box->icon()});
+    void odpovez(QMessageBox& box) {
+        boxy.push_back({box.windowTitle(), box.text(), box.icon()});
+        if (odpovedi_.empty()) {
+            QTest::qFail(qPrintable("an unexpected box: " + box.text()), __FILE__, __LINE__);
+            return;
+        }
         const QString odpoved = odpovedi_.front();
         odpovedi_.pop_front();
-        for (QAbstractButton* tlacitko : box->buttons())
-            if (tlacitko->text() == odpoved) return tlacitko->click();
-        if (odpoved == "Enter") return QTest::keyClick(box, Qt::Key_Return);
-        if (odpoved == "Esc") return QTest::keyClick(box, Qt::Key_Escape);
-        box->close();
+        QAbstractButton* tlacitko = nullptr;
+        for (QAbstractButton* kandidat : box.buttons())
+            if (kandidat->text().remove(u'&') == odpoved) tlacitko = kandidat;
+        if (odpoved == "Enter") tlacitko = box.defaultButton();
+        if (odpoved == "Esc") tlacitko = box.escapeButton();
+        if (!tlacitko) {
+            QTest::qFail(qPrintable("no button " + odpoved), __FILE__, __LINE__);
+            return;
+        }
+        tlacitko->click();
     }
 
     std::deque<QString> odpovedi_;
-    QTimer casovac_;
 };
 
 QString html(const char* text) {
@@ -123,6 +133,7 @@ private:
     QString puvodni_;
     Texty texty_;
     PevneProstredi prostredi_;
+    Odpovidac odpovidac_;
     std::unique_ptr<TForm1> form_;
 };
 
@@ -131,7 +142,8 @@ void TForm1Test::init() {
     puvodni_ = QDir::currentPath();
     QDir::setCurrent(adresar_->path());
     prostredi_.otevrene.clear();
-    form_ = std::make_unique<TForm1>(texty_, prostredi_, std::nullopt);
+    odpovidac_.ocekavej({});
+    form_ = std::make_unique<TForm1>(texty_, prostredi_, std::nullopt, odpovidac_.ukazBox());
     form_->show();
     QVERIFY(QTest::qWaitForWindowExposed(form_.get()));
 }
@@ -146,13 +158,13 @@ void TForm1Test::nacti(const QByteArray& obsah) {
     QDir().mkpath("ulohy");
     zapis("ulohy/uloha.3du", obsah);
     const QString cesta = QDir::current().absoluteFilePath("ulohy/uloha.3du");
-    form().dialogOtevreni = [cesta](QWidget*) { return cesta; };
+    form().nastavDialogOtevreni([cesta](QWidget*) { return cesta; });
     form().Nast1Click();
 }
 
 QPoint TForm1Test::stredBunky(int sloupec, int radek) const {
-    const QModelIndex index = form_->SGSeznam->model()->index(radek, sloupec);
-    return form_->SGSeznam->visualRect(index).center();
+    const QModelIndex index = form_->SGSeznam()->model()->index(radek, sloupec);
+    return form_->SGSeznam()->visualRect(index).center();
 }
 
 void TForm1Test::designGeometry() {
@@ -163,181 +175,185 @@ void TForm1Test::designGeometry() {
         QWidget* ovladac;
         QRect misto;
     } design[] = {
-        {form().IObr[0], {16, 16, 240, 180}},    {form().IObr[1], {264, 16, 240, 180}},
-        {form().IObr[2], {512, 16, 240, 180}},   {form().Label2, {408, 208, 170, 16}},
-        {form().UDx, {584, 200, 30, 24}},        {form().UDy, {616, 200, 30, 24}},
-        {form().UDz, {649, 200, 30, 24}},        {form().CBPouzit, {684, 208, 73, 17}},
-        {form().GroupBox1, {16, 208, 305, 385}}, {form().LUloha, {16, 24, 265, 49}},
-        {form().LUloha2, {16, 88, 265, 97}},     {form().BVyhodnot, {72, 200, 145, 49}},
+        {form().IObr(0), {16, 16, 240, 180}},      {form().IObr(1), {264, 16, 240, 180}},
+        {form().IObr(2), {512, 16, 240, 180}},     {form().Label2(), {408, 208, 170, 16}},
+        {form().UDx(), {584, 200, 30, 24}},        {form().UDy(), {616, 200, 30, 24}},
+        {form().UDz(), {649, 200, 30, 24}},        {form().CBPouzit(), {684, 208, 73, 17}},
+        {form().GroupBox1(), {16, 208, 305, 385}}, {form().LUloha(), {16, 24, 265, 49}},
+        {form().LUloha2(), {16, 88, 265, 97}},     {form().BVyhodnot(), {72, 200, 145, 49}},
     };
     for (const auto& [ovladac, misto] : design)
         QCOMPARE(ovladac->geometry(), misto);
-    QCOMPARE(form().SGSeznam->pos(), QPoint(340, 228));
-    QCOMPARE(form().SGSeznam->height(), 364);
-    QCOMPARE(form().SGSeznam->viewport()->width(), 410);
-    QCOMPARE(form().Label1->pos(), QPoint(24, 272));
-    QCOMPARE(form().Label3->pos(), QPoint(24, 336));
-    QCOMPARE(form().LPokusy->geometry().right() + 1, 273);
-    QCOMPARE(form().LNahledy->geometry().right() + 1, 273);
-    QCOMPARE(form().LPokusy->font().pixelSize(), 64);
+    QCOMPARE(form().SGSeznam()->pos(), QPoint(340, 228));
+    QCOMPARE(form().SGSeznam()->height(), 364);
+    QCOMPARE(form().SGSeznam()->viewport()->width(), 410);
+    QCOMPARE(form().Label1()->pos(), QPoint(24, 272));
+    QCOMPARE(form().Label3()->pos(), QPoint(24, 336));
+    QCOMPARE(form().LPokusy()->geometry().right() + 1, 273);
+    QCOMPARE(form().LNahledy()->geometry().right() + 1, 273);
+    QCOMPARE(form().LPokusy()->font().pixelSize(), 64);
     QCOMPARE(form().font().pixelSize(), 13);
     QVERIFY(form().font().bold());
-    QCOMPARE(form().LUloha->palette().color(QPalette::Window), QColor(128, 255, 255));
-    QCOMPARE(form().LUloha2->palette().color(QPalette::Window), QColor(128, 255, 128));
-    QVERIFY(form().LUloha2->wordWrap());
+    QCOMPARE(form().LUloha()->palette().color(QPalette::Window), QColor(128, 255, 255));
+    QCOMPARE(form().LUloha2()->palette().color(QPalette::Window), QColor(128, 255, 128));
+    QVERIFY(form().LUloha2()->wordWrap());
     const int sirky[] = {22, 54, 64, 32, 32, 32, 32, 32, 32, 68};
     for (int c = 0; c < 10; ++c)
-        QCOMPARE(form().SGSeznam->columnWidth(c), sirky[c] + 1);
-    QCOMPARE(form().SGSeznam->rowHeight(0), 25);
-    QCOMPARE(form().Nast1->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_N));
-    QCOMPARE(form().KOnec1->shortcut(), QKeySequence(Qt::ALT | Qt::Key_F4));
+        QCOMPARE(form().SGSeznam()->columnWidth(c), sirky[c] + 1);
+    QCOMPARE(form().SGSeznam()->rowHeight(0), 25);
+    QCOMPARE(form().Nast1()->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_N));
+    QCOMPARE(form().KOnec1()->shortcut(), QKeySequence(Qt::ALT | Qt::Key_F4));
 }
 
 void TForm1Test::beforeATaskIsLoaded() {
-    for (QLabel* obrazek : form().IObr)
-        QVERIFY(!obrazek->isVisible());
-    QVERIFY(!form().BVyhodnot->isEnabled());
-    QCOMPARE(zobrazeno(form().LPokusy), QString("0"));
-    QCOMPARE(form().SGSeznam->model()->rowCount(), 2);
-    QCOMPARE(form().SGSeznam->model()->index(0, 9).data().toString(), QString("ANO / NE"));
+    for (int i = 0; i < 3; ++i)
+        QVERIFY(!form().IObr(i)->isVisible());
+    QVERIFY(!form().BVyhodnot()->isEnabled());
+    QCOMPARE(zobrazeno(form().LPokusy()), QString("0"));
+    QCOMPARE(form().SGSeznam()->model()->rowCount(), 2);
+    QCOMPARE(form().SGSeznam()->model()->index(0, 9).data().toString(), QString("ANO / NE"));
     QCOMPARE(form().windowTitle(), QString("Tvarolam-Hra"));
-    QCOMPARE(form().loha1->title(), QString("Úloha"));
-    QCOMPARE(form().BVyhodnot->text(), QString("Vyhodnoť"));
+    QCOMPARE(form().loha1()->title(), QString("Úloha"));
+    QCOMPARE(form().BVyhodnot()->text(), QString("Vyhodnoť"));
 }
 
 void TForm1Test::captionsFromTheTextsFile() {
     form().nastavPopisek(Prvek::Label1, "Po&kusy && chyby");
-    QCOMPARE(form().Label1->text(), html("Po<u>k</u>usy &amp; chyby"));
+    QCOMPARE(form().Label1()->text(), html("Po<u>k</u>usy &amp; chyby"));
     form().nastavPopisek(Prvek::BVyhodnot, "&Hodnotit");
-    QCOMPARE(form().BVyhodnot->text(), QString("&Hodnotit"));
+    QCOMPARE(form().BVyhodnot()->text(), QString("&Hodnotit"));
     QCOMPARE(form().popisek(Prvek::Label1), std::string("Po&kusy && chyby"));
     nacti(DvaDilky);
-    QCOMPARE(form().LUloha->text(), html("Dva dílky <u> </u>spol."));
-    QCOMPARE(form().LUloha2->text(), html("Popis &amp;"));
+    QCOMPARE(form().LUloha()->text(), html("Dva dílky <u> </u>spol."));
+    QCOMPARE(form().LUloha2()->text(), html("Popis &amp;"));
 }
 
 void TForm1Test::loadingFromTheMenuMovesTheCurrentDirectory() {
     nacti(DvaDilky);
     QCOMPARE(QDir::currentPath(), QDir(adresar_->path()).absoluteFilePath("ulohy"));
-    QCOMPARE(form().SGSeznam->model()->rowCount(), 3);
-    QVERIFY(form().BVyhodnot->isEnabled());
+    QCOMPARE(form().SGSeznam()->model()->rowCount(), 3);
+    QVERIFY(form().BVyhodnot()->isEnabled());
     QVERIFY(form().windowTitle().startsWith("Tvarolam-Hra: /"));
-    QCOMPARE(form().hra().AktRadek, 1);
-    QCOMPARE(form().SGSeznam->currentIndex().row(), 1);
-    QVERIFY(form().SGSeznam->selectionModel()->isRowSelected(1, {}));
+    QCOMPARE(form().hra().AktRadek(), 1);
+    QCOMPARE(form().SGSeznam()->currentIndex().row(), 1);
+    QVERIFY(form().SGSeznam()->selectionModel()->isRowSelected(1, {}));
 }
 
 void TForm1Test::cancellingTheDialogChangesNothing() {
+    nacti(DvaDilky);
     zapis("loghra.txt", "");
-    form().hra().LogHry = "pending";
-    form().dialogOtevreni = [](QWidget*) { return QString(); };
+    const std::string cekajici = form().hra().LogHry();
+    form().nastavDialogOtevreni([](QWidget*) { return QString(); });
     form().Nast1Click();
-    QCOMPARE(form().hra().LogHry, std::string("pending"));
+    QCOMPARE(form().hra().LogHry(), cekajici);
     QCOMPARE(precti("loghra.txt"), QByteArray());
-    QCOMPARE(QDir::currentPath(), QDir(adresar_->path()).absolutePath());
+    QCOMPARE(QDir::currentPath(), QDir(adresar_->path()).absoluteFilePath("ulohy"));
 }
 
 void TForm1Test::arrowsStopAtTheEndsOfTheRange() {
     nacti(DvaDilky);
-    QTest::mouseClick(form().SGSeznam->viewport(), Qt::LeftButton, {}, stredBunky(3, 2));
-    QCOMPARE(form().hra().AktRadek, 2);
-    TabulkaDilku& tabulka = form().hra().tabulka;
-    QTest::mouseClick(form().UDx->dolu(), Qt::LeftButton);
-    QCOMPARE(tabulka.bunka(6, 2), std::string("0"));
-    tabulka.nastavBunku(6, 2, "zero"); // the handler must not run at the bottom end
-    QTest::mouseClick(form().UDx->dolu(), Qt::LeftButton);
-    QCOMPARE(tabulka.bunka(6, 2), std::string("zero"));
+    QTest::mouseClick(form().SGSeznam()->viewport(), Qt::LeftButton, {}, stredBunky(3, 2));
+    QCOMPARE(form().hra().AktRadek(), 2);
+    const TabulkaDilku& tabulka = form().hra().tabulka();
+    QSignalSpy kliky(form().UDx(), &Sipky::klik);
+    QTest::mouseClick(form().UDx()->dolu(), Qt::LeftButton);
+    QCOMPARE(kliky.count(), 0); // the handler must not run at the bottom end
+    QCOMPARE(tabulka.bunka(TabulkaDilku::X, 2), std::string("0"));
     for (int i = 0; i < 12; ++i)
-        QTest::mouseClick(form().UDy->nahoru(), Qt::LeftButton);
-    QCOMPARE(tabulka.bunka(7, 2), std::string("10"));
-    QCOMPARE(form().UDy->poloha(), 10);
-    QCOMPARE(form().SGSeznam->model()->index(2, 7).data().toString(), QString("10"));
+        QTest::mouseClick(form().UDy()->nahoru(), Qt::LeftButton);
+    QCOMPARE(tabulka.bunka(TabulkaDilku::Y, 2), std::string("10"));
+    QCOMPARE(form().UDy()->poloha(), 10);
+    QCOMPARE(form().SGSeznam()->model()->index(2, 7).data().toString(), QString("10"));
 }
 
 void TForm1Test::wheelActsOnlyWithFocusAndCarriesRemainders() {
     nacti(DvaDilky);
-    QWidget* viewport = form().SGSeznam->viewport();
+    QWidget* viewport = form().SGSeznam()->viewport();
     const auto kolecko = [&](QWidget* cil, int delta) {
         QWheelEvent udalost(QPointF(100, 50), cil->mapToGlobal(QPointF(100, 50)), {}, {0, delta},
                             Qt::NoButton, {}, Qt::NoScrollPhase, false);
         QApplication::sendEvent(cil, &udalost);
         return udalost.isAccepted();
     };
-    TabulkaDilku& tabulka = form().hra().tabulka;
+    const TabulkaDilku& tabulka = form().hra().tabulka();
     QTest::mouseClick(viewport, Qt::LeftButton, {}, stredBunky(2, 1));
     QTest::mouseMove(viewport, QPoint(250, 30)); // column x
-    form().BVyhodnot->setFocus();
+    form().BVyhodnot()->setFocus();
     kolecko(viewport, 120);
     // Without the focus the grid ignores the wheel.
-    QCOMPARE(tabulka.bunka(6, 1), std::string("0"));
+    QCOMPARE(tabulka.bunka(TabulkaDilku::X, 1), std::string("0"));
 
-    form().SGSeznam->setFocus();
-    QVERIFY(form().SGSeznam->hasFocus());
+    form().SGSeznam()->setFocus();
+    QVERIFY(form().SGSeznam()->hasFocus());
     QVERIFY(kolecko(viewport, 60));
-    QCOMPARE(tabulka.bunka(6, 1), std::string("0"));
+    QCOMPARE(tabulka.bunka(TabulkaDilku::X, 1), std::string("0"));
     kolecko(viewport, 60);
-    QCOMPARE(tabulka.bunka(6, 1), std::string("1"));
-    kolecko(form().BVyhodnot, 360); // wherever the pointer is
-    QCOMPARE(tabulka.bunka(6, 1), std::string("4"));
+    QCOMPARE(tabulka.bunka(TabulkaDilku::X, 1), std::string("1"));
+    kolecko(form().BVyhodnot(), 360); // wherever the pointer is
+    QCOMPARE(tabulka.bunka(TabulkaDilku::X, 1), std::string("4"));
     kolecko(viewport, -240);
-    QCOMPARE(tabulka.bunka(6, 1), std::string("2"));
-    QCOMPARE(form().SGSeznam->verticalScrollBar()->value(), 0);
-    QCOMPARE(form().SGSeznam->currentIndex().row(), 1); // the wheel does not move the current row
+    QCOMPARE(tabulka.bunka(TabulkaDilku::X, 1), std::string("2"));
+    QCOMPARE(form().SGSeznam()->verticalScrollBar()->value(), 0);
+    QCOMPARE(form().SGSeznam()->currentIndex().row(), 1); // the wheel does not move the current row
 }
 
 void TForm1Test::pointerPicksTheWheelColumn() {
     nacti(DvaDilky);
     const std::pair<int, int> pripady[] = {{241, 6}, {273, 7}, {305, 8}, {337, 9}, {50, 9}};
     for (const auto& [x, sloupec] : pripady) {
-        QTest::mouseMove(form().SGSeznam->viewport(), QPoint(x, 40));
-        QCOMPARE(form().hra().AktSloupec, sloupec);
+        QTest::mouseMove(form().SGSeznam()->viewport(), QPoint(x, 40));
+        QCOMPARE(form().hra().AktSloupec(), sloupec);
     }
 }
 
 void TForm1Test::checkBoxFollowsSelectionAndWheel() {
     nacti(DvaDilky);
-    TabulkaDilku& tabulka = form().hra().tabulka;
-    QWidget* viewport = form().SGSeznam->viewport();
+    const TabulkaDilku& tabulka = form().hra().tabulka();
+    QWidget* viewport = form().SGSeznam()->viewport();
     QTest::mouseClick(viewport, Qt::LeftButton, {}, stredBunky(1, 2));
-    QTest::mouseClick(form().CBPouzit, Qt::LeftButton);
-    QCOMPARE(tabulka.bunka(9, 2), std::string("ANO"));
+    QTest::mouseClick(form().CBPouzit(), Qt::LeftButton);
+    QCOMPARE(tabulka.bunka(TabulkaDilku::Pouzit, 2), std::string("ANO"));
     QTest::mouseClick(viewport, Qt::LeftButton, {}, stredBunky(1, 1));
-    QVERIFY(!form().CBPouzit->isChecked());
+    QVERIFY(!form().CBPouzit()->isChecked());
     QTest::mouseClick(viewport, Qt::LeftButton, {}, stredBunky(1, 2));
-    QVERIFY(form().CBPouzit->isChecked());
+    QVERIFY(form().CBPouzit()->isChecked());
 
     QTest::mouseMove(viewport, QPoint(380, 40));
     QWheelEvent udalost(QPointF(380, 40), viewport->mapToGlobal(QPointF(380, 40)), {}, {0, -120},
                         Qt::NoButton, {}, Qt::NoScrollPhase, false);
     QApplication::sendEvent(viewport, &udalost);
-    QVERIFY(!form().CBPouzit->isChecked());
-    QCOMPARE(tabulka.bunka(9, 2), std::string("NE"));
+    QVERIFY(!form().CBPouzit()->isChecked());
+    QCOMPARE(tabulka.bunka(TabulkaDilku::Pouzit, 2), std::string("NE"));
 }
 
 void TForm1Test::colourSwatchAndClientWidth() {
     QByteArray mnoho = "K H 1 1 1 0 255 0 20\r\n";
     nacti(mnoho);
     QCoreApplication::processEvents();
-    QVERIFY(form().SGSeznam->verticalScrollBar()->isVisible());
+    QVERIFY(form().SGSeznam()->verticalScrollBar()->isVisible());
     if (qEnvironmentVariableIsSet("TVAROLAM_SNIMEK"))
         form().grab().save(qEnvironmentVariable("TVAROLAM_SNIMEK"));
-    QCOMPARE(form().SGSeznam->viewport()->width(), 410);
-    const QImage obraz = form().SGSeznam->grab().toImage();
-    const QPoint stred = form().SGSeznam->viewport()->mapTo(form().SGSeznam, stredBunky(1, 1));
+    QCOMPARE(form().SGSeznam()->viewport()->width(), 410);
+    const QImage obraz = form().SGSeznam()->grab().toImage();
+    const QPoint stred = form().SGSeznam()->viewport()->mapTo(form().SGSeznam(), stredBunky(1, 1));
     QCOMPARE(obraz.pixelColor(stred), QColor(0, 255, 0));
-    const QPoint zahlavi = form().SGSeznam->viewport()->mapTo(form().SGSeznam, stredBunky(1, 0));
+    const QPoint zahlavi =
+        form().SGSeznam()->viewport()->mapTo(form().SGSeznam(), stredBunky(1, 0));
     QVERIFY(obraz.pixelColor(zahlavi) != QColor(0, 255, 0));
 }
 
 void TForm1Test::correctSolutionPreviewsAndLogs() {
     nacti(DvaDilky);
     zapis("loghra.txt", "");
-    TabulkaDilku& tabulka = form().hra().tabulka;
-    tabulka.nastavBunku(9, 1, "ANO");
-    tabulka.nastavBunku(9, 2, "ANO");
-    tabulka.nastavBunku(6, 2, "1");
-    Odpovidac odpovidac({"OK", "Enter"});
-    QTest::mouseClick(form().BVyhodnot, Qt::LeftButton);
+    QWidget* viewport = form().SGSeznam()->viewport();
+    QTest::mouseClick(viewport, Qt::LeftButton, {}, stredBunky(1, 1));
+    QTest::mouseClick(form().CBPouzit(), Qt::LeftButton);
+    QTest::mouseClick(viewport, Qt::LeftButton, {}, stredBunky(1, 2));
+    QTest::mouseClick(form().CBPouzit(), Qt::LeftButton);
+    QTest::mouseClick(form().UDx()->nahoru(), Qt::LeftButton);
+    Odpovidac& odpovidac = odpovidac_;
+    odpovidac.ocekavej({"OK", "Enter"});
+    QTest::mouseClick(form().BVyhodnot(), Qt::LeftButton);
     QCOMPARE(odpovidac.boxy.size(), size_t(2));
     QCOMPARE(odpovidac.boxy[0].text, QString("Správné řešení"));
     QCOMPARE(odpovidac.boxy[0].titulek, QCoreApplication::applicationName());
@@ -348,38 +364,41 @@ void TForm1Test::correctSolutionPreviewsAndLogs() {
     QVERIFY(precti("tempwrl.wrl").contains("tvar1_out")); // Enter answered Yes
     QVERIFY(precti("loghra.txt")
                 .startsWith("Hra: Dva d\xEDlky & spol. START: 8.12.2026 10:20:30 Hra dokon"));
-    QCOMPARE(zobrazeno(form().LPokusy), QString("1"));
+    QCOMPARE(zobrazeno(form().LPokusy()), QString("1"));
 
-    Odpovidac druhy({"Esc"});
-    tabulka.nastavBunku(6, 2, "3");
-    QTest::mouseClick(form().BVyhodnot, Qt::LeftButton);
+    Odpovidac& druhy = odpovidac_;
+    druhy.ocekavej({"Esc"});
+    QTest::mouseClick(form().UDx()->nahoru(), Qt::LeftButton);
+    QTest::mouseClick(form().BVyhodnot(), Qt::LeftButton);
     QCOMPARE(druhy.boxy.size(), size_t(1));
     QCOMPARE(druhy.boxy[0].text, QString("Nesprávné řešení\nChcete zobrazit náhled vaší sestavy?"));
-    QCOMPARE(zobrazeno(form().LNahledy), QString("0"));
+    QCOMPARE(zobrazeno(form().LNahledy()), QString("0"));
 }
 
 void TForm1Test::hiddenCodeDisplayWithShiftCtrlAlt() {
     nacti(DvaDilky);
-    form().hra().tabulka.nastavBunku(9, 2, "ANO");
-    Odpovidac odpovidac({"OK"});
-    QTest::mouseClick(form().BVyhodnot, Qt::LeftButton,
+    QTest::mouseClick(form().SGSeznam()->viewport(), Qt::LeftButton, {}, stredBunky(1, 2));
+    QTest::mouseClick(form().CBPouzit(), Qt::LeftButton);
+    Odpovidac& odpovidac = odpovidac_;
+    odpovidac.ocekavej({"OK"});
+    QTest::mouseClick(form().BVyhodnot(), Qt::LeftButton,
                       Qt::ShiftModifier | Qt::ControlModifier | Qt::AltModifier);
     QCOMPARE(odpovidac.boxy.size(), size_t(1));
     QCOMPARE(odpovidac.boxy[0].text, QString("2PPP"));
-    QCOMPARE(zobrazeno(form().LPokusy), QString("1"));
-    QTest::mouseClick(form().BVyhodnot, Qt::RightButton, Qt::ShiftModifier);
-    QVERIFY(!form().hra().UkazKod);
+    QCOMPARE(zobrazeno(form().LPokusy()), QString("1"));
+    QTest::mouseClick(form().BVyhodnot(), Qt::RightButton, Qt::ShiftModifier);
+    QVERIFY(!form().hra().UkazKod());
 }
 
 void TForm1Test::anErrorInAHandlerIsShownAndTheGameGoesOn() {
-    nacti(DvaDilky);
-    form().hra().tabulka.nastavBunku(7, 1, "abc");
-    Odpovidac odpovidac({"OK"});
-    QTest::mouseClick(form().BVyhodnot, Qt::LeftButton);
+    // Before any task the one row is empty, and an empty cell is no number.
+    Odpovidac& odpovidac = odpovidac_;
+    odpovidac.ocekavej({"OK"});
+    form().BVyhodnotClick();
     QCOMPARE(odpovidac.boxy.size(), size_t(1));
-    QCOMPARE(odpovidac.boxy[0].text, QString("'abc' is not a valid integer value"));
+    QCOMPARE(odpovidac.boxy[0].text, QString("'' is not a valid integer value"));
     QCOMPARE(odpovidac.boxy[0].ikona, QMessageBox::Critical);
-    QCOMPARE(zobrazeno(form().LPokusy), QString("0"));
+    QCOMPARE(zobrazeno(form().LPokusy()), QString("0"));
     QVERIFY(form().isVisible());
 }
 
@@ -405,8 +424,9 @@ void TForm1Test::aShortTextsFileEndsTheStartWithExitCode1() {
         for (int i = 0; i < radku; ++i)
             texty += "text\r\n";
         zapis("texty.tst", texty);
-        Odpovidac odpovidac({"OK"});
-        QCOMPARE(spustHru(prostredi_), 1);
+        Odpovidac& odpovidac = odpovidac_;
+        odpovidac.ocekavej({"OK"});
+        QCOMPARE(spustHru(prostredi_, {}, odpovidac.ukazBox()), 1);
         QCOMPARE(odpovidac.boxy.size(), size_t(1));
         QCOMPARE(odpovidac.boxy[0].text, QString("ERROR: Unexpected end of file texty.tst"));
     }

@@ -1,0 +1,11 @@
+#include "ukaz_box.h"
+
+#include <QMessageBox>
+
+namespace tvarolam {
+
+void ukazModalne(QMessageBox& box) {
+    box.exec();
+}
+
+} // namespace tvarolam
