@@ -43,9 +43,11 @@ std::string SystemoveProstredi::cas() const {
     return casBezZony(QLocale::system(), QTime::currentTime());
 }
 
+// A folder is no file; a pipe or a device under the name is, and its reader refuses it.
 bool SystemoveProstredi::existuje(const std::string& cesta) const {
     std::error_code chyba;
-    return std::filesystem::is_regular_file(cesta, chyba);
+    const auto stav = std::filesystem::status(cesta, chyba);
+    return std::filesystem::exists(stav) && !std::filesystem::is_directory(stav);
 }
 
 void SystemoveProstredi::smaz(const std::string& cesta) {

@@ -20,8 +20,8 @@ int ukonci(const UkonceniProgramu& konec, const UkazBox& ukazBox) {
 
 } // namespace
 
-int spustHru(Prostredi& prostredi, const std::function<void(QWidget&)>& poZobrazeni,
-             const UkazBox& ukazBox) {
+int spustHru(Prostredi& prostredi, const std::optional<UlohaPriStartu>& uloha,
+             const std::function<void(QWidget&)>& poZobrazeni, const UkazBox& ukazBox) {
     Texty texty;
     SouborTextu souborTextu;
     try {
@@ -30,10 +30,9 @@ int spustHru(Prostredi& prostredi, const std::function<void(QWidget&)>& poZobraz
         return ukonci(konec, ukazBox);
     }
 
-    const QStringList argumenty = QApplication::arguments();
-    std::optional<std::string> uloha;
-    if (argumenty.size() > 1) uloha = argumenty.at(1).toStdString();
-    TForm1 Form1(texty, prostredi, uloha, ukazBox);
+    std::optional<std::string> ulohaZPrikazoveRadky;
+    if (uloha && !uloha->jakoZMenu) ulohaZPrikazoveRadky = uloha->cesta;
+    TForm1 Form1(texty, prostredi, ulohaZPrikazoveRadky, ukazBox);
     try {
         souborTextu.NactiTexty(Form1);
     } catch (const UkonceniProgramu& konec) {
@@ -41,6 +40,7 @@ int spustHru(Prostredi& prostredi, const std::function<void(QWidget&)>& poZobraz
         return ukonci(konec, ukazBox);
     }
     Form1.show();
+    if (uloha && uloha->jakoZMenu) Form1.otevriUlohu(uloha->cesta);
     if (poZobrazeni) poZobrazeni(Form1);
     return QApplication::exec();
 }

@@ -426,7 +426,7 @@ void TForm1Test::aShortTextsFileEndsTheStartWithExitCode1() {
         zapis("texty.tst", texty);
         Odpovidac& odpovidac = odpovidac_;
         odpovidac.ocekavej({"OK"});
-        QCOMPARE(spustHru(prostredi_, {}, odpovidac.ukazBox()), 1);
+        QCOMPARE(spustHru(prostredi_, {}, {}, odpovidac.ukazBox()), 1);
         QCOMPARE(odpovidac.boxy.size(), size_t(1));
         QCOMPARE(odpovidac.boxy[0].text, QString("ERROR: Unexpected end of file texty.tst"));
     }
