@@ -5,7 +5,11 @@
 #include "tform1.h"
 
 #include <QApplication>
+#include <QIcon>
+#include <QLibraryInfo>
+#include <QLocale>
 #include <QMessageBox>
+#include <QTranslator>
 
 namespace tvarolam {
 
@@ -20,6 +24,19 @@ int ukonci(const UkonceniProgramu& konec) {
 
 } // namespace
 
+void nastavIdentituAplikace() {
+    QGuiApplication::setDesktopFileName(QStringLiteral("cz.tvarolam.Hra"));
+    QApplication::setWindowIcon(QIcon(QStringLiteral(":/ikony/cz.tvarolam.Hra.svg")));
+}
+
+bool nactiPrekladToolkitu(QTranslator& prekladac, bool vlastniTexty) {
+    const QLocale jazyk = vlastniTexty ? QLocale::system() : QLocale(QLocale::Czech);
+    if (!prekladac.load(jazyk, QStringLiteral("qtbase"), QStringLiteral("_"),
+                        QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
+        return false;
+    return QCoreApplication::installTranslator(&prekladac);
+}
+
 int spustHru(Prostredi& prostredi, const std::function<void(QWidget&)>& poZobrazeni) {
     Texty texty;
     SouborTextu souborTextu;
@@ -28,6 +45,9 @@ int spustHru(Prostredi& prostredi, const std::function<void(QWidget&)>& poZobraz
     } catch (const UkonceniProgramu& konec) {
         return ukonci(konec);
     }
+    nastavIdentituAplikace();
+    QTranslator prekladac;
+    nactiPrekladToolkitu(prekladac, souborTextu.pritomen());
 
     const QStringList argumenty = QApplication::arguments();
     std::optional<std::string> uloha;

@@ -4,11 +4,19 @@
 
 #include <functional>
 
+class QTranslator;
 class QWidget;
 
 namespace tvarolam {
 
 class Prostredi;
+
+// The name and icon panels and task switchers show, grouped with the game's menu entry.
+void nastavIdentituAplikace();
+// Loads the toolkit's own texts (the open dialog's) in the game's language: Czech, unless a texts
+// file gives the game its own texts, whose language only the desktop's settings can guess.
+// Returns false when the translation is not installed; the dialogs then stay in English.
+bool nactiPrekladToolkitu(QTranslator& prekladac, bool vlastniTexty);
 
 // Runs the game until its window closes; returns the exit code (1 for a short texts file).
 // poZobrazeni, when given, runs once the window has been shown (start-up measurements).
