@@ -122,6 +122,7 @@ MrizkaDilku::MrizkaDilku(ModelTabulky& model, QWidget* rodic)
     // view lies over it, so row 0 stays in place while the rows below it scroll.
     horizontalHeader()->setFixedHeight(VyskaRadku + 1);
     setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+    setVerticalScrollMode(ScrollPerItem); // whole rows below the header, as a string grid scrolls
     setSelectionMode(SingleSelection);
     viewport()->setMouseTracking(true);
     ramecek_ = new RamecekMrizky(*this);
@@ -248,6 +249,16 @@ void MrizkaDilku::keyPressEvent(QKeyEvent* udalost) {
 // game (TForm1::eventFilter); without the focus the wheel belongs to the focused control.
 void MrizkaDilku::wheelEvent(QWheelEvent* udalost) {
     udalost->accept();
+}
+
+// At the end of the range as anywhere: the top row shows whole below the header, as a string grid
+// scrolls, rather than the last row pressed to the bottom edge with a cut row above it.
+void MrizkaDilku::scrollContentsBy(int dx, int dy) {
+    QTableView::scrollContentsBy(dx, dy);
+    const int prvni = verticalScrollBar()->value();
+    if (dy == 0 || prvni != verticalScrollBar()->maximum()) return;
+    verticalHeader()->setOffsetToSectionPosition(prvni);
+    viewport()->update();
 }
 
 void MrizkaDilku::updateGeometries() {

@@ -31,6 +31,7 @@ protected:
     void keyPressEvent(QKeyEvent* udalost) override;
     void wheelEvent(QWheelEvent* udalost) override;
     void updateGeometries() override;
+    void scrollContentsBy(int dx, int dy) override;
 
 private:
     void ukazVyber();

@@ -267,10 +267,11 @@ void TForm1Test::theHeaderRowStaysWhileTheRowsScroll() {
     const auto [zahlaviDole, radkyDole] = hornaADolniCastMrizky();
     QCOMPARE(zahlaviDole, zahlavi);
     QVERIFY(radkyDole != radky); // green pieces gave way to blue ones
-    // The last row shows whole above the grid's bottom edge.
-    const QWidget* viewport = form().SGSeznam->viewport();
-    QVERIFY(form().SGSeznam->visualRect(form().SGSeznam->model()->index(20, 1)).bottom() <
-            viewport->height());
+    // Whole rows: the last one above the grid's bottom edge, the first shown right below the
+    // header.
+    const MrizkaDilku& mrizka = *form().SGSeznam;
+    QVERIFY(mrizka.visualRect(mrizka.model()->index(20, 1)).bottom() < mrizka.viewport()->height());
+    QCOMPARE(mrizka.rowViewportPosition(mrizka.rowAt(0)), 0);
     // Up to the first piece again: it shows below the header, not under it.
     QTest::keyClick(form().SGSeznam, Qt::Key_Home, Qt::ControlModifier);
     QCOMPARE(form().hra().AktRadek, 1);
