@@ -13,7 +13,7 @@ namespace tvarolam::denik {
 
 namespace {
 
-std::optional<double> median(std::vector<double> hodnoty) {
+std::optional<double> medianZ(std::vector<double> hodnoty) {
     if (hodnoty.empty()) return std::nullopt;
     std::sort(hodnoty.begin(), hodnoty.end());
     const std::size_t pul = hodnoty.size() / 2;
@@ -63,15 +63,6 @@ private:
     std::vector<std::vector<std::string>> radky_;
 };
 
-std::string nebo(const std::optional<double>& hodnota, int desetinnych) {
-    return hodnota ? cisloCesky(*hodnota, desetinnych) : "–";
-}
-
-// Medians of counts are whole or halves.
-std::string medianPoctu(const std::optional<double>& hodnota) {
-    return nebo(hodnota, hodnota && *hodnota != std::floor(*hodnota) ? 1 : 0);
-}
-
 std::string poleCsv(const std::string& text) {
     if (text.find_first_of(",\"\r\n") == std::string::npos) return text;
     std::string vysledek = "\"";
@@ -95,6 +86,19 @@ std::string cisloCesky(double hodnota, int desetinnych) {
             ',' + std::string(static_cast<std::size_t>(desetinnych) - zlomek.size(), '0') + zlomek;
     }
     return text;
+}
+
+std::string median(const std::optional<double>& hodnota, int desetinnych) {
+    if (!hodnota) return "–";
+    if (desetinnych < 0) desetinnych = *hodnota == std::floor(*hodnota) ? 0 : 1;
+    return cisloCesky(*hodnota, desetinnych);
+}
+
+std::string pocty(const Souhrn& souhrn) {
+    return "Deníků: " + std::to_string(souhrn.logy()) +
+           ", pokusů: " + std::to_string(souhrn.pokusu()) +
+           ", nečitelných řádků: " + std::to_string(souhrn.necitelneRadky()) +
+           ", nečitelných souborů: " + std::to_string(souhrn.necitelneSoubory());
 }
 
 std::string nazevUlohy(bool maNazev, const std::string& titul) {
@@ -163,9 +167,9 @@ std::vector<Souhrn::RadekUlohy> Souhrn::ulohy() const {
             nahledy.push_back(reseni.nahledy);
             if (reseni.sekundy) minuty.push_back(*reseni.sekundy / 60.0);
         }
-        r.pokusy = median(pokusy);
-        r.nahledy = median(nahledy);
-        r.minuty = median(minuty);
+        r.pokusy = medianZ(pokusy);
+        r.nahledy = medianZ(nahledy);
+        r.minuty = medianZ(minuty);
         radky.push_back(std::move(r));
     }
     return radky;
@@ -196,8 +200,8 @@ std::string textSouhrnu(const Souhrn& souhrn) {
     for (const auto& u : souhrn.ulohy())
         ulohy.pridej({u.nazev, u.maNazev ? std::to_string(u.zacali) : "–",
                       std::to_string(u.vyresili),
-                      u.podil ? cisloCesky(*u.podil * 100, 0) + " %" : "–", medianPoctu(u.pokusy),
-                      medianPoctu(u.nahledy), nebo(u.minuty, 1), std::to_string(u.znovu)});
+                      u.podil ? cisloCesky(*u.podil * 100, 0) + " %" : "–", median(u.pokusy, -1),
+                      median(u.nahledy, -1), median(u.minuty, 1), std::to_string(u.znovu)});
     Tabulka zaci({false, true, true, false});
     zaci.pridej({"žák", "začal", "vyřešil", "vyřešené úlohy"});
     for (const auto& z : souhrn.zaci()) {
@@ -209,10 +213,7 @@ std::string textSouhrnu(const Souhrn& souhrn) {
     return "Úlohy\n" + ulohy.text() +
            "(pokusy, náhledy a minuty: medián u žáků, kteří úlohu vyřešili; znovu: opakovaná "
            "řešení)\n\nŽáci\n" +
-           zaci.text() + "\nDeníků: " + std::to_string(souhrn.logy()) +
-           ", pokusů: " + std::to_string(souhrn.pokusu()) +
-           ", nečitelných řádků: " + std::to_string(souhrn.necitelneRadky()) +
-           ", nečitelných souborů: " + std::to_string(souhrn.necitelneSoubory()) + "\n";
+           zaci.text() + "\n" + pocty(souhrn) + "\n";
 }
 
 std::string hlavickaCsv() {

@@ -82,5 +82,9 @@ std::string radekCsv(const std::string& zakUtf8, const std::string& souborUtf8, 
 
 // Decimal numbers the Czech way: "2", "2,5".
 std::string cisloCesky(double hodnota, int desetinnych);
+// A median or "–" when there is none; medians of counts (desetinnych -1) are whole or halves.
+std::string median(const std::optional<double>& hodnota, int desetinnych);
+// "Deníků: …, pokusů: …, nečitelných řádků: …, nečitelných souborů: …"
+std::string pocty(const Souhrn& souhrn);
 
 } // namespace tvarolam::denik

@@ -10,6 +10,7 @@ namespace {
 constexpr int VyskaRadku = 30, VyskaSloupce = 20, SirkaPopisku = 300, Okraj = 10;
 constexpr int SirkaGrafu = SirkaPopisku + Okraj + DelkaSloupce + 70;
 constexpr std::size_t NejdelsiPopisek = 34;
+constexpr std::string_view ZarovnaniUloh = "lrrrrrrr", ZarovnaniZaku = "lrrl";
 
 std::string html(const std::string& text) {
     std::string vysledek;
@@ -76,18 +77,14 @@ std::string graf(const std::string& nadpis, const std::vector<Sloupec>& sloupce,
     return svg + "</svg></figure>\n";
 }
 
-std::string bunky(const std::vector<std::string>& hodnoty, const char* znacka) {
+// zarovnani: 'l' or 'r' per column; numbers go right.
+std::string bunky(const std::vector<std::string>& hodnoty, const char* znacka,
+                  std::string_view zarovnani) {
     std::string radek = "<tr>";
     for (std::size_t i = 0; i < hodnoty.size(); ++i)
-        radek += std::string("<") + znacka + (i > 0 ? " class=\"c\">" : ">") + html(hodnoty[i]) +
-                 "</" + znacka + ">";
+        radek += std::string("<") + znacka + (zarovnani[i] == 'r' ? " class=\"c\">" : ">") +
+                 html(hodnoty[i]) + "</" + znacka + ">";
     return radek + "</tr>\n";
-}
-
-std::string cislo(const std::optional<double>& hodnota, int desetinnych) {
-    if (!hodnota) return "–";
-    const bool cele = *hodnota == std::floor(*hodnota);
-    return cisloCesky(*hodnota, desetinnych < 0 ? (cele ? 0 : 1) : desetinnych);
 }
 
 constexpr const char* Styl = R"(<style>
@@ -116,17 +113,17 @@ std::string strankaHtml(const Souhrn& souhrn, const std::string& nadpisUtf8) {
 
     std::string tabulkaUloh = "<table>\n" + bunky({"úloha", "začali", "vyřešili", "podíl", "pokusy",
                                                    "náhledy", "minuty", "znovu"},
-                                                  "th");
+                                                  "th", ZarovnaniUloh);
     std::vector<Sloupec> podily, pokusy;
     double nejvicPokusu = 0;
     for (const auto& u : ulohy) {
         const std::string podil = u.podil ? cisloCesky(*u.podil * 100, 0) + " %" : "–";
         tabulkaUloh += bunky({u.nazev, u.maNazev ? std::to_string(u.zacali) : "–",
-                              std::to_string(u.vyresili), podil, cislo(u.pokusy, -1),
-                              cislo(u.nahledy, -1), cislo(u.minuty, 1), std::to_string(u.znovu)},
-                             "td");
+                              std::to_string(u.vyresili), podil, median(u.pokusy, -1),
+                              median(u.nahledy, -1), median(u.minuty, 1), std::to_string(u.znovu)},
+                             "td", ZarovnaniUloh);
         if (u.podil) podily.push_back({u.nazev, podil, *u.podil});
-        pokusy.push_back({u.nazev, cislo(u.pokusy, -1), u.pokusy.value_or(0)});
+        pokusy.push_back({u.nazev, median(u.pokusy, -1), u.pokusy.value_or(0)});
         nejvicPokusu = std::max(nejvicPokusu, u.pokusy.value_or(0));
     }
     for (auto& s : pokusy)
@@ -134,7 +131,7 @@ std::string strankaHtml(const Souhrn& souhrn, const std::string& nadpisUtf8) {
     tabulkaUloh += "</table>\n";
 
     std::string tabulkaZaku =
-        "<table>\n" + bunky({"žák", "začal", "vyřešil", "vyřešené úlohy"}, "th");
+        "<table>\n" + bunky({"žák", "začal", "vyřešil", "vyřešené úlohy"}, "th", ZarovnaniZaku);
     std::vector<Sloupec> vyresene;
     int nejvicVyresenych = 0;
     for (const auto& z : zaci)
@@ -143,8 +140,8 @@ std::string strankaHtml(const Souhrn& souhrn, const std::string& nadpisUtf8) {
         std::string seznam;
         for (const auto& nazev : z.vyresene)
             seznam += (seznam.empty() ? "" : ", ") + nazev;
-        tabulkaZaku +=
-            bunky({z.jmeno, std::to_string(z.zacal), std::to_string(z.vyresil), seznam}, "td");
+        tabulkaZaku += bunky({z.jmeno, std::to_string(z.zacal), std::to_string(z.vyresil), seznam},
+                             "td", ZarovnaniZaku);
         vyresene.push_back({z.jmeno, std::to_string(z.vyresil),
                             nejvicVyresenych > 0 ? double(z.vyresil) / nejvicVyresenych : 0});
     }
@@ -158,11 +155,7 @@ std::string strankaHtml(const Souhrn& souhrn, const std::string& nadpisUtf8) {
            "<p class=\"poznamka\">Pokusy, náhledy a minuty: medián u žáků, kteří úlohu vyřešili; "
            "znovu: opakovaná řešení.</p>\n<h2>Žáci</h2>\n" +
            graf("Vyřešené úlohy", vyresene, BarvaVyresenych) + tabulkaZaku +
-           "<p class=\"poznamka\">Deníků: " + std::to_string(souhrn.logy()) +
-           ", pokusů: " + std::to_string(souhrn.pokusu()) +
-           ", nečitelných řádků: " + std::to_string(souhrn.necitelneRadky()) +
-           ", nečitelných souborů: " + std::to_string(souhrn.necitelneSoubory()) +
-           ".</p>\n</body>\n</html>\n";
+           "<p class=\"poznamka\">" + html(pocty(souhrn)) + ".</p>\n</body>\n</html>\n";
 }
 
 } // namespace tvarolam::denik
