@@ -24,11 +24,13 @@ public:
 };
 
 // The real system's clock and files: Qt's locale and the file system. The shell's "open" needs a
-// GUI application, so the window's side gives it (ProstrediPlochy); the task tool opens nothing.
+// GUI application, so a program without one opens nothing; the window's side gives the desktop's
+// (ProstrediPlochy).
 class SystemoveProstredi : public Prostredi {
 public:
     std::string datum() const override;
     std::string cas() const override;
+    void otevri(const std::string&) override {}
     bool existuje(const std::string& cesta) const override;
     void smaz(const std::string& cesta) override;
 };
