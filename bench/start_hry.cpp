@@ -7,5 +7,7 @@
 int main(int argc, char* argv[]) {
     QApplication aplikace(argc, argv);
     tvarolam::SystemoveProstredi prostredi;
-    return tvarolam::spustHru(prostredi, skonciPoVykresleni);
+    std::optional<tvarolam::UlohaPriStartu> uloha;
+    if (argc > 1) uloha = tvarolam::UlohaPriStartu{argv[1]};
+    return tvarolam::spustHru(prostredi, uloha, skonciPoVykresleni);
 }

@@ -20,7 +20,8 @@ int ukonci(const UkonceniProgramu& konec) {
 
 } // namespace
 
-int spustHru(Prostredi& prostredi, const std::function<void(QWidget&)>& poZobrazeni) {
+int spustHru(Prostredi& prostredi, const std::optional<UlohaPriStartu>& uloha,
+             const std::function<void(QWidget&)>& poZobrazeni) {
     Texty texty;
     SouborTextu souborTextu;
     try {
@@ -29,10 +30,9 @@ int spustHru(Prostredi& prostredi, const std::function<void(QWidget&)>& poZobraz
         return ukonci(konec);
     }
 
-    const QStringList argumenty = QApplication::arguments();
-    std::optional<std::string> uloha;
-    if (argumenty.size() > 1) uloha = argumenty.at(1).toStdString();
-    TForm1 Form1(texty, prostredi, uloha);
+    std::optional<std::string> ulohaZPrikazoveRadky;
+    if (uloha && !uloha->jakoZMenu) ulohaZPrikazoveRadky = uloha->cesta;
+    TForm1 Form1(texty, prostredi, ulohaZPrikazoveRadky);
     try {
         souborTextu.NactiTexty(Form1);
     } catch (const UkonceniProgramu& konec) {
@@ -40,6 +40,7 @@ int spustHru(Prostredi& prostredi, const std::function<void(QWidget&)>& poZobraz
         return ukonci(konec);
     }
     Form1.show();
+    if (uloha && uloha->jakoZMenu) Form1.otevriUlohu(uloha->cesta);
     if (poZobrazeni) poZobrazeni(Form1);
     return QApplication::exec();
 }

@@ -3,6 +3,8 @@
 // captions from the texts file, the message loop.
 
 #include <functional>
+#include <optional>
+#include <string>
 
 class QWidget;
 
@@ -10,8 +12,17 @@ namespace tvarolam {
 
 class Prostredi;
 
+// A task named when the game starts, by the bytes the system passed. The plain argument is
+// loaded by the creation handler and starts no log line; one opened as the menu opens it
+// (a double click on a task file) moves to the task's folder and starts its log line.
+struct UlohaPriStartu {
+    std::string cesta;
+    bool jakoZMenu = false;
+};
+
 // Runs the game until its window closes; returns the exit code (1 for a short texts file).
 // poZobrazeni, when given, runs once the window has been shown (start-up measurements).
-int spustHru(Prostredi& prostredi, const std::function<void(QWidget&)>& poZobrazeni = {});
+int spustHru(Prostredi& prostredi, const std::optional<UlohaPriStartu>& uloha = {},
+             const std::function<void(QWidget&)>& poZobrazeni = {});
 
 } // namespace tvarolam

@@ -9,9 +9,8 @@
 #include <QApplication>
 #include <QCheckBox>
 #include <QCloseEvent>
-#include <QDir>
+#include <QFile>
 #include <QFileDialog>
-#include <QFileInfo>
 #include <QFontDatabase>
 #include <QGroupBox>
 #include <QLabel>
@@ -20,6 +19,8 @@
 #include <QPushButton>
 #include <QScreen>
 #include <QWheelEvent>
+
+#include <filesystem>
 
 namespace tvarolam {
 
@@ -207,9 +208,22 @@ void TForm1::chranene(const std::function<void()>& obsluha) {
 void TForm1::Nast1Click() {
     const QString soubor = dialogOtevreni(this);
     if (soubor.isEmpty()) return;
-    const QFileInfo info(soubor);
-    QDir::setCurrent(info.absolutePath());
-    chranene([&] { hra_.Nast1Click(info.absoluteFilePath().toStdString()); });
+    otevriUlohu(QFile::encodeName(soubor).toStdString());
+}
+
+// The game moves to the task's folder, where its pictures and loghra.txt are. A folder that
+// cannot be entered leaves the current one; the load then reports the file.
+void TForm1::otevriUlohu(const std::string& cesta) {
+    std::error_code chyba;
+    std::string uplna = cesta;
+    if (!cesta.empty()) {
+        const auto absolutni = std::filesystem::absolute(cesta, chyba).lexically_normal();
+        if (!chyba) {
+            std::filesystem::current_path(absolutni.parent_path(), chyba);
+            uplna = absolutni.string();
+        }
+    }
+    chranene([&] { hra_.Nast1Click(uplna); });
 }
 
 void TForm1::BVyhodnotClick() {

@@ -75,6 +75,8 @@ public:
     QAction* KOnec1 = nullptr;
 
     void Nast1Click();
+    // What "Načíst" does once a file is chosen (path in the system's file-name bytes).
+    void otevriUlohu(const std::string& cesta);
     void KOnec1Click() { close(); }
     void BVyhodnotClick();
 

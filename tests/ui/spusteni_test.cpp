@@ -1,0 +1,120 @@
+// The game's start with a task from outside: the plain argument, and --otevri as a double click
+// on a task file uses it. The window runs on the offscreen platform and is closed unsolved.
+
+#include "prostredi.h"
+#include "spusteni.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QFile>
+#include <QMessageBox>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QTimer>
+#include <QWidget>
+
+using namespace tvarolam;
+
+namespace {
+
+void zapis(const QString& jmeno, const QByteArray& obsah) {
+    QFile soubor(jmeno);
+    QVERIFY(soubor.open(QIODevice::WriteOnly | QIODevice::Truncate));
+    soubor.write(obsah);
+}
+
+QByteArray precti(const QString& jmeno) {
+    QFile soubor(jmeno);
+    return soubor.open(QIODevice::ReadOnly) ? soubor.readAll() : QByteArray();
+}
+
+const QByteArray Uloha = "U V\xECz\r\nK H 1 1 1 255 0 0 1\r\nR 1PPP\r\n";
+
+// The unsolved line with the fixed clock: START when the task was opened, KONEC on closing.
+const QByteArray NedokoncenyRadek = "Hra: V\xECz START: 8.12.2026 10:20:30 Hra nedokon\xE8"
+                                    "ena. Pokus\xF9: 0 N\xE1hled\xF9: 0 KONEC: 10:20:30\r\n";
+
+} // namespace
+
+class SpusteniTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void init();
+    void cleanup();
+    void aTaskFromOutsideLogsOnlyWhenOpenedAsTheMenuDoes_data();
+    void aTaskFromOutsideLogsOnlyWhenOpenedAsTheMenuDoes();
+
+private:
+    std::unique_ptr<QTemporaryDir> adresar_;
+    QString puvodni_;
+};
+
+void SpusteniTest::init() {
+    adresar_ = std::make_unique<QTemporaryDir>();
+    puvodni_ = QDir::currentPath();
+    QDir::setCurrent(adresar_->path());
+}
+
+void SpusteniTest::cleanup() {
+    QDir::setCurrent(puvodni_);
+    adresar_.reset();
+}
+
+void SpusteniTest::aTaskFromOutsideLogsOnlyWhenOpenedAsTheMenuDoes_data() {
+    QTest::addColumn<QString>("cesta");
+    QTest::addColumn<bool>("jakoZMenu");
+    QTest::addColumn<QByteArray>("log");
+    QTest::addColumn<QString>("adresarNaKonci");
+    QTest::addColumn<QString>("nenactena"); // the task a failure box names, if any
+
+    QTest::newRow("--otevri, relative path")
+        << "skola/trida/vez.3du" << true << NedokoncenyRadek << "skola/trida" << QString();
+    QTest::newRow("--otevri, path through ..")
+        << "skola/../skola/trida/vez.3du" << true << NedokoncenyRadek << "skola/trida" << QString();
+    QTest::newRow("--otevri, a file that is not there")
+        << "skola/trida/chybi.3du" << true << QByteArray() << "skola/trida"
+        << "skola/trida/chybi.3du";
+    QTest::newRow("plain argument: no START part, no line")
+        << "skola/trida/vez.3du" << false << QByteArray() << "." << QString();
+}
+
+void SpusteniTest::aTaskFromOutsideLogsOnlyWhenOpenedAsTheMenuDoes() {
+    QFETCH(QString, cesta);
+    QFETCH(bool, jakoZMenu);
+    QFETCH(QByteArray, log);
+    QFETCH(QString, adresarNaKonci);
+    QFETCH(QString, nenactena);
+    QStringList zpravy;
+    if (!nenactena.isEmpty())
+        zpravy << "Soubor >" + adresar_->filePath(nenactena) + "< se nepodařilo načíst";
+
+    QDir().mkpath("skola/trida");
+    zapis("skola/trida/vez.3du", Uloha);
+    zapis("skola/trida/loghra.txt", "");
+    zapis("loghra.txt", ""); // where the start folder's log is: nothing may land here
+
+    // One look at the first modal box, if the start opens one (a failed load): it is closed
+    // and reported, so it cannot hold the test.
+    QStringList boxy;
+    QTimer::singleShot(0, [&boxy] {
+        if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
+            boxy << box->text();
+            box->close();
+        }
+    });
+    PevneProstredi prostredi;
+    const int kod = spustHru(prostredi, UlohaPriStartu{cesta.toStdString(), jakoZMenu},
+                             [](QWidget& okno) { QTimer::singleShot(0, &okno, &QWidget::close); });
+    const QString adresarHry = QDir::currentPath();
+    QDir::setCurrent(adresar_->path());
+
+    QCOMPARE(kod, 0);
+    QCOMPARE(boxy, zpravy);
+    QCOMPARE(precti("skola/trida/loghra.txt"), log);
+    QCOMPARE(precti("loghra.txt"), QByteArray());
+    QCOMPARE(QDir(adresarHry).canonicalPath(), QDir(adresarNaKonci).canonicalPath());
+}
+
+QTEST_MAIN(SpusteniTest)
+#include "spusteni_test.moc"
