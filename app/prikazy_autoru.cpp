@@ -307,7 +307,7 @@ int nahled(const Argumenty& argumenty) {
         return kod;
     bool uplna = false;
     const std::string text = textSceny(rozbor.hra().tabulka, texty, parser.isSet(hrany), uplna);
-    if (!uplna || !zapisAtomicky(argumenty.bajtyArgumentu(vystup), text))
+    if (!uplna || !zapisScenu(argumenty.bajtyArgumentu(vystup), text))
         return chyba("cannot write " + vystup.toStdString(), Selhani);
     return Uspech;
 }

@@ -232,7 +232,7 @@ int main(int argc, char* argv[]) {
         // reported, as the author asked for it.
         bool uplna = false;
         const std::string scena = textSceny(hra.tabulka, texty, parser.isSet(hrany), uplna);
-        if (!uplna || !nastroj::zapisAtomicky(parser.value(nahled).toStdString(), scena)) {
+        if (!uplna || !zapisScenu(parser.value(nahled).toStdString(), scena)) {
             std::cerr << "tvarolam-uloha: cannot write " << parser.value(nahled).toStdString()
                       << '\n';
             return nastroj::Selhani;
