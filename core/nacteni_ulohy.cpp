@@ -45,7 +45,7 @@ bool Hra::NactiUlohu(const std::string& cesta) {
 }
 
 void Hra::nactiUlohuZeSouboru(const std::string& cesta) {
-    auto soubor = TextovySoubor::otevri(cesta);
+    auto soubor = TextovySoubor::otevri(cesta, NejvetsiUloha);
 
     tabulka.nastavPocetRadku(0);
     PocetDruhu = 0;

@@ -1,12 +1,15 @@
 #include "obrazky.h"
 
-#include <QFile>
+#include "cteni_souboru.h"
+
+#include <QBuffer>
 #include <QImageReader>
 
 #include <algorithm>
 #include <csetjmp>
 #include <cstdio>
 #include <memory>
+#include <vector>
 
 #include <jpeglib.h>
 
@@ -15,46 +18,93 @@ namespace tvarolam {
 namespace {
 
 // libjpeg reports errors through error_exit, which must not return: it jumps back into
-// dekoduj() and the error becomes an ordinary exception there. Warnings (a truncated or damaged
-// file) are counted and refused too, so no half-grey picture is ever shown.
+// dekoduj() and the error becomes an ordinary exception there. Warnings (extraneous bytes, an
+// unknown JFIF version, data that ends early) are what real writers produce: the picture shows
+// what was decoded, with libjpeg's own fill for what is missing.
 struct ChybyJpeg {
     jpeg_error_mgr zaklad;
     std::jmp_buf skok;
-    int varovani = 0;
 };
 
-void priChybe(j_common_ptr info) {
+[[noreturn]] void priChybe(j_common_ptr info) {
     auto* chyby = reinterpret_cast<ChybyJpeg*>(info->err);
     std::longjmp(chyby->skok, 1);
 }
 
-void priZprave(j_common_ptr info, int uroven) {
-    if (uroven < 0) reinterpret_cast<ChybyJpeg*>(info->err)->varovani++;
+void priZprave(j_common_ptr, int) {}
+void vypisZpravu(j_common_ptr) {}
+
+// A small file can ask for thousands of scans, each a pass over the whole picture; real
+// progressive pictures have a few dozen.
+struct PrubehJpeg {
+    jpeg_progress_mgr zaklad;
+};
+
+void priPrubehu(j_common_ptr info) {
+    if (!info->is_decompressor) return;
+    if (reinterpret_cast<j_decompress_ptr>(info)->input_scan_number > NejviceSkenuJpeg)
+        priChybe(info);
 }
 
 struct Dekoder {
     jpeg_decompress_struct info{};
     ChybyJpeg chyby{};
+    PrubehJpeg prubeh{};
+    std::vector<JSAMPLE> radekCmyk;
     QImage obraz;
 };
+
+// Four samples per pixel. Adobe's writers store CMYK inverted (255 = no ink) and mark the file;
+// others store ink amounts.
+void cmykNaRgb(const JSAMPLE* cmyk, uchar* rgb, unsigned sirka, bool obracene) {
+    for (unsigned x = 0; x < sirka; ++x, cmyk += 4, rgb += 3) {
+        int c = cmyk[0], m = cmyk[1], y = cmyk[2], k = cmyk[3];
+        if (!obracene) {
+            c = 255 - c;
+            m = 255 - m;
+            y = 255 - y;
+            k = 255 - k;
+        }
+        rgb[0] = static_cast<uchar>((c * k + 127) / 255);
+        rgb[1] = static_cast<uchar>((m * k + 127) / 255);
+        rgb[2] = static_cast<uchar>((y * k + 127) / 255);
+    }
+}
+
+void ctiRadky(Dekoder* d) {
+    const bool cmyk = d->info.out_color_space == JCS_CMYK;
+    if (cmyk) d->radekCmyk.resize(static_cast<std::size_t>(d->info.output_width) * 4);
+    while (d->info.output_scanline < d->info.output_height) {
+        uchar* cil = d->obraz.scanLine(static_cast<int>(d->info.output_scanline));
+        JSAMPROW radek = cmyk ? d->radekCmyk.data() : cil;
+        if (jpeg_read_scanlines(&d->info, &radek, 1) != 1) continue;
+        if (cmyk)
+            cmykNaRgb(d->radekCmyk.data(), cil, d->info.output_width,
+                      d->info.saw_Adobe_marker != 0);
+    }
+}
 
 // Everything the jump may cross lives in *d, never in locals of this frame.
 bool dekoduj(Dekoder* d, const unsigned char* data, std::size_t delka) {
     d->info.err = jpeg_std_error(&d->chyby.zaklad);
     d->chyby.zaklad.error_exit = priChybe;
     d->chyby.zaklad.emit_message = priZprave;
+    d->chyby.zaklad.output_message = vypisZpravu;
     if (setjmp(d->chyby.skok)) {
         jpeg_destroy_decompress(&d->info);
         return false;
     }
     jpeg_create_decompress(&d->info);
+    d->prubeh.zaklad.progress_monitor = priPrubehu;
+    d->info.progress = &d->prubeh.zaklad;
     jpeg_mem_src(&d->info, data, static_cast<unsigned long>(delka));
     jpeg_read_header(&d->info, TRUE);
     if (static_cast<long long>(d->info.image_width) * d->info.image_height > NejvicePixelu) {
         jpeg_destroy_decompress(&d->info);
         return false;
     }
-    d->info.out_color_space = JCS_RGB;
+    const bool cmyk = d->info.jpeg_color_space == JCS_CMYK || d->info.jpeg_color_space == JCS_YCCK;
+    d->info.out_color_space = cmyk ? JCS_CMYK : JCS_RGB;
     jpeg_start_decompress(&d->info);
     d->obraz = QImage(static_cast<int>(d->info.output_width),
                       static_cast<int>(d->info.output_height), QImage::Format_RGB888);
@@ -62,13 +112,10 @@ bool dekoduj(Dekoder* d, const unsigned char* data, std::size_t delka) {
         jpeg_destroy_decompress(&d->info);
         return false;
     }
-    while (d->info.output_scanline < d->info.output_height) {
-        JSAMPROW radek = d->obraz.scanLine(static_cast<int>(d->info.output_scanline));
-        jpeg_read_scanlines(&d->info, &radek, 1);
-    }
+    ctiRadky(d);
     jpeg_finish_decompress(&d->info);
     jpeg_destroy_decompress(&d->info);
-    return d->chyby.varovani == 0;
+    return true;
 }
 
 std::string pripona(const std::string& cesta) {
@@ -81,16 +128,26 @@ std::string pripona(const std::string& cesta) {
     return vysledek;
 }
 
-QByteArray nactiBajty(const std::string& cesta) {
-    QFile soubor(QString::fromStdString(cesta));
-    if (!soubor.open(QIODevice::ReadOnly)) throw ChybaObrazku("cannot open " + cesta);
-    QByteArray data = soubor.readAll();
-    if (soubor.error() != QFileDevice::NoError) throw ChybaObrazku("cannot read " + cesta);
-    return data;
+std::string nactiBajty(const std::string& cesta) {
+    try {
+        return prectiSoubor(cesta, NejvetsiObrazek);
+    } catch (const ChybaSouboru& chyba) {
+        throw ChybaObrazku(chyba.what());
+    }
 }
 
 QImage nactiQtReaderem(const std::string& cesta, const char* format) {
-    QImageReader ctenar(QString::fromStdString(cesta), format);
+    // Qt's own allocation limit would refuse smaller pictures than the JPEG decoder takes; the
+    // pixel limit here is the one for every format (4 bytes a pixel at most for these readers).
+    static const bool limitNastaven = [] {
+        QImageReader::setAllocationLimit(static_cast<int>((NejvicePixelu * 4 >> 20) + 1));
+        return true;
+    }();
+    (void)limitNastaven;
+    QByteArray data = QByteArray::fromStdString(nactiBajty(cesta));
+    QBuffer buffer(&data);
+    buffer.open(QIODevice::ReadOnly);
+    QImageReader ctenar(&buffer, format);
     ctenar.setDecideFormatFromContent(false);
     const QSize velikost = ctenar.size();
     if (velikost.isValid() &&
@@ -112,14 +169,17 @@ QImage dekodujJpeg(const unsigned char* data, std::size_t delka) {
 QImage NactiObrazek(const std::string& cesta) {
     const std::string typ = pripona(cesta);
     if (typ == "jpg" || typ == "jpeg") {
-        const QByteArray data = nactiBajty(cesta);
-        return dekodujJpeg(reinterpret_cast<const unsigned char*>(data.constData()),
-                           static_cast<std::size_t>(data.size()));
+        const std::string data = nactiBajty(cesta);
+        return dekodujJpeg(reinterpret_cast<const unsigned char*>(data.data()), data.size());
     }
     if (typ == "bmp") return nactiQtReaderem(cesta, "bmp");
     if (typ == "ico") return nactiQtReaderem(cesta, "ico");
     if (typ == "wmf" || typ == "emf") {
-        nactiBajty(cesta);
+        try {
+            overSoubor(cesta, NejvetsiObrazek);
+        } catch (const ChybaSouboru& chyba) {
+            throw ChybaObrazku(chyba.what());
+        }
         return {};
     }
     throw ChybaObrazku("unknown picture type: " + cesta);

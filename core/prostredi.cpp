@@ -51,9 +51,11 @@ void SystemoveProstredi::otevri(const std::string& cesta) {
 
 namespace {
 
+// A folder is no file; a pipe or a device under the name is, and its reader refuses it.
 bool existujeSoubor(const std::string& cesta) {
     std::error_code chyba;
-    return std::filesystem::is_regular_file(cesta, chyba);
+    const auto stav = std::filesystem::status(cesta, chyba);
+    return std::filesystem::exists(stav) && !std::filesystem::is_directory(stav);
 }
 
 void smazSoubor(const std::string& cesta) {

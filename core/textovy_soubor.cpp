@@ -7,32 +7,18 @@ namespace tvarolam {
 namespace {
 constexpr int KonecVstupu = 0x1A;
 constexpr std::size_t NejdelsiToken = 32;
-constexpr std::size_t VelikostBloku = 64 * 1024;
 } // namespace
 
-TextovySoubor::TextovySoubor(std::unique_ptr<std::FILE, ZavritSoubor> soubor, std::string obsah)
-    : soubor_(std::move(soubor)), buffer_(std::move(obsah)) {}
-
-TextovySoubor TextovySoubor::otevri(const std::string& cesta) {
-    std::unique_ptr<std::FILE, ZavritSoubor> soubor(std::fopen(cesta.c_str(), "rb"));
-    if (!soubor) throw ChybaSouboru("cannot open " + cesta);
-    return TextovySoubor(std::move(soubor), {});
+TextovySoubor TextovySoubor::otevri(const std::string& cesta, std::int64_t nejvice) {
+    return TextovySoubor(prectiSoubor(cesta, nejvice));
 }
 
 TextovySoubor TextovySoubor::zPameti(std::string obsah) {
-    return TextovySoubor(nullptr, std::move(obsah));
+    return TextovySoubor(std::move(obsah));
 }
 
 int TextovySoubor::nahled() {
-    if (pozice_ == buffer_.size()) {
-        if (!soubor_) return -1;
-        buffer_.resize(VelikostBloku);
-        const std::size_t precteno = std::fread(buffer_.data(), 1, buffer_.size(), soubor_.get());
-        if (precteno == 0 && std::ferror(soubor_.get())) throw ChybaSouboru("read error");
-        buffer_.resize(precteno);
-        pozice_ = 0;
-        if (precteno == 0) return -1;
-    }
+    if (pozice_ == buffer_.size()) return -1;
     return static_cast<unsigned char>(buffer_[pozice_]);
 }
 

@@ -2,23 +2,18 @@
 // Reading the text files teachers write (task files, texts files), byte by byte:
 // a line ends at LF or CR LF, a lone CR is no line end, a 0x1A byte ends the input.
 
+#include "cteni_souboru.h"
+
 #include <cstdint>
-#include <cstdio>
-#include <memory>
-#include <stdexcept>
 #include <string>
 
 namespace tvarolam {
 
-class ChybaSouboru : public std::runtime_error {
-public:
-    using std::runtime_error::runtime_error;
-};
-
 class TextovySoubor {
 public:
-    // Opens a file for reading; throws ChybaSouboru when it cannot be opened.
-    static TextovySoubor otevri(const std::string& cesta);
+    // Reads a regular file of at most nejvice bytes whole; throws ChybaSouboru for anything
+    // else (see cteni_souboru.h).
+    static TextovySoubor otevri(const std::string& cesta, std::int64_t nejvice);
     // The same reading rules over bytes already in memory.
     static TextovySoubor zPameti(std::string obsah);
 
@@ -39,15 +34,10 @@ public:
     std::int32_t ctiCislo();
 
 private:
-    struct ZavritSoubor {
-        void operator()(std::FILE* f) const { std::fclose(f); }
-    };
-
-    TextovySoubor(std::unique_ptr<std::FILE, ZavritSoubor> soubor, std::string obsah);
+    explicit TextovySoubor(std::string obsah) : buffer_(std::move(obsah)) {}
     int nahled(); // next byte 0..255, or -1 at the end of the bytes
     void posun() { ++pozice_; }
 
-    std::unique_ptr<std::FILE, ZavritSoubor> soubor_;
     std::string buffer_;
     std::size_t pozice_ = 0;
     bool ukonceno_ = false;

@@ -47,8 +47,9 @@ void SouborTextu::NactiTexty(Texty& texty, const Prostredi& prostredi) {
     soubor_.reset();
     if (!prostredi.existuje(jmeno_)) return;
     try {
-        soubor_ = TextovySoubor::otevri(jmeno_);
-    } catch (const ChybaSouboru&) {
+        soubor_ = TextovySoubor::otevri(jmeno_, NejvetsiSouborTextu);
+    } catch (const std::exception&) {
+        // Not a regular file, too large, unreadable, or no memory for it.
         throw UkonceniProgramu("ERROR: Cannot open file " + jmeno_, 1);
     }
     try {

@@ -7,7 +7,7 @@ koren=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
 rychle=false
 [ "${1:-}" = "--rychle" ] && rychle=true
 
-export TVAROLAM_BALICKY="locales xvfb xauth xdg-utils clang libclang-rt-14-dev ${TVAROLAM_BALICKY:-}"
+export TVAROLAM_BALICKY="locales xvfb xauth xdg-utils clang libclang-rt-14-dev chromium ${TVAROLAM_BALICKY:-}"
 # The desktop files, metainfo, manual pages and package are checked by their own tools.
 TVAROLAM_BALICKY+=" desktop-file-utils appstream shared-mime-info groff-base dpkg-dev lintian"
 "$koren/scripts/setup.sh"

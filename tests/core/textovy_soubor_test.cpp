@@ -92,7 +92,7 @@ TEST(TextovySoubor, SpacesOnlyAreSkippedBeforeALetter) {
 }
 
 TEST(TextovySoubor, AMissingFileCannotBeOpened) {
-    EXPECT_THROW(TextovySoubor::otevri("/nonexistent/dir/file.3du"), ChybaSouboru);
+    EXPECT_THROW(TextovySoubor::otevri("/nonexistent/dir/file.3du", NejvetsiUloha), ChybaSouboru);
 }
 
 } // namespace

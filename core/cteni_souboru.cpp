@@ -1,0 +1,72 @@
+#include "cteni_souboru.h"
+
+#include <algorithm>
+#include <cerrno>
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <utility>
+
+namespace tvarolam {
+
+namespace {
+
+class Deskriptor {
+public:
+    explicit Deskriptor(int fd) : fd_(fd) {}
+    Deskriptor(Deskriptor&& jiny) noexcept : fd_(std::exchange(jiny.fd_, -1)) {}
+    Deskriptor& operator=(Deskriptor&&) = delete;
+    ~Deskriptor() {
+        if (fd_ >= 0) ::close(fd_);
+    }
+    int fd() const { return fd_; }
+
+private:
+    int fd_;
+};
+
+void overStav(const struct stat& stav, const std::string& cesta, std::int64_t nejvice) {
+    if (!S_ISREG(stav.st_mode)) throw ChybaSouboru("not a regular file: " + cesta);
+    if (stav.st_size > nejvice) throw ChybaSouboru("file too large: " + cesta);
+}
+
+// O_NONBLOCK: a pipe that slipped in between the check and the open is not waited on.
+Deskriptor otevri(const std::string& cesta, std::int64_t nejvice) {
+    struct stat stav {};
+    if (::stat(cesta.c_str(), &stav) != 0) throw ChybaSouboru("cannot open " + cesta);
+    overStav(stav, cesta, nejvice);
+    Deskriptor soubor(::open(cesta.c_str(), O_RDONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC));
+    if (soubor.fd() < 0) throw ChybaSouboru("cannot open " + cesta);
+    if (::fstat(soubor.fd(), &stav) != 0) throw ChybaSouboru("cannot open " + cesta);
+    overStav(stav, cesta, nejvice);
+    return soubor;
+}
+
+} // namespace
+
+void overSoubor(const std::string& cesta, std::int64_t nejvice) {
+    otevri(cesta, nejvice);
+}
+
+std::string prectiSoubor(const std::string& cesta, std::int64_t nejvice) {
+    const Deskriptor soubor = otevri(cesta, nejvice);
+    std::string obsah;
+    std::size_t precteno = 0;
+    for (;;) {
+        // One byte beyond the limit tells a file that grew since the check.
+        if (obsah.size() - precteno < 64 * 1024)
+            obsah.resize(std::min<std::size_t>(obsah.size() + (1 << 20),
+                                               static_cast<std::size_t>(nejvice) + 1));
+        if (precteno == obsah.size()) throw ChybaSouboru("file too large: " + cesta);
+        const ssize_t kus = ::read(soubor.fd(), obsah.data() + precteno, obsah.size() - precteno);
+        if (kus < 0 && errno == EINTR) continue;
+        if (kus < 0) throw ChybaSouboru("cannot read " + cesta);
+        if (kus == 0) break;
+        precteno += static_cast<std::size_t>(kus);
+    }
+    obsah.resize(precteno);
+    return obsah;
+}
+
+} // namespace tvarolam
