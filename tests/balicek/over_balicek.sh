@@ -16,7 +16,7 @@ chyba() {
 soubory=$(dpkg-deb -c "$balicek" | awk '{print $6}' | sed 's|^\./||; /\/$/d; /^$/d')
 ma() { grep -qx "$1" <<<"$soubory" || chyba "missing $1"; }
 
-for soubor in usr/bin/tvarolam-hra usr/bin/tvarolam-nahled usr/bin/tvarolam-uloha \
+for soubor in usr/bin/tvarolam-hra usr/bin/tvarolam-nahled usr/bin/tvarolam-uloha usr/bin/tvarolam-denik \
     usr/share/applications/cz.tvarolam.Hra.desktop usr/share/applications/cz.tvarolam.Nahled.desktop \
     usr/share/mime/packages/cz.tvarolam.Hra.xml usr/share/metainfo/cz.tvarolam.Hra.metainfo.xml \
     usr/share/icons/hicolor/scalable/apps/cz.tvarolam.Hra.svg \
