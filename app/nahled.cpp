@@ -6,30 +6,60 @@
 
 #include <QApplication>
 #include <QCommandLineParser>
+#include <QFile>
+#include <QFileInfo>
+#include <QImageWriter>
 #include <QMessageBox>
 #include <QRegularExpression>
 
-#include <cstring>
 #include <iostream>
+#include <string_view>
 
 using namespace tvarolam;
 
 namespace {
 
-int chyba(const QString& zprava, bool okno) {
+int chyba(const QString& zprava, bool okno, int kod = 1) {
     std::cerr << "tvarolam-nahled: " << zprava.toStdString() << '\n';
     if (okno) QMessageBox::critical(nullptr, QStringLiteral("Náhled sestavy"), zprava);
-    return 1;
+    return kod;
+}
+
+// Wrong arguments end with code 2, as in tvarolam-uloha; a scene that cannot be shown with 1.
+int spatnyArgument(const QString& zprava) {
+    return chyba(zprava, false, 2);
+}
+
+// Modes that open no window need no display: task authors draw pictures over ssh and in scripts.
+bool bezOkna(int argc, char* argv[]) {
+    for (int i = 1; i < argc; ++i) {
+        const std::string_view argument = argv[i];
+        if (argument.starts_with("--snimek") || argument == "--help" || argument == "-h" ||
+            argument == "--help-all" || argument == "-?" || argument == "--version" ||
+            argument == "-v")
+            return true;
+    }
+    return false;
+}
+
+// The picture goes to the file only when all of it reached the disk: a full disk or a missing
+// folder is an error at any picture size, and leaves no partial picture behind.
+bool uloz(const QImage& obraz, const QString& cesta) {
+    QFile soubor(cesta);
+    if (!soubor.open(QIODevice::WriteOnly | QIODevice::Truncate)) return false;
+    QImageWriter zapis(&soubor, QFileInfo(cesta).suffix().toLatin1());
+    bool uspech = zapis.write(obraz) && soubor.flush();
+    soubor.close();
+    uspech = uspech && soubor.error() == QFileDevice::NoError;
+    if (!uspech && QFileInfo(cesta).isFile()) QFile::remove(cesta);
+    return uspech;
 }
 
 } // namespace
 
 int main(int argc, char* argv[]) {
-    // A snapshot needs no display: task authors draw pictures over ssh and in scripts.
-    for (int i = 1; i < argc; ++i)
-        if (std::strncmp(argv[i], "--snimek", 8) == 0 &&
-            !qEnvironmentVariableIsSet("QT_QPA_PLATFORM"))
-            qputenv("QT_QPA_PLATFORM", "offscreen");
+    if (bezOkna(argc, argv) && !qEnvironmentVariableIsSet("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication aplikace(argc, argv);
     QApplication::setApplicationName("tvarolam-nahled");
     QApplication::setApplicationVersion(TVAROLAM_VERZE);
@@ -50,9 +80,28 @@ int main(int argc, char* argv[]) {
     parser.process(aplikace);
 
     const bool doOkna = !parser.isSet(snimek);
-    if (parser.positionalArguments().size() != 1)
-        return chyba("Zadejte jeden soubor s náhledem.", doOkna);
+    if (parser.positionalArguments().size() != 1) {
+        if (!doOkna) return spatnyArgument("Zadejte jeden soubor s náhledem.");
+        return chyba("Zadejte jeden soubor s náhledem.", true, 2);
+    }
     const QString soubor = parser.positionalArguments().first();
+
+    // Every argument is checked before the scene is read or anything drawn.
+    Pohled zvolenyPohled;
+    if (!pohledZeJmena(parser.value(pohled).toStdString(), zvolenyPohled))
+        return spatnyArgument("Neznámý pohled: " + parser.value(pohled));
+    const auto rozmery =
+        QRegularExpression("^(\\d{1,5})x(\\d{1,5})$").match(parser.value(velikost));
+    const QSize rozmer(rozmery.captured(1).toInt(), rozmery.captured(2).toInt());
+    if (!rozmery.hasMatch() || rozmer.isEmpty() || rozmer.width() > 8000 || rozmer.height() > 8000)
+        return spatnyArgument("Velikost musí být ŠÍŘKAxVÝŠKA, nejvýše 8000x8000: " +
+                              parser.value(velikost));
+    bool cislo = false;
+    const float nasobek = parser.value(priblizeni).toFloat(&cislo);
+    // Written so that NaN fails it too.
+    if (!cislo || !(nasobek >= 1 && nasobek <= 20))
+        return spatnyArgument("Přiblížení musí být číslo od 1 do 20: " + parser.value(priblizeni));
+
     Scena scena;
     try {
         scena = NactiScenu(soubor.toStdString());
@@ -65,26 +114,12 @@ int main(int argc, char* argv[]) {
         okno.show();
         return QApplication::exec();
     }
-    Pohled zvolenyPohled;
-    if (!pohledZeJmena(parser.value(pohled).toStdString(), zvolenyPohled))
-        return chyba("Neznámý pohled: " + parser.value(pohled), false);
-    const auto rozmery =
-        QRegularExpression("^(\\d{1,5})x(\\d{1,5})$").match(parser.value(velikost));
-    const QSize rozmer(rozmery.captured(1).toInt(), rozmery.captured(2).toInt());
-    if (!rozmery.hasMatch() || rozmer.isEmpty() || rozmer.width() > 8000 || rozmer.height() > 8000)
-        return chyba("Velikost musí být ŠÍŘKAxVÝŠKA, nejvýše 8000x8000: " + parser.value(velikost),
-                     false);
-    bool cislo = false;
-    const float nasobek = parser.value(priblizeni).toFloat(&cislo);
-    if (!cislo || nasobek < 1 || nasobek > 20)
-        return chyba("Přiblížení musí být číslo od 1 do 20.", false);
     Kamera kamera = kameraPohledu(zvolenyPohled);
     if (nasobek != 1) {
         const Vektor stred = stredSceny(scena);
         kamera = zamirNa(kamera, stred, vzdalenost(kamera.poloha, stred) / nasobek);
     }
-    const QImage obraz = vykresli(scena, kamera, rozmer);
-    if (!obraz.save(parser.value(snimek)))
+    if (!uloz(vykresli(scena, kamera, rozmer, Kvalita::Vyhlazena), parser.value(snimek)))
         return chyba("Obrázek nelze uložit: " + parser.value(snimek), false);
     return 0;
 }

@@ -2,6 +2,7 @@
 
 #include "nahled.h"
 
+#include <algorithm>
 #include <charconv>
 #include <fstream>
 #include <sstream>
@@ -13,6 +14,13 @@ namespace {
 // The viewer is a program of its own: its messages are UTF-8, for Qt and the terminal.
 const char* const NeniScenaHry = "Soubor není náhled sestavy z Tvarolam-Hry.";
 const char* const PoskozenaScena = "Náhled sestavy je poškozený nebo neúplný.";
+const char* const PrilisMnohoDilku = "Náhled sestavy má víc dílků, než hra zapisuje (nejvýše 100).";
+
+// The game writes at most 100 pieces; more would only be a way to keep the viewer busy.
+constexpr std::size_t NejvicDilku = 100;
+// Positions are 0 to 10 and sizes 32-bit integers from a task; anything beyond is no scene of
+// the game, and would overflow the drawing's arithmetic.
+constexpr float NejvetsiRozmer = 2147483648.f;
 
 class Ctenar {
 public:
@@ -31,9 +39,11 @@ public:
         pozice_ += static_cast<std::size_t>(konec - zacatek);
         return true;
     }
-    bool trojice(std::array<float, 3>& hodnoty) {
+    // Three numbers, each finite and within -mez..mez (or 0..mez when nezaporne).
+    bool trojice(std::array<float, 3>& hodnoty, float mez, bool nezaporne = false) {
+        const auto vMezich = [&](float v) { return v <= mez && v >= (nezaporne ? 0 : -mez); };
         return cislo(hodnoty[0]) && slovo(" ") && cislo(hodnoty[1]) && slovo(" ") &&
-               cislo(hodnoty[2]);
+               cislo(hodnoty[2]) && std::all_of(hodnoty.begin(), hodnoty.end(), vMezich);
     }
     bool text(std::string& hodnota) {
         const auto uvozovky = text_.find('"', pozice_);
@@ -70,12 +80,13 @@ Scena rozeberScenu(std::string_view bajty) {
     while (!ctenar.konec()) {
         DilekSceny dilek;
         std::string tvar;
-        const bool cely = ctenar.slovo("Dilek { tvar \"") && ctenar.text(tvar) &&
-                          ctenar.slovo("\" poloha ") && ctenar.trojice(dilek.poloha) &&
-                          ctenar.slovo(" velikost ") && ctenar.trojice(dilek.velikost) &&
-                          ctenar.slovo(" barva ") && ctenar.trojice(dilek.barva) &&
-                          ctenar.slovo(" }") && ctenar.konecRadku();
+        const bool cely =
+            ctenar.slovo("Dilek { tvar \"") && ctenar.text(tvar) && ctenar.slovo("\" poloha ") &&
+            ctenar.trojice(dilek.poloha, NejvetsiRozmer) && ctenar.slovo(" velikost ") &&
+            ctenar.trojice(dilek.velikost, NejvetsiRozmer) && ctenar.slovo(" barva ") &&
+            ctenar.trojice(dilek.barva, 1, true) && ctenar.slovo(" }") && ctenar.konecRadku();
         if (!cely) throw ChybaSceny(PoskozenaScena);
+        if (scena.dilky.size() == NejvicDilku) throw ChybaSceny(PrilisMnohoDilku);
         dilek.tvar = tvarZeJmena(tvar);
         scena.dilky.push_back(dilek);
     }

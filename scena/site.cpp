@@ -3,6 +3,7 @@
 #include "geometrie.h"
 
 #include <algorithm>
+#include <cmath>
 
 namespace tvarolam::kresleni {
 
@@ -47,8 +48,10 @@ Sit kvadr() {
 constexpr int Segmentu = 32;
 constexpr float Pi = 3.14159265358979f;
 
+// Corner i % Segmentu: the last segment closes on the very first corner, not on one a rounding
+// error away, so no crack opens along the seam.
 Vektor naObvodu(int i, float polomer, float y) {
-    const float uhel = 2 * Pi * static_cast<float>(i) / Segmentu;
+    const float uhel = 2 * Pi * static_cast<float>(i % Segmentu) / Segmentu;
     return {0.5f + polomer * std::sin(uhel), y, 0.5f + polomer * std::cos(uhel)};
 }
 
@@ -57,7 +60,7 @@ Sit koule() {
     Sit sit;
     const auto bod = [](int i, int j) {
         const float theta = Pi * static_cast<float>(j) / Rovnobezek;
-        const float phi = 2 * Pi * static_cast<float>(i) / Segmentu;
+        const float phi = 2 * Pi * static_cast<float>(i % Segmentu) / Segmentu;
         const Vektor n{std::sin(theta) * std::sin(phi), std::cos(theta),
                        std::sin(theta) * std::cos(phi)};
         return Vrchol{Vektor{0.5f, 0.5f, 0.5f} + n * 0.5f, n};
@@ -77,7 +80,7 @@ Sit rotacniTeleso(float horniPolomer) {
     const float sklon = 0.5f - horniPolomer; // radius lost over the unit height
     for (int i = 0; i < Segmentu; ++i) {
         const auto normala = [&](float j) {
-            const float uhel = 2 * Pi * j / Segmentu;
+            const float uhel = 2 * Pi * std::fmod(j, Segmentu) / Segmentu;
             return normalizuj({std::sin(uhel), sklon, std::cos(uhel)});
         };
         const float fi = static_cast<float>(i);

@@ -24,7 +24,7 @@ Vektor osvetli(const Vektor& barva, const Vektor& normalaVKamere) {
     return barva * svetlo;
 }
 
-void kresliTeleso(Platno& platno, const Kamera& kamera, Tvar tvar, const Vektor& poloha,
+void kresliTeleso(Promitani& promitani, const Kamera& kamera, Tvar tvar, const Vektor& poloha,
                   const Vektor& velikost, const Vektor& barva) {
     const Kvaternion zpet = natoceni(kamera).sdruzeny();
     const IndexovanaSit& sit = sitTvaru(tvar);
@@ -39,14 +39,14 @@ void kresliTeleso(Platno& platno, const Kamera& kamera, Tvar tvar, const Vektor&
         Vektor n = v.normala;
         for (int k = 0; k < 3; ++k)
             if (std::abs(velikost[k]) > 1e-6f) n[k] /= velikost[k];
-        body[i] = platno.doKamery(svet);
+        body[i] = promitani.doKamery(svet);
         barvy[i] = osvetli(barva, zpet.otoc(normalizuj(n)));
     }
     // A negative size mirrors the shape and turns its triangles inside out.
-    platno.teleso(body, barvy, sit.trojuhelniky, velikost[0] * velikost[1] * velikost[2] < 0);
+    promitani.teleso(body, barvy, sit.trojuhelniky, velikost[0] * velikost[1] * velikost[2] < 0);
 }
 
-void kresliHrany(Platno& platno, const DilekSceny& dilek) {
+void kresliHrany(Promitani& promitani, const DilekSceny& dilek) {
     const auto roh = [&](int i) {
         return Vektor{dilek.poloha[0] + static_cast<float>(i & 1) * dilek.velikost[0],
                       dilek.poloha[1] + static_cast<float>((i >> 1) & 1) * dilek.velikost[1],
@@ -55,22 +55,24 @@ void kresliHrany(Platno& platno, const DilekSceny& dilek) {
     for (int i = 0; i < 8; ++i)
         for (int bit : {1, 2, 4})
             if (!(i & bit))
-                platno.usecka(platno.doKamery(roh(i)), platno.doKamery(roh(i | bit)),
-                              qRgb(0, 0, 0));
+                promitani.usecka(promitani.doKamery(roh(i)), promitani.doKamery(roh(i | bit)),
+                                 qRgb(0, 0, 0));
 }
 
-void kresliPopisky(Platno& platno, QImage& obraz) {
+void kresliPopisky(const Kamera& kamera, QImage& obraz) {
+    const Promitani promitani(kamera, obraz.size());
     QPainter painter(&obraz);
     painter.setRenderHint(QPainter::TextAntialiasing);
     painter.setPen(Qt::black);
     const std::pair<Vektor, const char*> osy[] = {
         {{8, 0, 0}, "x"}, {{0, 8, 0}, "y"}, {{0, 0, 8}, "z"}};
     for (const auto& [bod, text] : osy) {
-        const Vektor vKamere = platno.doKamery(bod);
+        const Vektor vKamere = promitani.doKamery(bod);
         float x = 0, y = 0;
-        if (!platno.promitni(vKamere, x, y)) continue;
+        if (!promitani.promitni(vKamere, x, y) || std::abs(x) > 1e6f || std::abs(y) > 1e6f)
+            continue;
         // A VRML text line is one unit high.
-        const int vyska = std::clamp(static_cast<int>(platno.meritko() / -vKamere[2]), 6, 200);
+        const int vyska = std::clamp(static_cast<int>(promitani.meritko() / -vKamere[2]), 6, 200);
         QFont pismo = painter.font();
         pismo.setPixelSize(vyska);
         painter.setFont(pismo);
@@ -78,42 +80,97 @@ void kresliPopisky(Platno& platno, QImage& obraz) {
     }
 }
 
-void kresliScenu(Platno& platno, const Scena& scena, const Kamera& kamera) {
+void promitniScenu(Promitani& promitani, const Scena& scena, const Kamera& kamera) {
     for (const DilekSceny& dilek : scena.dilky) {
-        kresliTeleso(platno, kamera, dilek.tvar, dilek.poloha, dilek.velikost, dilek.barva);
-        if (scena.hrany && dilek.tvar == Tvar::Hranol) kresliHrany(platno, dilek);
+        kresliTeleso(promitani, kamera, dilek.tvar, dilek.poloha, dilek.velikost, dilek.barva);
+        if (scena.hrany && dilek.tvar == Tvar::Hranol) kresliHrany(promitani, dilek);
     }
     // The origin and the axes of the template.
-    kresliTeleso(platno, kamera, Tvar::Koule, {-0.05f, -0.05f, -0.05f}, {0.1f, 0.1f, 0.1f},
+    kresliTeleso(promitani, kamera, Tvar::Koule, {-0.05f, -0.05f, -0.05f}, {0.1f, 0.1f, 0.1f},
                  {1, 1, 1});
-    const Vektor pocatek = platno.doKamery({0, 0, 0});
+    const Vektor pocatek = promitani.doKamery({0, 0, 0});
     for (const Vektor& konec : {Vektor{8, 0, 0}, Vektor{0, 8, 0}, Vektor{0, 0, 8}})
-        platno.usecka(pocatek, platno.doKamery(konec), qRgb(255, 255, 255));
+        promitani.usecka(pocatek, promitani.doKamery(konec), qRgb(255, 255, 255));
 }
+
+// The average of each k x k block of samples.
+void zmensiRadek(const QRgb* vzorky, int sirkaVzorku, int k, QRgb* cil, int sirka) {
+    const int pocet = k * k;
+    for (int x = 0; x < sirka; ++x) {
+        int r = 0, g = 0, b = 0;
+        for (int dy = 0; dy < k; ++dy)
+            for (int dx = 0; dx < k; ++dx) {
+                const QRgb v = vzorky[static_cast<std::size_t>(dy) * sirkaVzorku + x * k + dx];
+                r += qRed(v), g += qGreen(v), b += qBlue(v);
+            }
+        cil[x] = qRgb((r + pocet / 2) / pocet, (g + pocet / 2) / pocet, (b + pocet / 2) / pocet);
+    }
+}
+
+// Samples of a band at most this many, so that a huge antialiased picture is drawn in bands.
+constexpr std::size_t NejvicVzorkuPasu = std::size_t(1) << 23;
+
+// The buffers of the last frame drawn on this thread, kept: a fresh 60 MB every frame would
+// cost more in page faults than the drawing itself.
+struct Vyrovnavaci {
+    std::vector<QRgb> pixely;
+    std::vector<float> hloubka;
+};
 
 } // namespace
 
-QImage vykresli(const Scena& scena, const Kamera& kamera, QSize velikost) {
+QImage vykresli(const Scena& scena, const Kamera& kamera, QSize velikost, Kvalita kvalita) {
     QImage obraz(velikost, QImage::Format_RGB32);
     if (obraz.isNull()) return obraz;
-    obraz.fill(QColor::fromRgbF(0.8f, 0.8f, 1.f));
-    std::vector<float> hloubka(static_cast<std::size_t>(velikost.width()) * velikost.height(), 0.f);
-    auto* pixely = reinterpret_cast<QRgb*>(obraz.bits());
-    const auto radky = [&](int prvni, int krok) {
-        Platno platno(kamera, velikost, pixely, hloubka.data(), prvni, krok);
-        kresliScenu(platno, scena, kamera);
-    };
-    // Even and odd rows on two cores: every triangle is set up twice, but its pixels, most of
-    // the work, are shared out evenly wherever the assembly stands in the picture.
-    if (velikost.height() >= 64 && std::thread::hardware_concurrency() > 1) {
-        std::thread liche(radky, 1, 2);
-        radky(0, 2);
-        liche.join();
-    } else {
-        radky(0, 1);
+    const int k = kvalita == Kvalita::Vyhlazena ? 2 : 1;
+    const int sirka = velikost.width() * k, vyska = velikost.height() * k;
+    Promitani promitani(kamera, {sirka, vyska});
+    promitniScenu(promitani, scena, kamera);
+
+    const int radkuPasu = std::clamp(
+        static_cast<int>(NejvicVzorkuPasu / static_cast<std::size_t>(sirka)) / k * k, k, vyska);
+    const std::size_t vzorku = static_cast<std::size_t>(sirka) * radkuPasu;
+    thread_local Vyrovnavaci vyrovnavaci;
+    if (vyrovnavaci.hloubka.size() < vzorku) vyrovnavaci.hloubka.resize(vzorku);
+    // One sample a pixel in one band: straight into the picture.
+    const bool primo = k == 1 && radkuPasu == vyska;
+    if (!primo && vyrovnavaci.pixely.size() < vzorku) vyrovnavaci.pixely.resize(vzorku);
+    uchar* const bity = obraz.bits();
+    const qsizetype radekObrazu = obraz.bytesPerLine();
+    const QRgb pozadi = QColor::fromRgbF(0.8f, 0.8f, 1.f).rgb();
+
+    const int pracovniku =
+        velikost.height() >= 32
+            ? static_cast<int>(std::clamp(std::thread::hardware_concurrency(), 1u, 8u))
+            : 1;
+    for (int od = 0; od < vyska; od += radkuPasu) {
+        const int doRadku = std::min(vyska, od + radkuPasu);
+        QRgb* const pixely = primo ? reinterpret_cast<QRgb*>(bity) : vyrovnavaci.pixely.data();
+        const Pas pas{pixely, vyrovnavaci.hloubka.data(), sirka, od, doRadku};
+        const auto pracuj = [&](int pracovnik) {
+            const Podil podil{pracovnik, pracovniku, k};
+            radkyPracovnika(podil, od, doRadku - 1, [&](int y) {
+                const std::size_t zacatek = static_cast<std::size_t>(y - od) * sirka;
+                std::fill_n(pixely + zacatek, sirka, pozadi);
+                std::fill_n(pas.hloubka + zacatek, sirka, 0.f);
+            });
+            vyplnPas(promitani, pas, podil, k);
+            if (primo) return;
+            const int prvniRadek = od / k;
+            for (int y =
+                     prvniRadek + ((pracovnik - prvniRadek) % pracovniku + pracovniku) % pracovniku;
+                 y < doRadku / k; y += pracovniku)
+                zmensiRadek(pixely + static_cast<std::size_t>(y * k - od) * sirka, sirka, k,
+                            reinterpret_cast<QRgb*>(bity + y * radekObrazu), velikost.width());
+        };
+        {
+            std::vector<std::jthread> dalsi;
+            for (int i = 1; i < pracovniku; ++i)
+                dalsi.emplace_back(pracuj, i);
+            pracuj(0);
+        }
     }
-    Platno platno(kamera, velikost, pixely, hloubka.data(), 0, 1);
-    kresliPopisky(platno, obraz);
+    kresliPopisky(kamera, obraz);
     return obraz;
 }
 

@@ -29,7 +29,12 @@ Kamera kameraPohledu(Pohled pohled);
 // "pohled", "top", "front"; false for anything else.
 bool pohledZeJmena(std::string_view jmeno, Pohled& pohled);
 
-QImage vykresli(const Scena& scena, const Kamera& kamera, QSize velikost);
+// Vyhlazena averages 2 x 2 samples a pixel: smooth edges for stills; Rychla, one sample, keeps a
+// view that is being dragged fluid.
+enum class Kvalita { Rychla, Vyhlazena };
+
+QImage vykresli(const Scena& scena, const Kamera& kamera, QSize velikost,
+                Kvalita kvalita = Kvalita::Vyhlazena);
 
 // Turns the camera around `stred` by yaw (about y) and pitch (about the camera's right axis),
 // keeping its distance; multiplies the distance by `priblizeni`.

@@ -4,7 +4,9 @@
 set -euo pipefail
 
 koren=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
-balicky=(cmake ninja-build g++ qt6-base-dev libjpeg-dev libgtest-dev ${TVAROLAM_BALICKY:-})
+# Fonts with Arial's metrics, the toolkit's Czech texts and the SVG reader for the window icon.
+balicky=(cmake ninja-build g++ qt6-base-dev libjpeg-dev libgtest-dev fonts-liberation2
+    qt6-translations-l10n libqt6svg6 ${TVAROLAM_BALICKY:-})
 
 chybi=()
 for balicek in "${balicky[@]}"; do

@@ -3,17 +3,22 @@
 #include "model_tabulky.h"
 #include "prevod.h"
 
+#include <QApplication>
 #include <QHeaderView>
 #include <QKeyEvent>
 #include <QPainter>
 #include <QScrollBar>
 #include <QStyledItemDelegate>
 
+#include <algorithm>
+
 namespace tvarolam {
 
 namespace {
 
 constexpr int SirkySloupcu[] = {22, 54, 64, 32, 32, 32, 32, 32, 32, 68};
+
+constexpr int OkrajTextu = 2; // a cell's text starts 2 pixels right of its left edge
 
 // SGSeznamDrawCell: after the default painting, column 1 of a piece row is covered by its colour,
 // outlined in the silver of the grid lines. A cell that is no colour is left as painted.
@@ -23,47 +28,122 @@ public:
 
     void paint(QPainter* painter, const QStyleOptionViewItem& volby,
                const QModelIndex& index) const override {
-        QStyledItemDelegate::paint(painter, volby, index);
-        if (index.column() != 1 || index.row() == 0) return;
         const auto& model = static_cast<const ModelTabulky&>(*index.model());
+        QStyleOptionViewItem bunka = volby;
+        initStyleOption(&bunka, index);
+        // A fixed cell is never part of the selection, even in the selected row.
+        if (model.jePevna(index)) bunka.state &= ~(QStyle::State_Selected | QStyle::State_HasFocus);
+        const QString text = bunka.text;
+        bunka.text.clear();
+        QStyle* styl = bunka.widget ? bunka.widget->style() : QApplication::style();
+        styl->drawControl(QStyle::CE_ItemViewItem, &bunka, painter, bunka.widget);
+        nakresliText(painter, bunka, text);
+        if (index.column() != 1 || index.row() == 0) return;
         const auto barva = zkusStrToInt(model.tabulka().bunka(1, index.row()));
         if (!barva) return;
         const auto rgb = static_cast<std::uint32_t>(*barva);
         painter->save();
         painter->setPen(QColor(192, 192, 192));
         painter->setBrush(QColor(rgb & 0xFF, (rgb >> 8) & 0xFF, (rgb >> 16) & 0xFF));
-        painter->drawRect(volby.rect.adjusted(0, 0, -1, -1));
+        painter->drawRect(QRectF(volby.rect).adjusted(0.5, 0.5, -0.5, -0.5));
+        painter->restore();
+    }
+
+private:
+    // The style's wider text margins would clip the last letter of "ANO / NE" in its column.
+    static void nakresliText(QPainter* painter, const QStyleOptionViewItem& bunka,
+                             const QString& text) {
+        if (text.isEmpty()) return;
+        const bool vybrana = bunka.state & QStyle::State_Selected;
+        painter->save();
+        painter->setClipRect(bunka.rect);
+        painter->setFont(bunka.font);
+        painter->setPen(bunka.palette.color(vybrana ? QPalette::HighlightedText : QPalette::Text));
+        painter->drawText(bunka.rect.adjusted(OkrajTextu, 0, 0, 0),
+                          Qt::AlignLeft | Qt::AlignVCenter | Qt::TextSingleLine, text);
         painter->restore();
     }
 };
 
+// The grid's frame, a 1-pixel line drawn over its children as filled strips: at fractional scale
+// factors the style's outline lost its top line and the rows, rounded outwards, covered its right
+// line.
+class RamecekMrizky : public QWidget {
+public:
+    explicit RamecekMrizky(QWidget& mrizka) : QWidget(&mrizka) {
+        setAttribute(Qt::WA_TransparentForMouseEvents);
+        setAttribute(Qt::WA_NoSystemBackground);
+        mrizka.installEventFilter(this);
+    }
+
+protected:
+    bool eventFilter(QObject* objekt, QEvent* udalost) override {
+        if (udalost->type() == QEvent::Resize) setGeometry(static_cast<QWidget*>(objekt)->rect());
+        return false;
+    }
+    void paintEvent(QPaintEvent*) override {
+        const QColor barva = palette().color(QPalette::Window).darker(140).lighter(108);
+        QPainter painter(this);
+        const QRectF r = rect();
+        painter.fillRect(QRectF(r.left(), r.top(), r.width(), 1), barva);
+        painter.fillRect(QRectF(r.left(), r.bottom(), r.width(), 1), barva);
+        painter.fillRect(QRectF(r.left(), r.top(), 1, r.height()), barva);
+        painter.fillRect(QRectF(r.right(), r.top(), 1, r.height()), barva);
+    }
+};
+
+// Both views of the grid, the rows and the fixed header row above them, look alike.
+void nastavVzhled(QTableView& pohled) {
+    pohled.verticalHeader()->hide();
+    pohled.verticalHeader()->setMinimumSectionSize(1);
+    pohled.verticalHeader()->setDefaultSectionSize(MrizkaDilku::VyskaRadku + 1); // row, grid line
+    pohled.horizontalHeader()->setMinimumSectionSize(1);
+    for (int sloupec = 0; sloupec < 10; ++sloupec)
+        pohled.horizontalHeader()->resizeSection(sloupec, SirkySloupcu[sloupec] + 1);
+    pohled.horizontalHeader()->setSectionResizeMode(QHeaderView::Fixed);
+    pohled.horizontalHeader()->setSectionsClickable(false);
+    pohled.setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    pohled.setEditTriggers(QAbstractItemView::NoEditTriggers);
+    pohled.setGridStyle(Qt::SolidLine);
+    pohled.setWordWrap(false);
+    pohled.setTextElideMode(Qt::ElideNone); // a cell clips its text, as the grid always did
+    pohled.setTabKeyNavigation(false);
+    pohled.setCornerButtonEnabled(false);
+}
+
 } // namespace
 
-MrizkaDilku::MrizkaDilku(ModelTabulky& model, QWidget* rodic) : QTableView(rodic), model_(model) {
+MrizkaDilku::MrizkaDilku(ModelTabulky& model, QWidget* rodic)
+    : QTableView(rodic), model_(model), zahlavi_(new QTableView(this)) {
     setModel(&model);
     setItemDelegate(new KreslicBunek(this));
-    horizontalHeader()->hide();
-    verticalHeader()->hide();
-    verticalHeader()->setMinimumSectionSize(1);
-    verticalHeader()->setDefaultSectionSize(VyskaRadku + 1); // the row and its grid line
-    horizontalHeader()->setMinimumSectionSize(1);
-    for (int sloupec = 0; sloupec < 10; ++sloupec)
-        horizontalHeader()->resizeSection(sloupec, SirkySloupcu[sloupec] + 1);
-    setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    nastavVzhled(*this);
+    // The hidden column header keeps the room above the scrolling rows; the header row's own
+    // view lies over it, so row 0 stays in place while the rows below it scroll.
+    horizontalHeader()->setFixedHeight(VyskaRadku + 1);
     setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
-    setEditTriggers(NoEditTriggers);
+    setVerticalScrollMode(ScrollPerItem); // whole rows below the header, as a string grid scrolls
     setSelectionMode(SingleSelection);
-    setGridStyle(Qt::SolidLine);
-    setWordWrap(false);
-    setTextElideMode(Qt::ElideNone); // a cell clips its text, as the grid always did
-    setTabKeyNavigation(false);
-    setCornerButtonEnabled(false);
     viewport()->setMouseTracking(true);
+    ramecek_ = new RamecekMrizky(*this);
+
+    zahlavi_->setModel(&model);
+    zahlavi_->setItemDelegate(itemDelegate());
+    nastavVzhled(*zahlavi_);
+    zahlavi_->horizontalHeader()->hide();
+    zahlavi_->setFrameShape(QFrame::NoFrame);
+    zahlavi_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    zahlavi_->setSelectionMode(NoSelection);
+    zahlavi_->setFocusPolicy(Qt::NoFocus);
+    zahlavi_->viewport()->setMouseTracking(true);
+    zahlavi_->viewport()->installEventFilter(this);
+
     connect(&model, &ModelTabulky::vyberSeZmenil, this, &MrizkaDilku::ukazVyber);
     ukazVyber();
 }
 
 void MrizkaDilku::ukazVyber() {
+    ukazPevnyRadek();
     const TabulkaDilku& tabulka = model_.tabulka();
     setSelectionBehavior(tabulka.celeRadky() ? SelectRows : SelectItems);
     const QModelIndex aktualni = model_.index(tabulka.radek(), tabulka.sloupec());
@@ -75,6 +155,35 @@ void MrizkaDilku::ukazVyber() {
     if (!tabulka.celeRadky())
         selectionModel()->select(aktualni, QItemSelectionModel::ClearAndSelect);
     viewport()->update();
+}
+
+void MrizkaDilku::ukazPevnyRadek() {
+    const bool pevny = model_.tabulka().pevneRadky() > 0;
+    if (isRowHidden(0) == pevny && horizontalHeader()->isVisibleTo(this) == pevny) return;
+    setRowHidden(0, pevny);
+    horizontalHeader()->setVisible(pevny);
+    zahlavi_->setVisible(pevny);
+    updateGeometries();
+}
+
+// The header row takes no part in selection; the pointer and the wheel over it act as over the
+// grid.
+bool MrizkaDilku::eventFilter(QObject* objekt, QEvent* udalost) {
+    if (objekt != zahlavi_->viewport()) return QTableView::eventFilter(objekt, udalost);
+    switch (udalost->type()) {
+    case QEvent::MouseMove:
+        emit pohybMysi(static_cast<QMouseEvent*>(udalost)->position().toPoint().x());
+        return true;
+    case QEvent::MouseButtonPress:
+    case QEvent::MouseButtonDblClick:
+        setFocus(Qt::MouseFocusReason);
+        return true;
+    case QEvent::MouseButtonRelease:
+    case QEvent::Wheel:
+        return true;
+    default:
+        return false;
+    }
 }
 
 void MrizkaDilku::mousePressEvent(QMouseEvent* udalost) {
@@ -127,7 +236,11 @@ void MrizkaDilku::keyPressEvent(QKeyEvent* udalost) {
     TabulkaDilku& tabulka = model_.tabulka();
     if (tabulka.celeRadky() && (pohyb == MoveLeft || pohyb == MoveRight)) return;
     const QModelIndex cil = moveCursor(pohyb, udalost->modifiers());
-    if (cil.isValid()) tabulka.vyberBunku(cil.column(), cil.row());
+    // Home and PageUp stop at the first cell right of and below the fixed column and row.
+    const bool kVrchu = pohyb == MoveHome || pohyb == MovePageUp;
+    const int radek = kVrchu ? std::max(cil.row(), tabulka.pevneRadky()) : cil.row();
+    const int sloupec = std::max(cil.column(), int(TabulkaDilku::PevneSloupce));
+    if (cil.isValid()) tabulka.vyberBunku(sloupec, radek);
     scrollTo(model_.index(tabulka.radek(), tabulka.sloupec()));
     udalost->accept();
 }
@@ -138,8 +251,21 @@ void MrizkaDilku::wheelEvent(QWheelEvent* udalost) {
     udalost->accept();
 }
 
+// At the end of the range as anywhere: the top row shows whole below the header, as a string grid
+// scrolls, rather than the last row pressed to the bottom edge with a cut row above it.
+void MrizkaDilku::scrollContentsBy(int dx, int dy) {
+    QTableView::scrollContentsBy(dx, dy);
+    const int prvni = verticalScrollBar()->value();
+    if (dy == 0 || prvni != verticalScrollBar()->maximum()) return;
+    verticalHeader()->setOffsetToSectionPosition(prvni);
+    viewport()->update();
+}
+
 void MrizkaDilku::updateGeometries() {
     QTableView::updateGeometries();
+    zahlavi_->setGeometry(horizontalHeader()->geometry());
+    zahlavi_->raise();
+    if (ramecek_) ramecek_->raise();
     drzSirkuKlientu();
 }
 

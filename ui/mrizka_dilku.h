@@ -16,6 +16,10 @@ public:
 
     explicit MrizkaDilku(ModelTabulky& model, QWidget* rodic = nullptr);
 
+    // The fixed header row: it stays above the rows that scroll. Hidden while row 0 is an
+    // ordinary row (no fixed row); row 0 then scrolls in the grid itself.
+    QTableView* zahlavi() const { return zahlavi_; }
+
 signals:
     // The pointer moved to x (grid client pixels).
     void pohybMysi(int x);
@@ -27,12 +31,17 @@ protected:
     void keyPressEvent(QKeyEvent* udalost) override;
     void wheelEvent(QWheelEvent* udalost) override;
     void updateGeometries() override;
+    void scrollContentsBy(int dx, int dy) override;
 
 private:
     void ukazVyber();
+    void ukazPevnyRadek();
     void drzSirkuKlientu();
+    bool eventFilter(QObject* objekt, QEvent* udalost) override;
 
     ModelTabulky& model_;
+    QTableView* zahlavi_;
+    QWidget* ramecek_ = nullptr;
 };
 
 } // namespace tvarolam

@@ -14,6 +14,10 @@ PlatnoNahledu::PlatnoNahledu(Scena scena, QWidget* rodic)
       kamera_(kameraPohledu(Pohled::Pohled)) {
     setFocusPolicy(Qt::StrongFocus);
     setMinimumSize(200, 150);
+    klid_ = new QTimer(this);
+    klid_->setSingleShot(true);
+    klid_->setInterval(150);
+    connect(klid_, &QTimer::timeout, this, qOverload<>(&QWidget::update));
 }
 
 void PlatnoNahledu::nastavPohled(Pohled pohled) {
@@ -22,28 +26,52 @@ void PlatnoNahledu::nastavPohled(Pohled pohled) {
     update();
 }
 
+void PlatnoNahledu::zmenKameru(const Kamera& kamera) {
+    kamera_ = kamera;
+    klid_->start();
+    update();
+}
+
 void PlatnoNahledu::paintEvent(QPaintEvent*) {
+    const Kvalita kvalita = tazeni_ || klid_->isActive() ? Kvalita::Rychla : Kvalita::Vyhlazena;
+    const bool stejnyPohled = kameraObrazu_.poloha == kamera_.poloha &&
+                              kameraObrazu_.osa == kamera_.osa &&
+                              kameraObrazu_.uhel == kamera_.uhel && obraz_.size() == size();
+    if (!stejnyPohled || kvalitaObrazu_ != kvalita) {
+        obraz_ = vykresli(scena_, kamera_, size(), kvalita);
+        kvalitaObrazu_ = kvalita;
+        kameraObrazu_ = kamera_;
+    }
     QPainter painter(this);
-    painter.drawImage(0, 0, vykresli(scena_, kamera_, size()));
+    painter.drawImage(0, 0, obraz_);
 }
 
 void PlatnoNahledu::mousePressEvent(QMouseEvent* udalost) {
     posledni_ = udalost->position().toPoint();
+    tazeni_ = udalost->button() == Qt::LeftButton;
+}
+
+void PlatnoNahledu::mouseReleaseEvent(QMouseEvent* udalost) {
+    if (udalost->button() != Qt::LeftButton) return;
+    tazeni_ = false;
+    update();
 }
 
 void PlatnoNahledu::mouseMoveEvent(QMouseEvent* udalost) {
     if (!(udalost->buttons() & Qt::LeftButton)) return;
     const QPoint posun = udalost->position().toPoint() - posledni_;
     posledni_ = udalost->position().toPoint();
-    kamera_ = otoc(kamera_, stred_, -0.01f * static_cast<float>(posun.x()),
-                   -0.01f * static_cast<float>(posun.y()), 1);
-    update();
+    zmenKameru(otoc(kamera_, stred_, -0.01f * static_cast<float>(posun.x()),
+                    -0.01f * static_cast<float>(posun.y()), 1));
 }
 
 void PlatnoNahledu::wheelEvent(QWheelEvent* udalost) {
     const float kroky = static_cast<float>(udalost->angleDelta().y()) / 120;
-    kamera_ = otoc(kamera_, stred_, 0, 0, std::pow(0.9f, kroky));
-    update();
+    const float nasobek = std::pow(0.9f, kroky);
+    // Neither into the assembly's middle nor so far out that the numbers run away.
+    const float nova = vzdalenost(kamera_.poloha, stred_) * nasobek;
+    if (!(nova > 0.5f && nova < 5000)) return;
+    zmenKameru(otoc(kamera_, stred_, 0, 0, nasobek));
 }
 
 void PlatnoNahledu::keyPressEvent(QKeyEvent* udalost) {

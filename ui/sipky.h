@@ -1,6 +1,7 @@
 #pragma once
 // UDx, UDy, UDz: a pair of arrows holding a position within 0..10. An arrow that moves the
 // position emits klik afterwards; one that cannot move (at the end of the range) emits nothing.
+// With the focus, Up and Down act as the arrows, PageUp and PageDown go to the ends of the range.
 
 #include <QWidget>
 
@@ -28,12 +29,16 @@ signals:
 
 protected:
     void resizeEvent(QResizeEvent* udalost) override;
+    void keyPressEvent(QKeyEvent* udalost) override;
+    void focusInEvent(QFocusEvent* udalost) override;
+    void focusOutEvent(QFocusEvent* udalost) override;
 
 private:
     void posun(int krok);
 
     QToolButton* nahoru_;
     QToolButton* dolu_;
+    QWidget* znackaFokusu_;
     int poloha_ = 0;
 };
 

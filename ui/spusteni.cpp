@@ -5,7 +5,11 @@
 #include "tform1.h"
 
 #include <QApplication>
+#include <QIcon>
+#include <QLibraryInfo>
+#include <QLocale>
 #include <QMessageBox>
+#include <QTranslator>
 
 namespace tvarolam {
 
@@ -20,6 +24,19 @@ int ukonci(const UkonceniProgramu& konec) {
 
 } // namespace
 
+void nastavIdentituAplikace() {
+    QGuiApplication::setDesktopFileName(QStringLiteral("cz.tvarolam.Hra"));
+    QApplication::setWindowIcon(QIcon(QStringLiteral(":/ikony/cz.tvarolam.Hra.svg")));
+}
+
+bool nactiPrekladToolkitu(QTranslator& prekladac, bool vlastniTexty) {
+    const QLocale jazyk = vlastniTexty ? QLocale::system() : QLocale(QLocale::Czech);
+    if (!prekladac.load(jazyk, QStringLiteral("qtbase"), QStringLiteral("_"),
+                        QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
+        return false;
+    return QCoreApplication::installTranslator(&prekladac);
+}
+
 int spustHru(Prostredi& prostredi, const std::optional<UlohaPriStartu>& uloha,
              const std::function<void(QWidget&)>& poZobrazeni) {
     Texty texty;
@@ -29,6 +46,9 @@ int spustHru(Prostredi& prostredi, const std::optional<UlohaPriStartu>& uloha,
     } catch (const UkonceniProgramu& konec) {
         return ukonci(konec);
     }
+    nastavIdentituAplikace();
+    QTranslator prekladac;
+    nactiPrekladToolkitu(prekladac, souborTextu.pritomen());
 
     std::optional<std::string> ulohaZPrikazoveRadky;
     if (uloha && !uloha->jakoZMenu) ulohaZPrikazoveRadky = uloha->cesta;

@@ -6,11 +6,19 @@
 #include <optional>
 #include <string>
 
+class QTranslator;
 class QWidget;
 
 namespace tvarolam {
 
 class Prostredi;
+
+// The name and icon panels and task switchers show, grouped with the game's menu entry.
+void nastavIdentituAplikace();
+// Loads the toolkit's own texts (the open dialog's) in the game's language: Czech, unless a texts
+// file gives the game its own texts, whose language only the desktop's settings can guess.
+// Returns false when the translation is not installed; the dialogs then stay in English.
+bool nactiPrekladToolkitu(QTranslator& prekladac, bool vlastniTexty);
 
 // A task named when the game starts, by the bytes the system passed. The plain argument is
 // loaded by the creation handler and starts no log line; one opened as the menu opens it

@@ -13,13 +13,16 @@
 #include <QFileDialog>
 #include <QFontDatabase>
 #include <QGroupBox>
+#include <QHeaderView>
 #include <QLabel>
 #include <QMenuBar>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QScreen>
+#include <QTreeView>
 #include <QWheelEvent>
 
+#include <algorithm>
 #include <filesystem>
 
 namespace tvarolam {
@@ -28,22 +31,25 @@ namespace {
 
 constexpr int PravyOkrajPocitadel = 273;
 
-// A family the machine has, else the default interface font. Asking first spares the font
-// matcher its search for substitutes, a good part of the window's start-up time.
-QFont pismo(const QString& rodina, int vyska, bool tucne) {
-    QFont pismo = QApplication::font();
-    if (QFontDatabase::hasFamily(rodina)) pismo.setFamily(rodina);
+QFont pismo(int vyska, bool tucne, QFont pismo = QApplication::font()) {
     pismo.setPixelSize(vyska);
     pismo.setBold(tucne);
     return pismo;
 }
 
+// The window's "System" face, where a machine has it; elsewhere the default interface font in
+// bold stands in. Asking first spares the font matcher its search for a face of that name.
 QFont pismoOkna() {
-    return pismo(QStringLiteral("System"), 13, true);
+    QFont okna = QApplication::font();
+    if (QFontDatabase::hasFamily(QStringLiteral("System")))
+        okna.setFamily(QStringLiteral("System"));
+    return pismo(13, true, okna);
 }
 
+// Asked for by name: the font configuration substitutes a face with Arial's metrics (Liberation
+// Sans) where Arial itself is missing, so texts wrap and counters stand as designed.
 QFont arial(int vyska, bool tucne) {
-    return pismo(QStringLiteral("Arial"), vyska, tucne);
+    return pismo(vyska, tucne, QFont(QStringLiteral("Arial")));
 }
 
 QLabel* stitek(QWidget* rodic, const QRect& misto, const QString& text = {}) {
@@ -65,14 +71,33 @@ QString proZobrazeni(const std::string& text) {
 }
 
 QString vyberUlohu(QWidget* rodic) {
-    QFileDialog dialog(rodic, QString(), QStringLiteral("."),
-                       QStringLiteral("3D-úlohy (*.3du);;Všechny soubory (*)"));
-    dialog.setFileMode(QFileDialog::ExistingFile);
-    dialog.setAcceptMode(QFileDialog::AcceptOpen);
-    return dialog.exec() == QDialog::Accepted ? dialog.selectedFiles().value(0) : QString();
+    const auto dialog = dialogOtevreniUlohy(rodic);
+    return dialog->exec() == QDialog::Accepted ? dialog->selectedFiles().value(0) : QString();
 }
 
 } // namespace
+
+QPoint umisteniOkna(const QSize& okno, const QRect& volno) {
+    const QPoint stred = volno.center() - QRect(QPoint(), okno).center();
+    return {std::max(stred.x(), volno.left()), std::max(stred.y(), volno.top())};
+}
+
+std::unique_ptr<QFileDialog> dialogOtevreniUlohy(QWidget* rodic) {
+    auto dialog =
+        std::make_unique<QFileDialog>(rodic, QString(), QStringLiteral("."),
+                                      QStringLiteral("3D-úlohy (*.3du);;Všechny soubory (*)"));
+    dialog->setFileMode(QFileDialog::ExistingFile);
+    dialog->setAcceptMode(QFileDialog::AcceptOpen);
+    // The toolkit's own dialog opens too narrow for its four columns; a desktop's native
+    // dialog keeps its own size.
+    dialog->resize(dialog->sizeHint().expandedTo(QSize(760, 480)));
+    if (auto* seznam = dialog->findChild<QTreeView*>()) {
+        seznam->header()->setStretchLastSection(false);
+        seznam->header()->setSectionResizeMode(QHeaderView::ResizeToContents);
+        seznam->header()->setSectionResizeMode(0, QHeaderView::Stretch);
+    }
+    return dialog;
+}
 
 TForm1::TForm1(const Texty& texty, Prostredi& prostredi, const std::optional<std::string>& uloha)
     : dialogOtevreni(vyberUlohu), hra_(*this, prostredi, texty), popisky_(popiskyNavrhu()) {
@@ -88,8 +113,7 @@ TForm1::TForm1(const Texty& texty, Prostredi& prostredi, const std::optional<std
 
     centralWidget()->setFixedSize(SirkaKlientu, VyskaKlientu);
     setFixedSize(SirkaKlientu, VyskaKlientu + menuBar()->sizeHint().height());
-    if (const QScreen* obrazovka = screen())
-        move(obrazovka->availableGeometry().center() - rect().center());
+    umistiNaObrazovku();
 
     hra_.FormCreate(uloha);
 }
@@ -99,6 +123,11 @@ TForm1::~TForm1() {
     // The widgets and the grid's model look at the game's table: they go before the game does.
     delete centralWidget();
     delete model_;
+}
+
+void TForm1::umistiNaObrazovku() {
+    if (const QScreen* obrazovka = screen())
+        move(umisteniOkna(frameGeometry().size(), obrazovka->availableGeometry()));
 }
 
 void TForm1::vytvorOvladace() {
@@ -146,10 +175,12 @@ void TForm1::vytvorOvladace() {
     Label1->adjustSize();
     LPokusy = stitek(GroupBox1, {237, 240, 36, 75}, QStringLiteral("0"));
     LPokusy->setFont(arial(64, true));
+    zarovnejPocitadlo(LPokusy);
     Label3 = stitek(GroupBox1, {24, 336, 0, 0}, text(Prvek::Label3));
     Label3->adjustSize();
     LNahledy = stitek(GroupBox1, {237, 304, 36, 75}, QStringLiteral("0"));
     LNahledy->setFont(arial(64, true));
+    zarovnejPocitadlo(LNahledy);
 
     // Tab order of the design: grid, x, y, z, check box, then the group box with the button.
     setTabOrder(SGSeznam, UDx);

@@ -9,11 +9,13 @@
 
 #include <array>
 #include <functional>
+#include <memory>
 #include <optional>
 #include <string>
 
 class QAction;
 class QCheckBox;
+class QFileDialog;
 class QGroupBox;
 class QLabel;
 class QMenu;
@@ -24,6 +26,13 @@ namespace tvarolam {
 class ModelTabulky;
 class MrizkaDilku;
 class Sipky;
+
+// Where a window of that size goes: centred on the desktop; a window larger than the screen keeps
+// its menu bar and left edge on it.
+QPoint umisteniOkna(const QSize& okno, const QRect& volno);
+
+// The dialog that opens a task, sized so that its columns show whole.
+std::unique_ptr<QFileDialog> dialogOtevreniUlohy(QWidget* rodic);
 
 class TForm1 : public QMainWindow, public OknoHry {
     Q_OBJECT
@@ -86,6 +95,7 @@ protected:
 
 private:
     void vytvorOvladace();
+    void umistiNaObrazovku();
     void vytvorMenu();
     void propojUdalosti();
     Sipky* sipky(Osa osa) const;

@@ -63,6 +63,40 @@ private slots:
                             Qt::NoButton, {}, Qt::NoScrollPhase, false);
         QCoreApplication::sendEvent(platno, &kolecko);
         QVERIFY(vzdalenost(platno->kamera().poloha, stred) < puvodni * 0.95f);
+
+        // However long the wheel turns, the camera neither passes the middle nor runs away.
+        for (const int smer : {-120, 120}) {
+            QWheelEvent otoceni(QPointF(100, 100), platno->mapToGlobal(QPointF(100, 100)), {},
+                                {0, smer}, Qt::NoButton, {}, Qt::NoScrollPhase, false);
+            for (int i = 0; i < 1000; ++i)
+                QCoreApplication::sendEvent(platno, &otoceni);
+            const float d = vzdalenost(platno->kamera().poloha, stred);
+            QVERIFY2(d > 0.4f && d < 6000, qPrintable(QString::number(d)));
+        }
+    }
+
+    void aMovingViewIsDrawnFastAndAViewAtRestSmoothed() {
+        OknoNahledu okno(jednaKoule(), "tempwrl.wrl");
+        okno.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&okno));
+        PlatnoNahledu* platno = okno.platno();
+        QTRY_VERIFY(platno->vyhlazeno());
+
+        QTest::mousePress(platno, Qt::LeftButton, {}, {100, 100});
+        QMouseEvent tah(QEvent::MouseMove, QPointF(130, 100),
+                        platno->mapToGlobal(QPointF(130, 100)), Qt::NoButton, Qt::LeftButton, {});
+        QCoreApplication::sendEvent(platno, &tah);
+        platno->repaint();
+        QVERIFY(!platno->vyhlazeno());
+        QTest::mouseRelease(platno, Qt::LeftButton, {}, {130, 100});
+        QTRY_VERIFY(platno->vyhlazeno());
+
+        QWheelEvent kolecko(QPointF(100, 100), platno->mapToGlobal(QPointF(100, 100)), {}, {0, 120},
+                            Qt::NoButton, {}, Qt::NoScrollPhase, false);
+        QCoreApplication::sendEvent(platno, &kolecko);
+        platno->repaint();
+        QVERIFY(!platno->vyhlazeno());
+        QTRY_VERIFY(platno->vyhlazeno());
     }
 };
 

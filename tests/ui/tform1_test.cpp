@@ -9,9 +9,12 @@
 
 #include <QApplication>
 #include <QCheckBox>
+#include <QDialogButtonBox>
 #include <QDir>
 #include <QFile>
+#include <QFileDialog>
 #include <QGroupBox>
+#include <QHeaderView>
 #include <QLabel>
 #include <QMenuBar>
 #include <QMessageBox>
@@ -22,6 +25,8 @@
 #include <QTextDocument>
 #include <QTimer>
 #include <QToolButton>
+#include <QTranslator>
+#include <QTreeView>
 
 #include <deque>
 #include <memory>
@@ -99,7 +104,15 @@ private slots:
     void cleanup();
 
     void designGeometry();
+    void textsFitTheirPlaces();
+    void aWindowLargerThanTheScreenKeepsItsMenuBarOnIt();
     void beforeATaskIsLoaded();
+    void theHeaderRowStaysWhileTheRowsScroll();
+    void afterAFailedLoadTheHeaderRowIsAnOrdinaryRow();
+    void theFixedColumnIsNeverPaintedSelected();
+    void keysMoveAFocusedArrowAndItShowsTheFocus();
+    void theOpenDialogSpeaksCzechAndShowsItsColumns();
+    void theWindowCarriesTheGamesNameAndIcon();
     void captionsFromTheTextsFile();
     void loadingFromTheMenuMovesTheCurrentDirectory();
     void cancellingTheDialogChangesNothing();
@@ -118,6 +131,7 @@ private:
     TForm1& form() { return *form_; }
     void nacti(const QByteArray& obsah);
     QPoint stredBunky(int sloupec, int radek) const;
+    std::pair<QImage, QImage> hornaADolniCastMrizky() const;
 
     std::unique_ptr<QTemporaryDir> adresar_;
     QString puvodni_;
@@ -188,9 +202,40 @@ void TForm1Test::designGeometry() {
     const int sirky[] = {22, 54, 64, 32, 32, 32, 32, 32, 32, 68};
     for (int c = 0; c < 10; ++c)
         QCOMPARE(form().SGSeznam->columnWidth(c), sirky[c] + 1);
-    QCOMPARE(form().SGSeznam->rowHeight(0), 25);
+    QCOMPARE(form().SGSeznam->rowHeight(1), 25);
     QCOMPARE(form().Nast1->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_N));
     QCOMPARE(form().KOnec1->shortcut(), QKeySequence(Qt::ALT | Qt::Key_F4));
+}
+
+// At a plain start as after a load: the counters show their text whole, the grid's header texts
+// fit their columns.
+void TForm1Test::textsFitTheirPlaces() {
+    for (QLabel* pocitadlo : {form().LPokusy, form().LNahledy}) {
+        QVERIFY(pocitadlo->width() >= pocitadlo->sizeHint().width());
+        QCOMPARE(pocitadlo->geometry().right() + 1, 273);
+    }
+    const QFontMetricsF pismo(form().SGSeznam->font());
+    for (int sloupec = 3; sloupec <= 9; ++sloupec) {
+        const QString text = form().SGSeznam->model()->index(0, sloupec).data().toString();
+        QVERIFY2(2 + pismo.horizontalAdvance(text) <= form().SGSeznam->columnWidth(sloupec) - 1,
+                 qPrintable(text));
+    }
+}
+
+void TForm1Test::aWindowLargerThanTheScreenKeepsItsMenuBarOnIt() {
+    const QRect volno(0, 30, 1280, 994); // a panel above
+    const struct {
+        QSize okno;
+        QPoint misto;
+    } pripady[] = {
+        {{779, 641}, {250, 206}}, // fits: centred
+        {{1558, 1282}, {0, 30}},  // scale 2: top left on the screen
+        {{1168, 1100}, {56, 30}}, // too tall only
+        {{1400, 500}, {0, 277}},  // too wide only
+    };
+    for (const auto& [okno, misto] : pripady)
+        QCOMPARE(umisteniOkna(okno, volno), misto);
+    QVERIFY(form().frameGeometry().top() >= form().screen()->availableGeometry().top());
 }
 
 void TForm1Test::beforeATaskIsLoaded() {
@@ -203,6 +248,125 @@ void TForm1Test::beforeATaskIsLoaded() {
     QCOMPARE(form().windowTitle(), QString("Tvarolam-Hra"));
     QCOMPARE(form().loha1->title(), QString("Úloha"));
     QCOMPARE(form().BVyhodnot->text(), QString("Vyhodnoť"));
+}
+
+// What the grid shows in its top 25 pixels and below them, as pictures.
+std::pair<QImage, QImage> TForm1Test::hornaADolniCastMrizky() const {
+    QCoreApplication::processEvents();
+    const QImage obraz = form_->SGSeznam->grab().toImage();
+    const int vrch = form_->SGSeznam->frameWidth();
+    return {obraz.copy(0, vrch, 400, 25), obraz.copy(0, vrch + 25, 400, 100)};
+}
+
+void TForm1Test::theHeaderRowStaysWhileTheRowsScroll() {
+    nacti("K H 1 1 1 0 255 0 10\r\nK K 1 1 1 0 0 255 10\r\n");
+    const auto [zahlavi, radky] = hornaADolniCastMrizky();
+    QTest::keyClick(form().SGSeznam, Qt::Key_End, Qt::ControlModifier);
+    QCOMPARE(form().hra().AktRadek, 20);
+    QVERIFY(form().SGSeznam->verticalScrollBar()->value() > 0);
+    const auto [zahlaviDole, radkyDole] = hornaADolniCastMrizky();
+    QCOMPARE(zahlaviDole, zahlavi);
+    QVERIFY(radkyDole != radky); // green pieces gave way to blue ones
+    // Whole rows: the last one above the grid's bottom edge, the first shown right below the
+    // header.
+    const MrizkaDilku& mrizka = *form().SGSeznam;
+    QVERIFY(mrizka.visualRect(mrizka.model()->index(20, 1)).bottom() < mrizka.viewport()->height());
+    QCOMPARE(mrizka.rowViewportPosition(mrizka.rowAt(0)), 0);
+    // Up to the first piece again: it shows below the header, not under it.
+    QTest::keyClick(form().SGSeznam, Qt::Key_Home, Qt::ControlModifier);
+    QCOMPARE(form().hra().AktRadek, 1);
+    QCOMPARE(hornaADolniCastMrizky().first, zahlavi);
+    QCOMPARE(form().SGSeznam->visualRect(form().SGSeznam->model()->index(1, 1)).top(), 0);
+}
+
+void TForm1Test::afterAFailedLoadTheHeaderRowIsAnOrdinaryRow() {
+    nacti("K H 1 1 1 0 255 0 20\r\n");
+    const auto [zahlavi, radky] = hornaADolniCastMrizky();
+    Odpovidac odpovidac({"OK"});
+    nacti("K H 1 1 1 0 255 0 2\r\nK H 1 x\r\n"); // fails after the reset
+    QCOMPARE(odpovidac.boxy.size(), size_t(1));
+    QCOMPARE(form().SGSeznam->model()->rowCount(), 2);
+    // Row 0 now shows where the fixed header showed, and a click selects it.
+    const QPoint hlavicka = stredBunky(6, 0);
+    QVERIFY(form().SGSeznam->viewport()->rect().contains(hlavicka));
+    QTest::mouseClick(form().SGSeznam->viewport(), Qt::LeftButton, {}, hlavicka);
+    QCOMPARE(form().hra().AktRadek, 0);
+    QCOMPARE(form().SGSeznam->currentIndex().row(), 0);
+    QVERIFY(hornaADolniCastMrizky().first != zahlavi); // painted as a selected ordinary row
+}
+
+void TForm1Test::theFixedColumnIsNeverPaintedSelected() {
+    nacti(DvaDilky);
+    QCoreApplication::processEvents();
+    const QImage obraz = form().SGSeznam->viewport()->grab().toImage();
+    const QColor pevna = obraz.pixelColor(stredBunky(0, 2));
+    QCOMPARE(obraz.pixelColor(stredBunky(0, 1)), pevna); // the selected row's fixed cell
+    QVERIFY(obraz.pixelColor(stredBunky(2, 1) + QPoint(20, 0)) != pevna);
+    QCOMPARE(pevna, form().palette().color(QPalette::Button));
+}
+
+void TForm1Test::keysMoveAFocusedArrowAndItShowsTheFocus() {
+    nacti(DvaDilky);
+    QTest::mouseClick(form().SGSeznam->viewport(), Qt::LeftButton, {}, stredBunky(2, 2));
+    TabulkaDilku& tabulka = form().hra().tabulka;
+    const QImage bezFokusu = form().UDy->grab().toImage();
+    form().UDy->setFocus(Qt::TabFocusReason);
+    QVERIFY(form().UDy->hasFocus());
+    QVERIFY(form().UDy->grab().toImage() != bezFokusu);
+    const struct {
+        Qt::Key klavesa;
+        const char* bunka;
+    } kroky[] = {{Qt::Key_Up, "1"},
+                 {Qt::Key_Up, "2"},
+                 {Qt::Key_Down, "1"},
+                 {Qt::Key_PageUp, "10"},
+                 {Qt::Key_PageDown, "0"}};
+    for (const auto& [klavesa, bunka] : kroky) {
+        QTest::keyClick(form().UDy, klavesa);
+        QCOMPARE(tabulka.bunka(7, 2), std::string(bunka));
+    }
+    tabulka.nastavBunku(7, 2, "zero"); // no handler call at the end of the range
+    QTest::keyClick(form().UDy, Qt::Key_Down);
+    QTest::keyClick(form().UDy, Qt::Key_PageDown);
+    QCOMPARE(tabulka.bunka(7, 2), std::string("zero"));
+    form().SGSeznam->setFocus();
+    QCOMPARE(form().UDy->grab().toImage(), bezFokusu);
+}
+
+void TForm1Test::theOpenDialogSpeaksCzechAndShowsItsColumns() {
+    QTranslator prekladac;
+    QVERIFY(nactiPrekladToolkitu(prekladac, false));
+    zapis("uloha s dlouhym jmenem souboru.3du", "K H 1 1 1 0 0 0 1\r\n");
+    const auto dialog = dialogOtevreniUlohy(&form());
+    dialog->setOption(QFileDialog::DontUseNativeDialog);
+    dialog->show();
+    QVERIFY(QTest::qWaitForWindowExposed(dialog.get()));
+    auto* tlacitka = dialog->findChild<QDialogButtonBox*>();
+    QVERIFY(tlacitka);
+    QCOMPARE(tlacitka->button(QDialogButtonBox::Cancel)->text(), QString("Zrušit"));
+    auto* seznam = dialog->findChild<QTreeView*>();
+    QVERIFY(seznam);
+    QTRY_COMPARE(seznam->model()->rowCount(seznam->rootIndex()), 1);
+    QHeaderView* hlavicka = seznam->header();
+    int sirka = 0;
+    for (int sloupec = 0; sloupec < hlavicka->count(); ++sloupec) {
+        if (hlavicka->isSectionHidden(sloupec)) continue;
+        const QModelIndex soubor = seznam->model()->index(0, sloupec, seznam->rootIndex());
+        QVERIFY2(hlavicka->sectionSize(sloupec) >= seznam->sizeHintForIndex(soubor).width(),
+                 qPrintable(soubor.data().toString()));
+        QVERIFY(hlavicka->sectionSize(sloupec) >= hlavicka->sectionSizeHint(sloupec));
+        sirka += hlavicka->sectionSize(sloupec);
+    }
+    QVERIFY(sirka <= seznam->viewport()->width());
+    dialog->close();
+}
+
+void TForm1Test::theWindowCarriesTheGamesNameAndIcon() {
+    nastavIdentituAplikace();
+    QCOMPARE(QGuiApplication::desktopFileName(), QString("cz.tvarolam.Hra"));
+    const QImage ikona = form().windowIcon().pixmap(32).toImage();
+    QVERIFY(!ikona.isNull());
+    QCOMPARE(ikona.pixelColor(2, 16), QColor(0xcc, 0xcc, 0xff)); // the icon's background
 }
 
 void TForm1Test::captionsFromTheTextsFile() {

@@ -1,0 +1,191 @@
+// The rasteriser leaves no pinholes where triangles meet, and smooths the edges of stills.
+
+#include "hra.h"
+#include "nahled.h"
+#include "okno_hry.h"
+#include "prostredi.h"
+#include "scena.h"
+#include "vykreslovac.h"
+
+#include <QColor>
+
+#include <gtest/gtest.h>
+
+#include <cstdio>
+#include <filesystem>
+#include <fstream>
+#include <sstream>
+
+namespace tvarolam {
+namespace {
+
+const QRgb Pozadi = qRgb(204, 204, 255);
+
+// Background pixels whose four neighbours are all covered by one surface: holes inside a
+// silhouette. Where a sphere rests on a block, a pixel may see the sky between the two at a small
+// size; neighbours of clearly different colours (more than `rozdil` apart in a channel) mark such
+// a true gap. The axes and their labels, drawn over everything, can enclose a pixel on their own;
+// where the scene without pieces (`osy`) has anything near, nothing is counted.
+int dirky(const QImage& obraz, const QImage& osy, int rozdil) {
+    const QRgb pozadi = Pozadi & 0xFFFFFF;
+    const auto bod = [&](const QImage& o, int x, int y) {
+        return reinterpret_cast<const QRgb*>(o.constScanLine(y))[x] & 0xFFFFFF;
+    };
+    const auto uOs = [&](int x, int y) {
+        for (int dy = -1; dy <= 1; ++dy)
+            for (int dx = -1; dx <= 1; ++dx)
+                if (bod(osy, x + dx, y + dy) != pozadi) return true;
+        return false;
+    };
+    const auto jednaPlocha = [&](int x, int y) {
+        const QRgb sousede[4] = {bod(obraz, x - 1, y), bod(obraz, x + 1, y), bod(obraz, x, y - 1),
+                                 bod(obraz, x, y + 1)};
+        for (const QRgb a : sousede) {
+            if (a == pozadi) return false;
+            for (const QRgb b : sousede)
+                if (std::abs(qRed(a) - qRed(b)) > rozdil ||
+                    std::abs(qGreen(a) - qGreen(b)) > rozdil ||
+                    std::abs(qBlue(a) - qBlue(b)) > rozdil)
+                    return false;
+        }
+        return true;
+    };
+    int pocet = 0;
+    for (int y = 1; y + 1 < obraz.height(); ++y)
+        for (int x = 1; x + 1 < obraz.width(); ++x)
+            pocet += bod(obraz, x, y) == pozadi && jednaPlocha(x, y) && !uOs(x, y);
+    return pocet;
+}
+
+// Any neighbours at all count at full HD, where the examples leave no true gaps.
+constexpr int LibovolneBarvy = 255, PodobneBarvy = 40;
+
+int dirkyVeScene(const Scena& scena, const Kamera& kamera, QSize velikost,
+                 int rozdil = PodobneBarvy) {
+    return dirky(vykresli(scena, kamera, velikost, Kvalita::Rychla),
+                 vykresli(Scena{}, kamera, velikost, Kvalita::Rychla), rozdil);
+}
+
+// Each example task with its recorded solution, as the game writes the preview.
+std::vector<std::pair<std::string, Scena>> scenyPrikladu() {
+    const std::string adresar = std::string(ZDROJE) + "/ulohy/";
+    std::ifstream reseni(adresar + "reseni.txt");
+    std::vector<std::pair<std::string, Scena>> sceny;
+    for (std::string radek; std::getline(reseni, radek);) {
+        if (radek.empty() || radek[0] == '#') continue;
+        std::istringstream slova(radek);
+        std::string uloha;
+        slova >> uloha;
+        PametoveOkno okno;
+        PevneProstredi prostredi;
+        const Texty texty;
+        Hra hra(okno, prostredi, texty);
+        hra.FormCreate(std::nullopt);
+        // The task names its pictures relative to its folder.
+        const auto predtim = std::filesystem::current_path();
+        std::filesystem::current_path(adresar);
+        const bool nactena = hra.NactiUlohu(uloha);
+        std::filesystem::current_path(predtim);
+        if (!nactena) continue;
+        for (std::string slovo; slova >> slovo;) {
+            int r = 0, x = 0, y = 0, z = 0;
+            if (std::sscanf(slovo.c_str(), "%d@%d,%d,%d", &r, &x, &y, &z) != 4) continue;
+            hra.tabulka.nastavBunku(6, r, std::to_string(x));
+            hra.tabulka.nastavBunku(7, r, std::to_string(y));
+            hra.tabulka.nastavBunku(8, r, std::to_string(z));
+            hra.tabulka.nastavBunku(9, r, "ANO");
+        }
+        for (const bool hrany : {false, true}) {
+            bool uplna = false;
+            sceny.emplace_back(uloha + (hrany ? " edged" : ""),
+                               rozeberScenu(textSceny(hra.tabulka, texty, hrany, uplna)));
+        }
+    }
+    return sceny;
+}
+
+constexpr Pohled VsechnyPohledy[] = {Pohled::Pohled, Pohled::Top, Pohled::Front};
+
+TEST(Dirky, NoneInTheExampleSolutionsAtAnySizeAndView) {
+    const auto sceny = scenyPrikladu();
+    ASSERT_GE(sceny.size(), 6u);
+    for (const auto& [nazev, scena] : sceny)
+        for (const Pohled pohled : VsechnyPohledy)
+            for (const QSize velikost : {QSize(1920, 1080), QSize(333, 251)})
+                for (const float priblizeni : {1.f, 3.f}) {
+                    const Vektor stred = stredSceny(scena);
+                    const Kamera puvodni = kameraPohledu(pohled);
+                    const Kamera kamera =
+                        zamirNa(puvodni, stred, vzdalenost(puvodni.poloha, stred) / priblizeni);
+                    EXPECT_EQ(
+                        dirkyVeScene(scena, kamera, velikost,
+                                     velikost.width() == 1920 ? LibovolneBarvy : PodobneBarvy),
+                        0)
+                        << nazev << ", view " << static_cast<int>(pohled) << ", "
+                        << velikost.width() << "x" << velikost.height() << ", x" << priblizeni;
+                }
+}
+
+// One convex piece has a convex silhouette: a covered pixel on both sides means the one between
+// is covered too. Shapes of all four kinds, stretched and placed about, seen from turned cameras
+// so that edges run in every direction.
+TEST(Dirky, NoneInSinglePiecesOfEveryShapeSizeAndPosition) {
+    const std::array<float, 3> velikosti[] = {
+        {1, 1, 1}, {2, 1, 3}, {1, 4, 1}, {5, 5, 5}, {10, 1, 2}};
+    const std::array<float, 3> polohy[] = {{0, 0, 0}, {5, 2, 7}, {10, 10, 10}, {3, 0, 9}};
+    const QSize obrazy[] = {{160, 120}, {401, 299}};
+    int vykresleno = 0;
+    for (const Tvar tvar : {Tvar::Hranol, Tvar::Koule, Tvar::Valec, Tvar::Kuzel})
+        for (const auto& velikost : velikosti)
+            for (const auto& poloha : polohy) {
+                Scena scena;
+                scena.dilky.push_back({tvar, poloha, velikost, {0.8f, 0.4f, 0.1f}});
+                const Vektor stred = stredSceny(scena);
+                for (const Pohled pohled : VsechnyPohledy)
+                    for (const float otoceni : {0.f, 0.37f, 1.9f}) {
+                        const Kamera puvodni =
+                            otoc(kameraPohledu(pohled), stred, otoceni, otoceni / 3, 1);
+                        const float blizko = 2.5f *
+                                             std::max({velikost[0], velikost[1], velikost[2]}) /
+                                             std::tan(puvodni.zornePole / 2);
+                        const Kamera kamera = zamirNa(puvodni, stred, blizko);
+                        const QSize velikostObrazu = obrazy[vykresleno++ % 2];
+                        EXPECT_EQ(dirkyVeScene(scena, kamera, velikostObrazu), 0)
+                            << "shape " << static_cast<int>(tvar) << " size " << velikost[0] << ","
+                            << velikost[1] << "," << velikost[2] << " at " << poloha[0] << ","
+                            << poloha[1] << "," << poloha[2] << ", view "
+                            << static_cast<int>(pohled) << " turned " << otoceni;
+                    }
+            }
+}
+
+// A flat-lit block seen askew: one sample a pixel gives only the face colours and the
+// background; 2 x 2 samples blend them along the silhouette.
+TEST(Vyhlazeni, EdgesGetIntermediateColoursOnlyWhenSmoothed) {
+    Scena scena;
+    // Away from the origin: the axes and their white sphere stay out of the picture.
+    scena.dilky.push_back({Tvar::Hranol, {3, 3, 3}, {1, 1, 1}, {1, 0, 0}});
+    const Vektor stred{3.5f, 3.5f, 3.5f};
+    const Kamera kamera =
+        zamirNa(otoc(kameraPohledu(Pohled::Front), stred, 0.3f, 0.2f, 1), stred, 15);
+    const auto smisenych = [](const QImage& obraz) {
+        int pocet = 0;
+        for (int y = 0; y < obraz.height(); ++y)
+            for (int x = 0; x < obraz.width(); ++x) {
+                const QColor c = obraz.pixelColor(x, y);
+                // Red faces have no green; the background has 204.
+                pocet += c.green() > 20 && c.green() < 184;
+            }
+        return pocet;
+    };
+    const QImage hladky = vykresli(scena, kamera, {320, 240}, Kvalita::Vyhlazena);
+    const QImage ostry = vykresli(scena, kamera, {320, 240}, Kvalita::Rychla);
+    EXPECT_EQ(smisenych(ostry), 0);
+    EXPECT_GT(smisenych(hladky), 100);
+    // The smoothed picture is the sharp one, softened: they agree away from the edges.
+    EXPECT_EQ(hladky.pixel(160, 120), ostry.pixel(160, 120));
+    EXPECT_EQ(hladky.pixel(5, 5), ostry.pixel(5, 5));
+}
+
+} // namespace
+} // namespace tvarolam
