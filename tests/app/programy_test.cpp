@@ -76,6 +76,7 @@ TEST(Verze, EveryProgramPrintsTheProjectsVersion) {
     const std::string verze = cisloVerze(spust(PROGRAM_HRY, "--version").vystup);
     EXPECT_EQ(verze, VERZE_PROJEKTU "\n");
     EXPECT_EQ(cisloVerze(spust(NASTROJ_ULOHA, "--version").vystup), verze);
+    EXPECT_EQ(cisloVerze(spust(PROGRAM_DENIKU, "--version").vystup), verze);
     EXPECT_EQ(cisloVerze(spust("QT_QPA_PLATFORM=offscreen " PROGRAM_NAHLEDU, "--version").vystup),
               verze);
 }
