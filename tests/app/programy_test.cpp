@@ -9,6 +9,7 @@
 #include <sstream>
 #include <string>
 #include <sys/wait.h>
+#include <unistd.h>
 
 namespace {
 
@@ -19,7 +20,9 @@ struct Vysledek {
 };
 
 Vysledek spust(const std::string& program, const std::string& argumenty) {
-    const std::string chyby = ::testing::TempDir() + "programy_chyby.txt";
+    // ctest runs the cases as parallel processes: each needs its own file.
+    const std::string chyby =
+        ::testing::TempDir() + "programy_chyby_" + std::to_string(::getpid()) + ".txt";
     const std::string prikaz = "env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM " + program +
                                " " + argumenty + " 2>" + chyby;
     std::FILE* proces = ::popen(prikaz.c_str(), "r");
@@ -30,6 +33,7 @@ Vysledek spust(const std::string& program, const std::string& argumenty) {
     const int stav = ::pclose(proces);
     std::stringstream chybovy;
     chybovy << std::ifstream(chyby).rdbuf();
+    std::remove(chyby.c_str());
     return {WIFEXITED(stav) ? WEXITSTATUS(stav) : -1, vystup, chybovy.str()};
 }
 
