@@ -20,7 +20,7 @@ struct Vysledek {
 };
 
 Vysledek spust(const std::string& program, const std::string& argumenty) {
-    // ctest runs the cases as parallel processes: each needs its own file.
+    // ctest runs each case as its own process, several at once: one stderr file for each.
     const std::string chyby =
         ::testing::TempDir() + "programy_chyby_" + std::to_string(::getpid()) + ".txt";
     const std::string prikaz = "env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM " + program +
@@ -70,8 +70,7 @@ INSTANTIATE_TEST_SUITE_P(
         Pripad{"UnknownOption", "--bogus", 2, "", "Unknown option 'bogus'"},
         Pripad{"UnknownOptionBeforeTask", "--bogus uloha.3du", 2, "", "Unknown option 'bogus'"},
         Pripad{"UnknownOptionAfterTask", "uloha.3du --bogus", 2, "", "Unknown option 'bogus'"},
-        Pripad{"OtevriTakesTheNextArgument", "--otevri --version x.3du", 2, "",
-               "one task at most"},
+        Pripad{"OtevriTakesTheNextArgument", "--otevri --version x.3du", 2, "", "one task at most"},
         Pripad{"TwoTasks", "a.3du b.3du", 2, "", "one task at most"},
         Pripad{"OtevriAndATask", "--otevri a.3du b.3du", 2, "", "one task at most"}),
     [](const auto& info) { return std::string(info.param.jmeno); });
