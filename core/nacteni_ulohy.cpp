@@ -10,6 +10,8 @@
 #include "prostredi.h"
 #include "textovy_soubor.h"
 
+#include <filesystem>
+
 namespace tvarolam {
 
 namespace {
@@ -58,7 +60,9 @@ void Hra::nactiUlohuZeSouboru(const std::string& cesta) {
 
     std::string tvar; // a K line with an unknown letter keeps the shape of the line before
     while (!soubor.konec()) {
-        switch (soubor.ctiZnak()) {
+        const int radek = soubor.cisloRadku();
+        const char typ = soubor.ctiZnak();
+        switch (typ) {
         case 'K':
             nactiDruhDilku(soubor, tvar);
             break;
@@ -84,6 +88,7 @@ void Hra::nactiUlohuZeSouboru(const std::string& cesta) {
         default:
             soubor.preskocRadek();
         }
+        if (poZaznamu) poZaznamu(typ, radek);
     }
 
     // A task without pieces has nothing to play: the header would be the only row.
@@ -96,7 +101,7 @@ void Hra::nactiUlohuZeSouboru(const std::string& cesta) {
     LogHry_ = texty_[Text::HraZacatek] + okno_.popisek(Prvek::LUloha) +
               " START: " + prostredi_.datum() + " " + prostredi_.cas();
     okno_.povolVyhodnoceni(true);
-    okno_.nastavTitulek("Tvarolam-Hra: " + utf8NaCp1250(cesta));
+    okno_.nastavTitulek("Tvarolam-Hra: " + jmenoSouboruNaCp1250(cesta));
 }
 
 void Hra::nactiDruhDilku(TextovySoubor& soubor, std::string& tvar) {
@@ -145,13 +150,17 @@ void Hra::nactiDruhDilku(TextovySoubor& soubor, std::string& tvar) {
 }
 
 void Hra::nactiObrazek(int cislo, const std::string& jmeno) {
-    // Names in the task file are Windows-1250; the file system here speaks UTF-8.
-    okno_.ukazObrazek(cislo, jmeno, NactiObrazek(cp1250NaUtf8(jmeno)));
+    // Names in the task file are Windows-1250. A folder unpacked from a Windows archive has them
+    // so on disk; one made here has them in UTF-8.
+    std::error_code chyba;
+    const bool jakoBajty = std::filesystem::exists(std::filesystem::symlink_status(jmeno, chyba));
+    okno_.ukazObrazek(cislo, jmeno, NactiObrazek(jakoBajty ? jmeno : cp1250NaUtf8(jmeno)));
 }
 
 void Hra::selhaniNacteni(const std::string& cesta) {
     okno_.povolVyhodnoceni(false);
-    okno_.zprava(texty_[Text::SouborPred] + utf8NaCp1250(cesta) + texty_[Text::SeNepodariloNacist]);
+    okno_.zprava(texty_[Text::SouborPred] + jmenoSouboruNaCp1250(cesta) +
+                 texty_[Text::SeNepodariloNacist]);
     tabulka_.nastavPocetRadku(2);
     tabulka_.nastavCeleRadky(false);
 }

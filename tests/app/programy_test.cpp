@@ -20,7 +20,7 @@ struct Vysledek {
 };
 
 Vysledek spust(const std::string& program, const std::string& argumenty) {
-    // ctest runs the cases side by side: each process keeps its own file.
+    // ctest runs each case as its own process, several at once: one stderr file for each.
     const std::string chyby =
         ::testing::TempDir() + "programy_chyby_" + std::to_string(::getpid()) + ".txt";
     const std::string prikaz = "env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM " + program +
@@ -33,6 +33,7 @@ Vysledek spust(const std::string& program, const std::string& argumenty) {
     const int stav = ::pclose(proces);
     std::stringstream chybovy;
     chybovy << std::ifstream(chyby).rdbuf();
+    std::remove(chyby.c_str());
     return {WIFEXITED(stav) ? WEXITSTATUS(stav) : -1, vystup, chybovy.str()};
 }
 
@@ -78,6 +79,7 @@ TEST(Verze, EveryProgramPrintsTheProjectsVersion) {
     const std::string verze = cisloVerze(spust(PROGRAM_HRY, "--version").vystup);
     EXPECT_EQ(verze, VERZE_PROJEKTU "\n");
     EXPECT_EQ(cisloVerze(spust(NASTROJ_ULOHA, "--version").vystup), verze);
+    EXPECT_EQ(cisloVerze(spust(PROGRAM_DENIKU, "--version").vystup), verze);
     EXPECT_EQ(cisloVerze(spust("QT_QPA_PLATFORM=offscreen " PROGRAM_NAHLEDU, "--version").vystup),
               verze);
 }
