@@ -3,6 +3,7 @@
 #include "model_tabulky.h"
 #include "mrizka_dilku.h"
 #include "prostredi.h"
+#include "scena.h"
 #include "sipky.h"
 #include "spusteni.h"
 #include "tform1.h"
@@ -117,6 +118,8 @@ private slots:
     void captionsFromTheTextsFile();
     void loadingFromTheMenuMovesTheCurrentDirectory();
     void cancellingTheDialogChangesNothing();
+    void editsAfterACommandLineLoadLandInTheSelectedRow();
+    void afterASecondLoadTheCheckBoxShowsRowOnesMark();
     void arrowsStopAtTheEndsOfTheRange();
     void wheelActsOnlyWithFocusAndCarriesRemainders();
     void pointerPicksTheWheelColumn();
@@ -412,6 +415,40 @@ void TForm1Test::cancellingTheDialogChangesNothing() {
     QCOMPARE(form().hra().LogHry, std::string("pending"));
     QCOMPARE(precti("loghra.txt"), QByteArray());
     QCOMPARE(QDir::currentPath(), QDir(adresar_->path()).absolutePath());
+}
+
+// One click on the x arrow, a tick and an evaluation with a preview: the first piece stands at x 1.
+void TForm1Test::editsAfterACommandLineLoadLandInTheSelectedRow() {
+    zapis("uloha.3du", DvaDilky);
+    form_.reset();
+    form_ = std::make_unique<TForm1>(texty_, prostredi_, std::string("uloha.3du"));
+    form_->show();
+    QVERIFY(QTest::qWaitForWindowExposed(form_.get()));
+    QCOMPARE(form().SGSeznam->currentIndex().row(), 1);
+    TabulkaDilku& tabulka = form().hra().tabulka;
+    QTest::mouseClick(form().UDx->nahoru(), Qt::LeftButton);
+    QCOMPARE(tabulka.bunka(6, 1), std::string("1"));
+    QCOMPARE(form().SGSeznam->model()->index(1, 6).data().toString(), QString("1"));
+    QTest::mouseClick(form().CBPouzit, Qt::LeftButton);
+    QCOMPARE(tabulka.bunka(9, 1), std::string("ANO"));
+
+    Odpovidac odpovidac({"&Yes", "&No"}); // a wrong solution: a preview, without edges
+    QTest::mouseClick(form().BVyhodnot, Qt::LeftButton);
+    QCOMPARE(odpovidac.boxy.size(), size_t(2));
+    const Scena scena = rozeberScenu(precti("tempwrl.wrl").toStdString());
+    QCOMPARE(scena.dilky.size(), size_t(1));
+    QCOMPARE(scena.dilky[0].poloha, (std::array<float, 3>{1, 0, 0}));
+}
+
+void TForm1Test::afterASecondLoadTheCheckBoxShowsRowOnesMark() {
+    nacti(DvaDilky);
+    TabulkaDilku& tabulka = form().hra().tabulka;
+    QTest::mouseClick(form().CBPouzit, Qt::LeftButton);
+    QCOMPARE(tabulka.bunka(9, 1), std::string("ANO"));
+    nacti(DvaDilky); // row 1 unused again
+    QVERIFY(!form().CBPouzit->isChecked());
+    QTest::mouseClick(form().CBPouzit, Qt::LeftButton); // the first click shows at once
+    QCOMPARE(tabulka.bunka(9, 1), std::string("ANO"));
 }
 
 void TForm1Test::arrowsStopAtTheEndsOfTheRange() {
