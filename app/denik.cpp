@@ -117,6 +117,7 @@ void ctiLogZaka(const QString& log, const std::optional<Texty>& zadaneTexty, Sou
 
 int main(int argc, char* argv[]) {
     QCoreApplication aplikace(argc, argv);
+    std::ios::sync_with_stdio(false); // a CSV row per attempt: a million rows must not crawl
     QCoreApplication::setApplicationName("tvarolam-denik");
     QCoreApplication::setApplicationVersion(TVAROLAM_VERZE);
 
@@ -126,8 +127,9 @@ int main(int argc, char* argv[]) {
         "how many started and solved it with the median attempts, previews and minutes; per "
         "pupil, the tasks started and solved. A pupil is the folder that holds the log. Lines "
         "that are no game log lines are reported on stderr as FILE:LINE: and counted.\n"
-        "Exit codes: 0 reported (even with unreadable lines or files), 1 the page could not be "
-        "written, 2 wrong arguments or a PATH that does not exist.");
+        "Exit codes: 0 reported (even with unreadable lines or files); 1 the page or the output "
+        "could not be written; 2 wrong arguments, a PATH that does not exist, or a --texty file "
+        "that is missing or has fewer than 20 lines.");
     const QCommandLineOption napoveda = parser.addHelpOption();
     const QCommandLineOption verze = parser.addVersionOption();
     const QCommandLineOption texty(

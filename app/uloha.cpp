@@ -82,6 +82,14 @@ void vypisUlohu(const Hra& hra, const PametoveOkno& okno) {
         vypis({"reseni", pole(kod)});
 }
 
+// The task is opened by the bytes the system passed: Qt decodes arguments as UTF-8, which
+// loses a Windows-1250 name.
+std::string bajtyArgumentu(const QString& argument, int argc, char* argv[]) {
+    for (int i = 1; i < argc; ++i)
+        if (QString::fromLocal8Bit(argv[i]) == argument) return argv[i];
+    return argument.toLocal8Bit().toStdString();
+}
+
 } // namespace
 
 int main(int argc, char* argv[]) {
@@ -128,7 +136,7 @@ int main(int argc, char* argv[]) {
     Hra hra(okno, prostredi, texty);
     try {
         souborTextu.NactiTexty(texty, prostredi);
-        hra.FormCreate(argumenty.first().toStdString());
+        hra.FormCreate(bajtyArgumentu(argumenty.first(), argc, argv));
         souborTextu.NactiTexty(okno);
     } catch (const UkonceniProgramu& konec) {
         std::cerr << pole(konec.what()) << '\n';

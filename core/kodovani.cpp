@@ -1,10 +1,13 @@
 #include "kodovani.h"
 
 #include <cstdint>
+#include <optional>
 
 namespace tvarolam {
 
 namespace {
+
+constexpr char32_t Nahradni = 0xFFFD;
 
 // Unicode code points of bytes 0x80..0xFF; U+FFFD marks the five bytes the code page leaves
 // undefined.
@@ -38,21 +41,27 @@ void pridejUtf8(std::string& vystup, char32_t znak) {
 char znakCp1250(char32_t znak) {
     if (znak < 0x80) return static_cast<char>(znak);
     for (int i = 0; i < 128; ++i)
-        if (horniPolovina[i] == znak && znak != 0xFFFD) return static_cast<char>(0x80 + i);
+        if (horniPolovina[i] == znak && znak != Nahradni) return static_cast<char>(0x80 + i);
     return '?';
 }
 
-// Decodes one UTF-8 sequence at text[i]; returns U+FFFD for a broken one and moves i past it.
-char32_t dalsiZnakUtf8(std::string_view text, std::size_t& i) {
+// Decodes one UTF-8 sequence at text[i] and moves i past it. A broken sequence (a lone
+// continuation byte, a cut or overlong sequence, a surrogate, beyond U+10FFFF) gives nothing,
+// so that "C0 80" never becomes a NUL byte.
+std::optional<char32_t> dalsiZnakUtf8(std::string_view text, std::size_t& i) {
+    constexpr char32_t Nejmensi[] = {0, 0x80, 0x800, 0x10000};
     const auto prvni = static_cast<unsigned char>(text[i++]);
     if (prvni < 0x80) return prvni;
-    int pokracovani = prvni >= 0xF0 ? 3 : prvni >= 0xE0 ? 2 : prvni >= 0xC0 ? 1 : -1;
-    if (pokracovani < 0 || prvni > 0xF4) return 0xFFFD;
+    const int pokracovani = prvni >= 0xF0 ? 3 : prvni >= 0xE0 ? 2 : prvni >= 0xC0 ? 1 : -1;
+    if (pokracovani < 0 || prvni > 0xF4) return std::nullopt;
     char32_t znak = prvni & (0x3F >> pokracovani);
-    for (; pokracovani > 0; --pokracovani) {
-        if (i >= text.size() || (static_cast<unsigned char>(text[i]) & 0xC0) != 0x80) return 0xFFFD;
+    for (int zbyva = pokracovani; zbyva > 0; --zbyva) {
+        if (i >= text.size() || (static_cast<unsigned char>(text[i]) & 0xC0) != 0x80)
+            return std::nullopt;
         znak = (znak << 6) | (static_cast<unsigned char>(text[i++]) & 0x3F);
     }
+    if (znak < Nejmensi[pokracovani] || znak > 0x10FFFF || (znak >= 0xD800 && znak <= 0xDFFF))
+        return std::nullopt;
     return znak;
 }
 
@@ -72,8 +81,18 @@ std::string utf8NaCp1250(std::string_view text) {
     std::string vystup;
     vystup.reserve(text.size());
     for (std::size_t i = 0; i < text.size();)
-        vystup += znakCp1250(dalsiZnakUtf8(text, i));
+        vystup += znakCp1250(dalsiZnakUtf8(text, i).value_or(Nahradni));
     return vystup;
+}
+
+bool jePlatneUtf8(std::string_view text) {
+    for (std::size_t i = 0; i < text.size();)
+        if (!dalsiZnakUtf8(text, i)) return false;
+    return true;
+}
+
+std::string jmenoSouboruNaCp1250(std::string_view jmeno) {
+    return jePlatneUtf8(jmeno) ? utf8NaCp1250(jmeno) : std::string(jmeno);
 }
 
 } // namespace tvarolam

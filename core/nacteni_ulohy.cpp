@@ -10,6 +10,8 @@
 #include "prostredi.h"
 #include "textovy_soubor.h"
 
+#include <filesystem>
+
 namespace tvarolam {
 
 namespace {
@@ -98,7 +100,7 @@ void Hra::nactiUlohuZeSouboru(const std::string& cesta) {
     LogHry = texty_[9] + okno_.popisek(Prvek::LUloha) + " START: " + prostredi_.datum() + " " +
              prostredi_.cas();
     okno_.povolVyhodnoceni(true);
-    okno_.nastavTitulek("Tvarolam-Hra: " + utf8NaCp1250(cesta));
+    okno_.nastavTitulek("Tvarolam-Hra: " + jmenoSouboruNaCp1250(cesta));
 }
 
 void Hra::nactiDruhDilku(TextovySoubor& soubor, std::string& tvar) {
@@ -139,13 +141,16 @@ void Hra::nactiDruhDilku(TextovySoubor& soubor, std::string& tvar) {
 }
 
 void Hra::nactiObrazek(int cislo, const std::string& jmeno) {
-    // Names in the task file are Windows-1250; the file system here speaks UTF-8.
-    okno_.ukazObrazek(cislo, jmeno, NactiObrazek(cp1250NaUtf8(jmeno)));
+    // Names in the task file are Windows-1250. A folder unpacked from a Windows archive has them
+    // so on disk; one made here has them in UTF-8.
+    std::error_code chyba;
+    const bool jakoBajty = std::filesystem::exists(std::filesystem::symlink_status(jmeno, chyba));
+    okno_.ukazObrazek(cislo, jmeno, NactiObrazek(jakoBajty ? jmeno : cp1250NaUtf8(jmeno)));
 }
 
 void Hra::selhaniNacteni(const std::string& cesta) {
     okno_.povolVyhodnoceni(false);
-    okno_.zprava(texty_[10] + utf8NaCp1250(cesta) + texty_[11]);
+    okno_.zprava(texty_[10] + jmenoSouboruNaCp1250(cesta) + texty_[11]);
     tabulka.nastavPocetRadku(2);
     tabulka.nastavCeleRadky(false);
 }

@@ -6,9 +6,13 @@
 #include "tabulka_dilku.h"
 #include "texty.h"
 
+#include <cerrno>
 #include <charconv>
 #include <cstdio>
-#include <memory>
+#include <cstdlib>
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
 namespace tvarolam {
 
@@ -29,14 +33,30 @@ std::string nazevProSablonu(std::string tvar, const Texty& texty) {
     return tvar;
 }
 
+bool zapisVse(int soubor, const std::string& obsah) {
+    for (std::size_t zapsano = 0; zapsano < obsah.size();) {
+        const ssize_t kus = ::write(soubor, obsah.data() + zapsano, obsah.size() - zapsano);
+        if (kus < 0 && errno == EINTR) continue;
+        if (kus <= 0) return false;
+        zapsano += static_cast<std::size_t>(kus);
+    }
+    return true;
+}
+
+// The scene goes to a new file beside the old one and is renamed over it: a link planted under
+// the name is replaced, never followed, and a viewer never sees half a file.
 bool zapisSoubor(const std::string& cesta, const std::string& obsah) {
-    struct Zavrit {
-        void operator()(std::FILE* f) const { std::fclose(f); }
-    };
-    std::unique_ptr<std::FILE, Zavrit> soubor(std::fopen(cesta.c_str(), "wb"));
-    if (!soubor) return false;
-    const bool zapsano = std::fwrite(obsah.data(), 1, obsah.size(), soubor.get()) == obsah.size();
-    return std::fclose(soubor.release()) == 0 && zapsano;
+    const auto lomitko = cesta.find_last_of('/');
+    std::string docasny =
+        (lomitko == std::string::npos ? std::string() : cesta.substr(0, lomitko + 1)) +
+        ".tempwrl-XXXXXX";
+    const int soubor = ::mkostemp(docasny.data(), O_CLOEXEC);
+    if (soubor < 0) return false;
+    bool zapsano = ::fchmod(soubor, 0644) == 0 && zapisVse(soubor, obsah);
+    zapsano = ::close(soubor) == 0 && zapsano;
+    if (zapsano && std::rename(docasny.c_str(), cesta.c_str()) == 0) return true;
+    ::unlink(docasny.c_str());
+    return false;
 }
 
 } // namespace
@@ -75,7 +95,8 @@ std::string textSceny(const TabulkaDilku& tabulka, const Texty& texty, bool hran
 }
 
 void Hra::ZobrazNahled(const std::string& cesta, bool hrany) {
-    // Every failure is silent: the player simply gets no preview.
+    // Every failure is silent: the player simply gets no preview. A scene cut short by a cell
+    // that is no integer is still put in place, as it always was, but not opened.
     bool uplna = false;
     const std::string text = textSceny(tabulka, texty_, hrany, uplna);
     if (!zapisSoubor(cesta, text) || !uplna) return;

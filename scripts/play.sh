@@ -3,7 +3,8 @@
 # a copy of the example tasks with an empty game log, so solved tasks leave their lines there.
 set -euo pipefail
 koren=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
-"$koren/scripts/setup.sh"
+# The game only: the tests are built by scripts/test.sh.
+"$koren/scripts/setup.sh" tvarolam-hra
 
 hra="$koren/build/hra"
 mkdir -p "$hra"

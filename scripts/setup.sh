@@ -1,6 +1,8 @@
 #!/usr/bin/env bash
 # Installs the Debian packages the build needs when they are missing, then configures (once) and
 # builds incrementally into build/. Sourced by play.sh and test.sh; safe to run on its own.
+#   scripts/setup.sh [TARGET...]       builds only the targets given (all without any)
+#   scripts/setup.sh --bez-sestaveni   installs the packages only
 set -euo pipefail
 
 koren=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
@@ -21,6 +23,7 @@ if ((${#chybi[@]})); then
     $sudo env DEBIAN_FRONTEND=noninteractive apt-get install -y -q --no-install-recommends "${chybi[@]}"
 fi
 
+[ "${1:-}" = "--bez-sestaveni" ] && exit 0
 sestaveni="$koren/build"
 [ -f "$sestaveni/build.ninja" ] || cmake -S "$koren" -B "$sestaveni" -G Ninja
-cmake --build "$sestaveni"
+cmake --build "$sestaveni" ${1:+--target "$@"}

@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
-# Sets everything up, builds, and runs every test through ctest: the normal build, the same
-# tests under AddressSanitizer and UndefinedBehaviorSanitizer, then each fuzz target for
+# Sets everything up, builds, and runs every test through ctest: the normal build (and the
+# Debian package made from it, checked and unpacked), the same tests under AddressSanitizer and UndefinedBehaviorSanitizer, then each fuzz target for
 # TVAROLAM_FUZZ_SEKUND seconds (30). `scripts/test.sh --rychle` runs the normal build only.
 set -euo pipefail
 koren=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
@@ -10,6 +10,8 @@ rychle=false
 export TVAROLAM_BALICKY="locales xvfb xauth xdg-utils clang libclang-rt-14-dev chromium ${TVAROLAM_BALICKY:-}"
 # The desktop files, metainfo, manual pages and package are checked by their own tools.
 TVAROLAM_BALICKY+=" desktop-file-utils appstream shared-mime-info groff-base dpkg-dev lintian"
+# gio: the preview's file type, checked in private XDG folders.
+TVAROLAM_BALICKY+=" libglib2.0-bin"
 "$koren/scripts/setup.sh"
 
 # The scene writer is tested under a Czech locale, whose decimal separator is a comma.
@@ -21,6 +23,10 @@ fi
 
 echo "== tests"
 ctest --test-dir "$koren/build" --output-on-failure -j "$(nproc)"
+
+echo "== the Debian package"
+balicek=$("$koren/scripts/balicek.sh" "$koren/build" | tail -n 1)
+"$koren/tests/balicek/over_balicek.sh" "$balicek" "$koren"
 $rychle && exit 0
 
 echo "== tests under sanitizers"

@@ -9,6 +9,7 @@
 #include <sstream>
 #include <string>
 #include <sys/wait.h>
+#include <unistd.h>
 
 namespace {
 
@@ -19,7 +20,9 @@ struct Vysledek {
 };
 
 Vysledek spust(const std::string& program, const std::string& argumenty) {
-    const std::string chyby = ::testing::TempDir() + "programy_chyby.txt";
+    // ctest runs each case as its own process, several at once: one stderr file for each.
+    const std::string chyby =
+        ::testing::TempDir() + "programy_chyby_" + std::to_string(::getpid()) + ".txt";
     const std::string prikaz = "env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM " + program +
                                " " + argumenty + " 2>" + chyby;
     std::FILE* proces = ::popen(prikaz.c_str(), "r");
@@ -30,6 +33,7 @@ Vysledek spust(const std::string& program, const std::string& argumenty) {
     const int stav = ::pclose(proces);
     std::stringstream chybovy;
     chybovy << std::ifstream(chyby).rdbuf();
+    std::remove(chyby.c_str());
     return {WIFEXITED(stav) ? WEXITSTATUS(stav) : -1, vystup, chybovy.str()};
 }
 
@@ -66,8 +70,7 @@ INSTANTIATE_TEST_SUITE_P(
         Pripad{"UnknownOption", "--bogus", 2, "", "Unknown option 'bogus'"},
         Pripad{"UnknownOptionBeforeTask", "--bogus uloha.3du", 2, "", "Unknown option 'bogus'"},
         Pripad{"UnknownOptionAfterTask", "uloha.3du --bogus", 2, "", "Unknown option 'bogus'"},
-        Pripad{"OtevriTakesTheNextArgument", "--otevri --version x.3du", 2, "",
-               "one task at most"},
+        Pripad{"OtevriTakesTheNextArgument", "--otevri --version x.3du", 2, "", "one task at most"},
         Pripad{"TwoTasks", "a.3du b.3du", 2, "", "one task at most"},
         Pripad{"OtevriAndATask", "--otevri a.3du b.3du", 2, "", "one task at most"}),
     [](const auto& info) { return std::string(info.param.jmeno); });
@@ -76,6 +79,7 @@ TEST(Verze, EveryProgramPrintsTheProjectsVersion) {
     const std::string verze = cisloVerze(spust(PROGRAM_HRY, "--version").vystup);
     EXPECT_EQ(verze, VERZE_PROJEKTU "\n");
     EXPECT_EQ(cisloVerze(spust(NASTROJ_ULOHA, "--version").vystup), verze);
+    EXPECT_EQ(cisloVerze(spust(PROGRAM_DENIKU, "--version").vystup), verze);
     EXPECT_EQ(cisloVerze(spust("QT_QPA_PLATFORM=offscreen " PROGRAM_NAHLEDU, "--version").vystup),
               verze);
 }

@@ -29,7 +29,11 @@ mkdir "$mime/packages"
 cp "$plocha"/*.xml "$mime/packages/"
 nahlas "update-mime-database" "$(XDG_DATA_DIRS="$mime/.." XDG_DATA_HOME="$mime" update-mime-database "$mime" 2>&1)"
 
+# As printed (ps), on a UTF-8 terminal and on a plain ASCII one.
 for stranka in "$@"; do
-    nahlas "groff -man -ww -z $stranka" "$(LC_ALL=C.UTF-8 groff -man -ww -z -K utf8 "$stranka" 2>&1)"
+    for zarizeni in ps utf8 ascii; do
+        nahlas "groff -man -ww -z -T$zarizeni $stranka" \
+            "$(groff -man -ww -z -T"$zarizeni" "$stranka" 2>&1)"
+    done
 done
 exit $chyby

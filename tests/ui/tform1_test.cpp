@@ -6,6 +6,7 @@
 #include "scena.h"
 #include "sipky.h"
 #include "spusteni.h"
+#include "text_qt.h"
 #include "tform1.h"
 
 #include <QApplication>
@@ -23,6 +24,7 @@
 #include <QScrollBar>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QTextBlock>
 #include <QTextDocument>
 #include <QTimer>
 #include <QToolButton>
@@ -116,6 +118,7 @@ private slots:
     void theOpenDialogSpeaksCzechAndShowsItsColumns();
     void theWindowCarriesTheGamesNameAndIcon();
     void captionsFromTheTextsFile();
+    void acceleratorMarksCostElementsByRunsNotByMarks();
     void loadingFromTheMenuMovesTheCurrentDirectory();
     void cancellingTheDialogChangesNothing();
     void editsAfterACommandLineLoadLandInTheSelectedRow();
@@ -394,6 +397,29 @@ void TForm1Test::captionsFromTheTextsFile() {
     nacti(DvaDilky);
     QCOMPARE(form().LUloha->text(), html("Dva dílky <u> </u>spol."));
     QCOMPARE(form().LUloha2->text(), html("Popis &amp;"));
+}
+
+// The label's document holds one fragment per underlined run; one per mark made a title of a
+// million "&a" take a gigabyte.
+void TForm1Test::acceleratorMarksCostElementsByRunsNotByMarks() {
+    const struct {
+        QString popisek;
+        QString zobrazeny;
+        int nejvyseFragmentu;
+    } pripady[] = {
+        {"&a&b c&d", "ab cd", 4},
+        {QString("&a").repeated(200'000), QString("a").repeated(200'000), 3},
+        {QString("&ab").repeated(100'000), QString("ab").repeated(100'000), 200},
+    };
+    for (const auto& pripad : pripady) {
+        QTextDocument dokument;
+        dokument.setHtml(textSAkceleratorem(pripad.popisek));
+        QCOMPARE(dokument.toPlainText(), pripad.zobrazeny);
+        int fragmentu = 0;
+        for (auto it = dokument.begin().begin(); !it.atEnd(); ++it)
+            ++fragmentu;
+        QVERIFY2(fragmentu <= pripad.nejvyseFragmentu, qPrintable(QString::number(fragmentu)));
+    }
 }
 
 void TForm1Test::loadingFromTheMenuMovesTheCurrentDirectory() {

@@ -1,0 +1,228 @@
+// What a pupil can leave in a shared task folder: pipes, links to devices, files without end,
+// links planted under the names the game writes.
+
+#include "log_hry.h"
+#include "nahled.h"
+#include "pomocne.h"
+
+#include <QBuffer>
+
+#include <gtest/gtest.h>
+
+#include <cerrno>
+#include <csignal>
+#include <fcntl.h>
+#include <filesystem>
+#include <sys/stat.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+namespace tvarolam::test {
+namespace {
+
+namespace fs = std::filesystem;
+
+const std::string Zprava = "Soubor >uloha.3du< se nepoda\xF8ilo na\xE8\xEDst";
+
+// A test that would wait on a pipe ends in SIGALRM instead of hanging the suite.
+class Budik {
+public:
+    Budik() { ::alarm(10); }
+    ~Budik() { ::alarm(0); }
+};
+
+void ridky(const std::string& jmeno, std::uintmax_t velikost) {
+    zapisSoubor(jmeno, "");
+    fs::resize_file(jmeno, velikost);
+}
+
+class SouboryTest : public HraTest {};
+
+TEST_F(SouboryTest, ATaskFolderThatCouldHangOrEatMemoryGivesTheLoadMessage) {
+    const std::string ulohaSObrazkem = "U Obrazek\r\nO pic.jpg\r\nK H 1 1 1 0 0 0 1\r\n";
+    const struct {
+        const char* nazev;
+        std::function<void()> priprav;
+    } pripady[] = {
+        {"task file that is a named pipe", [] { ASSERT_EQ(::mkfifo("uloha.3du", 0600), 0); }},
+        {"task file linked to /dev/zero", [] { fs::create_symlink("/dev/zero", "uloha.3du"); }},
+        {"task file over 16 MiB", [] { ridky("uloha.3du", (16u << 20) + 1); }},
+        {"picture that is a named pipe",
+         [&] {
+             zapisSoubor("uloha.3du", ulohaSObrazkem);
+             ASSERT_EQ(::mkfifo("pic.jpg", 0600), 0);
+         }},
+        {"picture linked to /dev/zero",
+         [&] {
+             zapisSoubor("uloha.3du", ulohaSObrazkem);
+             fs::create_symlink("/dev/zero", "pic.jpg");
+         }},
+        {"picture over 256 MiB",
+         [&] {
+             zapisSoubor("uloha.3du", ulohaSObrazkem);
+             ridky("pic.jpg", (256u << 20) + 1);
+         }},
+        {"bitmap that is a folder",
+         [] {
+             zapisSoubor("uloha.3du", "O pic.bmp\r\nK H 1 1 1 0 0 0 1\r\n");
+             fs::create_directory("pic.bmp");
+         }},
+    };
+    const Budik budik;
+    for (const auto& pripad : pripady) {
+        for (const char* jmeno : {"uloha.3du", "pic.jpg", "pic.bmp"})
+            fs::remove(jmeno);
+        okno.zpravy.clear();
+        pripad.priprav();
+        EXPECT_FALSE(hra.NactiUlohu("uloha.3du")) << pripad.nazev;
+        EXPECT_EQ(okno.zpravy, std::vector<std::string>{Zprava}) << pripad.nazev;
+    }
+}
+
+TEST_F(SouboryTest, ATextsFileThatIsNoRegularFileOrTooLargeEndsTheProgram) {
+    const struct {
+        const char* nazev;
+        std::function<void()> priprav;
+    } pripady[] = {
+        {"named pipe", [] { ASSERT_EQ(::mkfifo("texty.tst", 0600), 0); }},
+        {"linked to /dev/zero", [] { fs::create_symlink("/dev/zero", "texty.tst"); }},
+        {"over 1 MiB", [] { ridky("texty.tst", (1u << 20) + 1); }},
+    };
+    const Budik budik;
+    for (const auto& pripad : pripady) {
+        fs::remove("texty.tst");
+        pripad.priprav();
+        Texty nove;
+        SouborTextu soubor;
+        try {
+            soubor.NactiTexty(nove, prostredi);
+            ADD_FAILURE() << pripad.nazev << ": read";
+        } catch (const UkonceniProgramu& konec) {
+            EXPECT_EQ(konec.kod, 1) << pripad.nazev;
+            EXPECT_STREQ(konec.what(), "ERROR: Cannot open file texty.tst") << pripad.nazev;
+        }
+    }
+}
+
+TEST_F(SouboryTest, AWindowsNamedPictureOpensByItsBytesAndAUtf8OneByItsConversion) {
+    QImage obraz(8, 6, QImage::Format_RGB32);
+    obraz.fill(Qt::white);
+    QByteArray bmp;
+    QBuffer buffer(&bmp);
+    buffer.open(QIODevice::WriteOnly);
+    ASSERT_TRUE(obraz.save(&buffer, "BMP"));
+    zapisSoubor("\xDA.bmp", bmp.toStdString());     // as unpacked from a Windows archive
+    zapisSoubor("\xC4\x8D.bmp", bmp.toStdString()); // "č" made here
+    ASSERT_TRUE(nacti("O \xDA.bmp\r\np \xE8.bmp\r\nK H 1 1 1 0 0 0 1\r\n"));
+    EXPECT_EQ(okno.obrazky[0].obraz.size(), QSize(8, 6));
+    EXPECT_EQ(okno.obrazky[0].jmeno, "\xDA.bmp");
+    EXPECT_EQ(okno.obrazky[1].obraz.size(), QSize(8, 6));
+
+    zapisSoubor("\xDAloha.3du", "K H 1 1 1 0 0 0 1\r\n");
+    ASSERT_TRUE(hra.NactiUlohu("\xDAloha.3du"));
+    EXPECT_EQ(okno.titulek, "Tvarolam-Hra: \xDAloha.3du");
+    EXPECT_FALSE(hra.NactiUlohu("\xC3\x9Alohy.3du")); // UTF-8 "Úlohy", shown in Windows-1250
+    EXPECT_EQ(okno.zpravy.back(), "Soubor >\xDAlohy.3du< se nepoda\xF8ilo na\xE8\xEDst");
+}
+
+TEST_F(SouboryTest, AScenePreviewReplacesALinkAndLeavesItsTargetAlone) {
+    zapisSoubor("ucitel.txt", "the teacher's file");
+    fs::create_symlink("ucitel.txt", "tempwrl.wrl");
+    hra.ZobrazNahled("tempwrl.wrl", false);
+    EXPECT_EQ(prectiSoubor("ucitel.txt"), "the teacher's file");
+    EXPECT_FALSE(fs::is_symlink("tempwrl.wrl"));
+    EXPECT_EQ(prectiSoubor("tempwrl.wrl"), std::string(sablonaSceny(false)) + "\r\n");
+    EXPECT_EQ(prostredi.otevrene, std::vector<std::string>{"tempwrl.wrl"});
+    for (const auto& polozka : fs::directory_iterator("."))
+        EXPECT_EQ(polozka.path().filename().string().find(".tempwrl"), std::string::npos)
+            << "a temporary file was left behind";
+
+    fs::remove("tempwrl.wrl");
+    fs::create_symlink("ucitel.txt", "tempwrl.wrl");
+    zapisSoubor("u.3du", "K H 1 1 1 0 0 0 1\r\n");
+    const std::string prikaz = std::string(NASTROJ_ULOHA) + " --nahled tempwrl.wrl u.3du 1@0,0,0";
+    ASSERT_EQ(std::system((prikaz + " >/dev/null").c_str()), 0);
+    EXPECT_EQ(prectiSoubor("ucitel.txt"), "the teacher's file");
+    EXPECT_FALSE(fs::is_symlink("tempwrl.wrl"));
+    EXPECT_NE(prectiSoubor("tempwrl.wrl").find("Dilek { tvar \"hranol\""), std::string::npos);
+}
+
+class LogOdkazTest : public HraTest {
+protected:
+    void SetUp() override {
+        HraTest::SetUp();
+        zapisSoubor("cizi.txt", "");
+        hra.HraDokoncena = true;
+        hra.LogHry = "a line";
+    }
+};
+
+TEST_F(LogOdkazTest, ALinkThePlayerMadeIsFollowed) {
+    fs::create_symlink("cizi.txt", "loghra.txt");
+    hra.ZapisDoLogu();
+    EXPECT_EQ(prectiSoubor("cizi.txt"), "a line\r\n");
+    EXPECT_TRUE(hra.LogHry.empty());
+}
+
+TEST_F(LogOdkazTest, ALinkAnotherUserPlantedIsRefusedAndTheLineStaysPending) {
+    fs::create_symlink("cizi.txt", "loghra.txt");
+    if (::lchown("loghra.txt", 65534, 65534) != 0)
+        GTEST_SKIP() << "only root can give a link to another user here";
+    hra.ZapisDoLogu();
+    EXPECT_EQ(prectiSoubor("cizi.txt"), "");
+    EXPECT_EQ(hra.LogHry, "a line");
+}
+
+// The target of the player's link may lie in a shared folder, where anyone can swap in a link.
+TEST_F(LogOdkazTest, ALinkToALinkIsRefused) {
+    fs::create_symlink("cizi.txt", "sdileny.txt");
+    fs::create_symlink("sdileny.txt", "loghra.txt");
+    hra.ZapisDoLogu();
+    EXPECT_EQ(prectiSoubor("cizi.txt"), "");
+    EXPECT_EQ(hra.LogHry, "a line");
+}
+
+TEST_F(LogOdkazTest, ALineWrittenWholeIsDoneEvenWhenClosingFails) {
+    zapisSoubor("loghra.txt", "");
+    zavriSouborLogu = [](int fd) {
+        ::close(fd);
+        errno = EIO;
+        return -1;
+    };
+    hra.ZapisDoLogu();
+    zavriSouborLogu = ::close;
+    EXPECT_TRUE(hra.LogHry.empty());
+    hra.FormClose();
+    EXPECT_EQ(prectiSoubor("loghra.txt"), "a line\r\n");
+}
+
+TEST_F(LogOdkazTest, ALogLockedByAnotherGameForTooLongKeepsTheLinePending) {
+    zapisSoubor("loghra.txt", "");
+    int cev[2];
+    ASSERT_EQ(::pipe(cev), 0);
+    const pid_t drzitel = ::fork();
+    if (drzitel == 0) {
+        const int soubor = ::open("loghra.txt", O_WRONLY);
+        struct flock zamek {};
+        zamek.l_type = F_WRLCK;
+        zamek.l_whence = SEEK_SET;
+        if (soubor < 0 || ::fcntl(soubor, F_SETLK, &zamek) != 0) ::_exit(1);
+        [[maybe_unused]] const auto zapsano = ::write(cev[1], "z", 1);
+        ::pause(); // holds the lock until the test ends it
+        ::_exit(0);
+    }
+    char znak = 0;
+    ASSERT_EQ(::read(cev[0], &znak, 1), 1);
+    hra.ZapisDoLogu();
+    EXPECT_EQ(hra.LogHry, "a line");
+    EXPECT_EQ(prectiSoubor("loghra.txt"), "");
+    ::kill(drzitel, SIGTERM);
+    ::waitpid(drzitel, nullptr, 0);
+    ::close(cev[0]);
+    ::close(cev[1]);
+    hra.ZapisDoLogu();
+    EXPECT_EQ(prectiSoubor("loghra.txt"), "a line\r\n");
+}
+
+} // namespace
+} // namespace tvarolam::test
