@@ -79,6 +79,24 @@ TEST_F(SouboryTest, ATaskFolderThatCouldHangOrEatMemoryGivesTheLoadMessage) {
     }
 }
 
+TEST_F(SouboryTest, TheTaskToolEndsWithTheLoadMessageAndCode1) {
+    ASSERT_EQ(::mkfifo("pic.jpg", 0600), 0);
+    fs::create_symlink("/dev/zero", "z.jpg");
+    fs::create_symlink("/dev/zero", "nula.3du");
+    zapisSoubor("roura.3du", "O pic.jpg\r\nK H 1 1 1 0 0 0 1\r\n");
+    zapisSoubor("zero.3du", "O z.jpg\r\nK H 1 1 1 0 0 0 1\r\n");
+    const Budik budik;
+    for (const char* uloha : {"roura.3du", "zero.3du", "nula.3du"}) {
+        const std::string prikaz =
+            std::string(NASTROJ_ULOHA) + " " + uloha + " >/dev/null 2>chyby.txt";
+        const int stav = std::system(prikaz.c_str());
+        EXPECT_TRUE(WIFEXITED(stav) && WEXITSTATUS(stav) == 1) << uloha;
+        EXPECT_EQ(prectiSoubor("chyby.txt"),
+                  "Soubor >" + std::string(uloha) + "< se nepoda\xC5\x99ilo na\xC4\x8D\xC3\xADst\n")
+            << uloha;
+    }
+}
+
 TEST_F(SouboryTest, ATextsFileThatIsNoRegularFileOrTooLargeEndsTheProgram) {
     const struct {
         const char* nazev;
