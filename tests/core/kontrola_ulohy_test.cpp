@@ -8,7 +8,9 @@
 
 #include <QImage>
 
+#include <algorithm>
 #include <filesystem>
+#include <set>
 #include <utility>
 
 namespace tvarolam::test {
@@ -134,6 +136,35 @@ TEST_F(KontrolaUlohy, ATaskThatDoesNotLoadGivesTheGamesMessage) {
     zapisSoubor("u.3du", "U Jen titulek\r\n");
     EXPECT_FALSE(rozbor.nacti("u.3du"));
     EXPECT_EQ(rozbor.zpravaNacteni(), "Soubor >u.3du< se nepoda\xF8ilo na\xE8\xEDst");
+}
+
+TEST_F(KontrolaUlohy, EveryExampleIsCleanAndItsCodesComeBackWhenPlaced) {
+    std::filesystem::copy(std::string(ZDROJE) + "/ulohy", ".");
+    int uloh = 0;
+    int nejvicDilku = 0;
+    for (const auto& polozka : std::filesystem::directory_iterator(".")) {
+        if (polozka.path().extension() != ".3du") continue;
+        const std::string jmeno = polozka.path().filename().string();
+        SCOPED_TRACE(jmeno);
+        ++uloh;
+        ASSERT_TRUE(rozbor.nacti(jmeno));
+        EXPECT_TRUE(rozbor.nalezy().empty());
+        EXPECT_EQ(rozbor.obrazky().size(), 3u);
+        std::set<std::string> tvary;
+        for (int r = 1; r < rozbor.hra().tabulka().pocetRadku(); ++r)
+            tvary.insert(rozbor.hra().tabulka().bunka(TabulkaDilku::Tvar, r));
+        if (rozbor.hra().tabulka().pocetRadku() - 1 >= 20) {
+            EXPECT_EQ(tvary.size(), 4u) << "the large tasks need all four shapes";
+        }
+        nejvicDilku = std::max(nejvicDilku, rozbor.hra().tabulka().pocetRadku() - 1);
+        for (const auto& kod : rozbor.reseni()) {
+            ASSERT_TRUE(rozbor.nacti(jmeno));
+            ASSERT_TRUE(rozbor.umistiKod(kod)) << kod;
+            EXPECT_EQ(rozbor.hra().KodSestavy(), kod);
+        }
+    }
+    EXPECT_EQ(uloh, 10);
+    EXPECT_GE(nejvicDilku, 20);
 }
 
 struct Prepis {
