@@ -102,12 +102,30 @@ void DekodovaniJpeg(benchmark::State& stav) {
         benchmark::DoNotOptimize(NactiObrazek(cesta));
 }
 
-void SnimekNahledu(benchmark::State& stav) {
+Scena scenaSeSto() {
     Hra100 hra(soubor("sto.3du", ulohaSeSto()));
     bool uplna = false;
-    const Scena scena = rozeberScenu(textSceny(hra.hra.tabulka, hra.texty, true, uplna));
+    return rozeberScenu(textSceny(hra.hra.tabulka, hra.texty, true, uplna));
+}
+
+// Arguments: width, height, smoothed (1) or one sample a pixel (0).
+void SnimekNahledu(benchmark::State& stav) {
+    const Scena scena = scenaSeSto();
+    const QSize velikost(static_cast<int>(stav.range(0)), static_cast<int>(stav.range(1)));
+    const Kvalita kvalita = stav.range(2) ? Kvalita::Vyhlazena : Kvalita::Rychla;
     for (auto _ : stav)
-        benchmark::DoNotOptimize(vykresli(scena, kameraPohledu(Pohled::Pohled), {800, 600}));
+        benchmark::DoNotOptimize(vykresli(scena, kameraPohledu(Pohled::Pohled), velikost, kvalita));
+}
+
+// Frames while the view orbits: each one from a camera turned a little further.
+void OtaceniNahledu(benchmark::State& stav) {
+    const Scena scena = scenaSeSto();
+    const Vektor stred = stredSceny(scena);
+    Kamera kamera = kameraPohledu(Pohled::Pohled);
+    for (auto _ : stav) {
+        kamera = otoc(kamera, stred, 0.01f, 0, 1);
+        benchmark::DoNotOptimize(vykresli(scena, kamera, {1920, 1080}, Kvalita::Rychla));
+    }
 }
 
 } // namespace
@@ -116,7 +134,12 @@ BENCHMARK(NacteniUlohySeStoDilky)->Unit(benchmark::kMicrosecond);
 BENCHMARK(KodSestavySeStoDilky)->Unit(benchmark::kMicrosecond);
 BENCHMARK(ZapisSceny)->Unit(benchmark::kMicrosecond);
 BENCHMARK(DekodovaniJpeg)->Args({240, 180})->Args({4000, 3000})->Unit(benchmark::kMillisecond);
-BENCHMARK(SnimekNahledu)->Unit(benchmark::kMillisecond);
+BENCHMARK(SnimekNahledu)
+    ->Args({800, 600, 0})
+    ->Args({1920, 1080, 1})
+    ->Unit(benchmark::kMillisecond)
+    ->UseRealTime();
+BENCHMARK(OtaceniNahledu)->Unit(benchmark::kMillisecond)->UseRealTime();
 
 int main(int argc, char** argv) {
     if (!qEnvironmentVariableIsSet("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");

@@ -33,8 +33,8 @@ int otevriLog(const char* cesta) {
     char znovu[sizeof cil];
     const ssize_t delka = ::readlink(cesta, cil, sizeof cil - 1);
     struct stat odkaz {};
-    if (delka <= 0 || ::lstat(cesta, &odkaz) != 0 || !S_ISLNK(odkaz.st_mode) ||
-        odkaz.st_uid != ::geteuid())
+    if (delka <= 0 || delka == sizeof cil - 1 || ::lstat(cesta, &odkaz) != 0 ||
+        !S_ISLNK(odkaz.st_mode) || odkaz.st_uid != ::geteuid())
         return -1;
     if (::readlink(cesta, znovu, sizeof znovu) != delka ||
         std::char_traits<char>::compare(cil, znovu, static_cast<std::size_t>(delka)) != 0)
@@ -46,7 +46,8 @@ int otevriLog(const char* cesta) {
     const std::string jmeno = cesta;
     const auto lomitko = jmeno.find_last_of('/');
     if (cil[0] != '/' && lomitko != std::string::npos) celyCil = jmeno.substr(0, lomitko + 1) + cil;
-    return ::open(celyCil.c_str(), ZpusobOtevreni);
+    // One level only: the target itself may sit in a shared folder where anyone can put a link.
+    return ::open(celyCil.c_str(), ZpusobOtevreni | O_NOFOLLOW);
 }
 
 enum class Zamek { Drzen, Obsazen, Nepodporovan };

@@ -127,7 +127,10 @@ void Promitani::mnohouhelnik(const BodObrazu* body, int pocet) {
 }
 
 void Promitani::pridej(const BodObrazu& a, const BodObrazu& b0, const BodObrazu& c0) {
-    const auto pevne = [](float v) { return static_cast<std::int64_t>(std::lround(v * Jednotka)); };
+    // Corners are within the guard band here, far from the limits of the type.
+    const auto pevne = [](float v) {
+        return static_cast<std::int64_t>(std::floor(v * Jednotka + 0.5f));
+    };
     const std::int64_t ax = pevne(a.x), ay = pevne(a.y);
     std::int64_t bx = pevne(b0.x), by = pevne(b0.y), cx = pevne(c0.x), cy = pevne(c0.y);
     const std::int64_t plocha = (bx - ax) * (cy - ay) - (by - ay) * (cx - ax);
@@ -256,9 +259,13 @@ bool rozpeti(const std::int64_t (&e)[3], const std::array<std::int64_t, 3>& ex, 
     return od <= po;
 }
 
-QRgb barvaZ(float r, float g, float b) {
-    const auto slozka = [](float v) { return static_cast<int>(std::clamp(v, 0.f, 255.f)); };
-    return qRgb(slozka(r), slozka(g), slozka(b));
+// Colour channels in 16.16 fixed point: stepping and packing a pixel stay in integers.
+constexpr float Pevna = 65536;
+inline QRgb barvaZ(std::int32_t r, std::int32_t g, std::int32_t b) {
+    const auto slozka = [](std::int32_t v) {
+        return static_cast<QRgb>(std::clamp(v, 0, 255 * 65536 + 65535)) >> 16;
+    };
+    return 0xFF000000u | slozka(r) << 16 | slozka(g) << 8 | slozka(b);
 }
 
 void vyplnRadek(const Plocha& p, const Pas& pas, int y) {
@@ -272,35 +279,43 @@ void vyplnRadek(const Plocha& p, const Pas& pas, int y) {
     const std::size_t zacatek = static_cast<std::size_t>(y - pas.od) * pas.sirka + p.x0;
     QRgb* pixely = pas.pixely + zacatek;
     float* hloubka = pas.hloubka + zacatek;
+    const auto pevne = [](float v) {
+        return static_cast<std::int32_t>(std::clamp(v, -256.f, 512.f) * Pevna);
+    };
     if (p.jednobarevna) {
-        const QRgb barva = barvaZ(p.b0[0], p.b0[1], p.b0[2]);
+        const QRgb barva = barvaZ(pevne(p.b0[0]), pevne(p.b0[1]), pevne(p.b0[2]));
         for (int i = od; i <= po; ++i, w += p.wx)
             if (w > hloubka[i]) hloubka[i] = w, pixely[i] = barva;
         return;
     }
-    float r = p.b0[0] + p.by[0] * fy + p.bx[0] * fod, g = p.b0[1] + p.by[1] * fy + p.bx[1] * fod,
-          b = p.b0[2] + p.by[2] * fy + p.bx[2] * fod;
-    for (int i = od; i <= po; ++i, w += p.wx, r += p.bx[0], g += p.bx[1], b += p.bx[2])
+    std::int32_t r = pevne(p.b0[0] + p.by[0] * fy + p.bx[0] * fod),
+                 g = pevne(p.b0[1] + p.by[1] * fy + p.bx[1] * fod),
+                 b = pevne(p.b0[2] + p.by[2] * fy + p.bx[2] * fod);
+    const std::int32_t dr = pevne(p.bx[0]), dg = pevne(p.bx[1]), db = pevne(p.bx[2]);
+    for (int i = od; i <= po; ++i, w += p.wx, r += dr, g += dg, b += db)
         if (w > hloubka[i]) hloubka[i] = w, pixely[i] = barvaZ(r, g, b);
 }
 
-void vyplnCaru(const Cara& cara, const Pas& pas, const Podil& podil, int tloustka) {
-    const int kroku = static_cast<int>(std::ceil(
-                          std::max(std::abs(cara.x1 - cara.x0), std::abs(cara.y1 - cara.y0)))) +
-                      1;
-    const int vyska = pas.doRadku; // rows beyond the band are someone else's
-    const auto mojeRadky = [&](int y) {
-        return y >= pas.od && y < vyska && (y / podil.skupina) % podil.pocet == podil.pracovnik;
-    };
+void vyplnCaru(const Cara& cara, const Pas& pas, int tloustka) {
+    const float dx = cara.x1 - cara.x0, dy = cara.y1 - cara.y0;
+    const int kroku = static_cast<int>(std::ceil(std::max(std::abs(dx), std::abs(dy)))) + 1;
     // The brush: the samples whose centres lie within half a thickness of the point.
     const float posun = 0.5f - static_cast<float>(tloustka) / 2;
-    for (int i = 0; i <= kroku; ++i) {
+    // Only the steps whose brush reaches into the band.
+    int prvni = 0, posledni = kroku;
+    if (dy != 0) {
+        const float kDalsimu = static_cast<float>(kroku) / dy;
+        const float a = (static_cast<float>(pas.od) - posun - 1 - cara.y0) * kDalsimu;
+        const float b = (static_cast<float>(pas.doRadku) - posun + 1 - cara.y0) * kDalsimu;
+        prvni = std::max(0, static_cast<int>(std::floor(std::min(a, b))));
+        posledni = std::min(kroku, static_cast<int>(std::ceil(std::max(a, b))));
+    }
+    for (int i = prvni; i <= posledni; ++i) {
         const float t = static_cast<float>(i) / static_cast<float>(kroku);
-        const int x0 = static_cast<int>(std::floor(cara.x0 + (cara.x1 - cara.x0) * t + posun));
-        const int y0 = static_cast<int>(std::floor(cara.y0 + (cara.y1 - cara.y0) * t + posun));
+        const int x0 = static_cast<int>(std::floor(cara.x0 + dx * t + posun));
+        const int y0 = static_cast<int>(std::floor(cara.y0 + dy * t + posun));
         const float w = (cara.w0 + (cara.w1 - cara.w0) * t) * 1.002f;
-        for (int y = std::max(y0, 0); y < y0 + tloustka; ++y) {
-            if (!mojeRadky(y)) continue;
+        for (int y = std::max(y0, pas.od); y < std::min(y0 + tloustka, pas.doRadku); ++y)
             for (int x = std::max(x0, 0); x < std::min(x0 + tloustka, pas.sirka); ++x) {
                 const std::size_t index = static_cast<std::size_t>(y - pas.od) * pas.sirka + x;
                 if (w >= pas.hloubka[index]) {
@@ -308,19 +323,21 @@ void vyplnCaru(const Cara& cara, const Pas& pas, const Podil& podil, int tloustk
                     pas.pixely[index] = cara.barva;
                 }
             }
-        }
     }
 }
 
 } // namespace
 
-void vyplnPas(const Promitani& promitani, const Pas& pas, const Podil& podil, int tloustka) {
-    for (const Plocha& p : promitani.plochy()) {
+void vyplnPas(const Promitani& promitani, const Pas& pas, const std::vector<std::uint32_t>& plochy,
+              int tloustka) {
+    for (const std::uint32_t index : plochy) {
+        const Plocha& p = promitani.plochy()[index];
         const int od = std::max(p.y0, pas.od), po = std::min(p.y1, pas.doRadku - 1);
-        if (od <= po) radkyPracovnika(podil, od, po, [&](int y) { vyplnRadek(p, pas, y); });
+        for (int y = od; y <= po; ++y)
+            vyplnRadek(p, pas, y);
     }
     for (const Cara& cara : promitani.cary())
-        vyplnCaru(cara, pas, podil, tloustka);
+        vyplnCaru(cara, pas, tloustka);
 }
 
 } // namespace tvarolam::kresleni

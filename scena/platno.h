@@ -80,31 +80,16 @@ private:
 };
 
 // Rows od..doRadku-1 of a picture of `sirka` samples, held in buffers that start at row od.
+// Bands small enough to stay in the cache keep the memory traffic of big pictures down.
 struct Pas {
     QRgb* pixely;
     float* hloubka;
     int sirka, od, doRadku;
 };
 
-// Which rows a worker fills: groups of `skupina` rows are dealt out in turn to `pocet` workers,
-// so each group (the samples of one row of the finished picture) stays with one worker.
-struct Podil {
-    int pracovnik, pocet, skupina;
-};
-
-// Calls radek(y) for the worker's rows among od..po.
-template <typename Radek> void radkyPracovnika(const Podil& podil, int od, int po, Radek radek) {
-    int skupina = od / podil.skupina;
-    skupina += ((podil.pracovnik - skupina) % podil.pocet + podil.pocet) % podil.pocet;
-    for (; skupina * podil.skupina <= po; skupina += podil.pocet) {
-        const int prvni = std::max(od, skupina * podil.skupina);
-        const int posledni = std::min(po, skupina * podil.skupina + podil.skupina - 1);
-        for (int y = prvni; y <= posledni; ++y)
-            radek(y);
-    }
-}
-
-// Fills the worker's rows of the band with the frame; lines are `tloustka` samples thick.
-void vyplnPas(const Promitani& promitani, const Pas& pas, const Podil& podil, int tloustka);
+// Fills the band with the frame: the triangles whose indexes are given (those reaching into the
+// band) and every line, `tloustka` samples thick.
+void vyplnPas(const Promitani& promitani, const Pas& pas, const std::vector<std::uint32_t>& plochy,
+              int tloustka);
 
 } // namespace tvarolam::kresleni

@@ -6,6 +6,7 @@
 #include <QPainter>
 
 #include <algorithm>
+#include <atomic>
 #include <cmath>
 #include <cstdint>
 #include <limits>
@@ -93,29 +94,23 @@ void promitniScenu(Promitani& promitani, const Scena& scena, const Kamera& kamer
         promitani.usecka(pocatek, promitani.doKamery(konec), qRgb(255, 255, 255));
 }
 
-// The average of each k x k block of samples.
-void zmensiRadek(const QRgb* vzorky, int sirkaVzorku, int k, QRgb* cil, int sirka) {
-    const int pocet = k * k;
+// The average of each 2 x 2 block of samples: red and blue summed side by side in one integer.
+void zmensiRadek(const QRgb* vzorky, int sirkaVzorku, QRgb* cil, int sirka) {
+    const QRgb* dalsi = vzorky + sirkaVzorku;
     for (int x = 0; x < sirka; ++x) {
-        int r = 0, g = 0, b = 0;
-        for (int dy = 0; dy < k; ++dy)
-            for (int dx = 0; dx < k; ++dx) {
-                const QRgb v = vzorky[static_cast<std::size_t>(dy) * sirkaVzorku + x * k + dx];
-                r += qRed(v), g += qGreen(v), b += qBlue(v);
-            }
-        cil[x] = qRgb((r + pocet / 2) / pocet, (g + pocet / 2) / pocet, (b + pocet / 2) / pocet);
+        const QRgb a = vzorky[2 * x], b = vzorky[2 * x + 1], c = dalsi[2 * x], d = dalsi[2 * x + 1];
+        const std::uint32_t rb =
+            (a & 0xFF00FF) + (b & 0xFF00FF) + (c & 0xFF00FF) + (d & 0xFF00FF) + 0x020002;
+        const std::uint32_t g = (a & 0xFF00) + (b & 0xFF00) + (c & 0xFF00) + (d & 0xFF00) + 0x200;
+        cil[x] = 0xFF000000 | ((rb >> 2) & 0xFF00FF) | ((g >> 2) & 0xFF00);
     }
 }
 
-// Samples of a band at most this many, so that a huge antialiased picture is drawn in bands.
-constexpr std::size_t NejvicVzorkuPasu = std::size_t(1) << 23;
-
-// The buffers of the last frame drawn on this thread, kept: a fresh 60 MB every frame would
-// cost more in page faults than the drawing itself.
-struct Vyrovnavaci {
-    std::vector<QRgb> pixely;
-    std::vector<float> hloubka;
-};
+// Sample rows of a band: about 2 MB of pixels and depths, so that a band stays in the cache.
+int radkuPasu(int sirka, int k) {
+    const int radku = (1 << 18) / sirka / k * k;
+    return std::max(radku, k);
+}
 
 } // namespace
 
@@ -127,48 +122,48 @@ QImage vykresli(const Scena& scena, const Kamera& kamera, QSize velikost, Kvalit
     Promitani promitani(kamera, {sirka, vyska});
     promitniScenu(promitani, scena, kamera);
 
-    const int radkuPasu = std::clamp(
-        static_cast<int>(NejvicVzorkuPasu / static_cast<std::size_t>(sirka)) / k * k, k, vyska);
-    const std::size_t vzorku = static_cast<std::size_t>(sirka) * radkuPasu;
-    thread_local Vyrovnavaci vyrovnavaci;
-    if (vyrovnavaci.hloubka.size() < vzorku) vyrovnavaci.hloubka.resize(vzorku);
-    // One sample a pixel in one band: straight into the picture.
-    const bool primo = k == 1 && radkuPasu == vyska;
-    if (!primo && vyrovnavaci.pixely.size() < vzorku) vyrovnavaci.pixely.resize(vzorku);
+    const int vPasu = radkuPasu(sirka, k);
+    const int pasu = (vyska + vPasu - 1) / vPasu;
+    std::vector<std::vector<std::uint32_t>> plochyPasu(static_cast<std::size_t>(pasu));
+    for (std::size_t i = 0; i < promitani.plochy().size(); ++i) {
+        const Plocha& p = promitani.plochy()[i];
+        for (int pas = p.y0 / vPasu; pas <= p.y1 / vPasu; ++pas)
+            plochyPasu[static_cast<std::size_t>(pas)].push_back(static_cast<std::uint32_t>(i));
+    }
+
     uchar* const bity = obraz.bits();
     const qsizetype radekObrazu = obraz.bytesPerLine();
     const QRgb pozadi = QColor::fromRgbF(0.8f, 0.8f, 1.f).rgb();
-
-    const int pracovniku =
-        velikost.height() >= 32
-            ? static_cast<int>(std::clamp(std::thread::hardware_concurrency(), 1u, 8u))
-            : 1;
-    for (int od = 0; od < vyska; od += radkuPasu) {
-        const int doRadku = std::min(vyska, od + radkuPasu);
-        QRgb* const pixely = primo ? reinterpret_cast<QRgb*>(bity) : vyrovnavaci.pixely.data();
-        const Pas pas{pixely, vyrovnavaci.hloubka.data(), sirka, od, doRadku};
-        const auto pracuj = [&](int pracovnik) {
-            const Podil podil{pracovnik, pracovniku, k};
-            radkyPracovnika(podil, od, doRadku - 1, [&](int y) {
-                const std::size_t zacatek = static_cast<std::size_t>(y - od) * sirka;
-                std::fill_n(pixely + zacatek, sirka, pozadi);
-                std::fill_n(pas.hloubka + zacatek, sirka, 0.f);
-            });
-            vyplnPas(promitani, pas, podil, k);
-            if (primo) return;
-            const int prvniRadek = od / k;
-            for (int y =
-                     prvniRadek + ((pracovnik - prvniRadek) % pracovniku + pracovniku) % pracovniku;
-                 y < doRadku / k; y += pracovniku)
-                zmensiRadek(pixely + static_cast<std::size_t>(y * k - od) * sirka, sirka, k,
-                            reinterpret_cast<QRgb*>(bity + y * radekObrazu), velikost.width());
-        };
-        {
-            std::vector<std::jthread> dalsi;
-            for (int i = 1; i < pracovniku; ++i)
-                dalsi.emplace_back(pracuj, i);
-            pracuj(0);
+    // Bands are taken in turn by whichever worker is free.
+    std::atomic<int> dalsiPas = 0;
+    const auto pracuj = [&]() {
+        const std::size_t vzorku = static_cast<std::size_t>(sirka) * vPasu;
+        std::vector<float> hloubka(vzorku);
+        // One sample a pixel: straight into the picture.
+        std::vector<QRgb> vzorky(k == 1 ? 0 : vzorku);
+        for (int pas = dalsiPas++; pas < pasu; pas = dalsiPas++) {
+            const int od = pas * vPasu, doRadku = std::min(vyska, od + vPasu);
+            const std::size_t pocet = static_cast<std::size_t>(doRadku - od) * sirka;
+            QRgb* const pixely =
+                k == 1 ? reinterpret_cast<QRgb*>(bity + od * radekObrazu) : vzorky.data();
+            std::fill_n(pixely, pocet, pozadi);
+            std::fill_n(hloubka.data(), pocet, 0.f);
+            vyplnPas(promitani, {pixely, hloubka.data(), sirka, od, doRadku},
+                     plochyPasu[static_cast<std::size_t>(pas)], k);
+            if (k == 1) continue;
+            for (int y = od; y < doRadku; y += k)
+                zmensiRadek(pixely + static_cast<std::size_t>(y - od) * sirka, sirka,
+                            reinterpret_cast<QRgb*>(bity + (y / k) * radekObrazu),
+                            velikost.width());
         }
+    };
+    const int pracovniku =
+        std::min(pasu, static_cast<int>(std::clamp(std::thread::hardware_concurrency(), 1u, 8u)));
+    {
+        std::vector<std::jthread> dalsi;
+        for (int i = 1; i < pracovniku; ++i)
+            dalsi.emplace_back(pracuj);
+        pracuj();
     }
     kresliPopisky(kamera, obraz);
     return obraz;

@@ -8,7 +8,7 @@ koren=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
 sekund=${1:-30}
 shift || true
 cile=("$@")
-((${#cile[@]})) || cile=(uloha texty prevod jpeg kod denik)
+((${#cile[@]})) || cile=(uloha texty prevod jpeg kod denik nahled)
 
 TVAROLAM_BALICKY="clang libclang-rt-14-dev ${TVAROLAM_BALICKY:-}" "$koren/scripts/setup.sh" >/dev/null
 sestaveni="$koren/build-fuzz"
@@ -16,7 +16,7 @@ sestaveni="$koren/build-fuzz"
 cmake --build "$sestaveni" >/dev/null
 
 semena="$sestaveni/semena"
-mkdir -p "$semena"/{uloha,texty,prevod,jpeg,kod,denik} "$sestaveni/nalezy"
+mkdir -p "$semena"/{uloha,texty,prevod,jpeg,kod,denik,nahled} "$sestaveni/nalezy"
 cp "$koren"/resources/ulohy/*.3du "$semena/uloha/"
 cp "$koren"/resources/texty-vychozi.tst "$semena/texty/"
 cp "$koren"/resources/ulohy/*.jpg "$semena/jpeg/"

@@ -10,6 +10,8 @@ rychle=false
 export TVAROLAM_BALICKY="locales xvfb xauth xdg-utils clang libclang-rt-14-dev chromium ${TVAROLAM_BALICKY:-}"
 # The desktop files, metainfo, manual pages and package are checked by their own tools.
 TVAROLAM_BALICKY+=" desktop-file-utils appstream shared-mime-info groff-base dpkg-dev lintian"
+# gio: the preview's file type, checked in private XDG folders.
+TVAROLAM_BALICKY+=" libglib2.0-bin"
 "$koren/scripts/setup.sh"
 
 # The scene writer is tested under a Czech locale, whose decimal separator is a comma.

@@ -173,6 +173,15 @@ TEST_F(LogOdkazTest, ALinkAnotherUserPlantedIsRefusedAndTheLineStaysPending) {
     EXPECT_EQ(hra.LogHry, "a line");
 }
 
+// The target of the player's link may lie in a shared folder, where anyone can swap in a link.
+TEST_F(LogOdkazTest, ALinkToALinkIsRefused) {
+    fs::create_symlink("cizi.txt", "sdileny.txt");
+    fs::create_symlink("sdileny.txt", "loghra.txt");
+    hra.ZapisDoLogu();
+    EXPECT_EQ(prectiSoubor("cizi.txt"), "");
+    EXPECT_EQ(hra.LogHry, "a line");
+}
+
 TEST_F(LogOdkazTest, ALineWrittenWholeIsDoneEvenWhenClosingFails) {
     zapisSoubor("loghra.txt", "");
     zavriSouborLogu = [](int fd) {
