@@ -1,19 +1,25 @@
 // tvarolam-uloha: loads a task file exactly as the game does and prints what the game would
-// show, one record a line, fields separated by one TAB (see README, "The task tool").
+// show, one record a line, fields separated by one TAB (see README, "The task tool"); the
+// commands zkontroluj, obrazky and nahled help task authors.
 
 #include "hra.h"
 #include "kodovani.h"
+#include "nahled.h"
 #include "okno_hry.h"
 #include "prevod.h"
+#include "prikazy_autoru.h"
 #include "prostredi.h"
 #include "texty.h"
 
 #include <QCommandLineParser>
 #include <QCoreApplication>
+#include <QGuiApplication>
 
 #include <algorithm>
+#include <cstring>
 #include <iostream>
-#include <regex>
+#include <memory>
+#include <string_view>
 
 using namespace tvarolam;
 
@@ -35,6 +41,12 @@ std::string pole(const std::string& text) {
     return vysledek;
 }
 
+constexpr const char* Pouziti =
+    "Usage: tvarolam-uloha FILE [ROW@X,Y,Z[/-] ...] [--nahled SCENE.wrl] [--hrany]\n"
+    "       tvarolam-uloha zkontroluj FILE\n"
+    "       tvarolam-uloha obrazky FILE [--reseni N] [--format jpg|bmp] [--zapis]\n"
+    "       tvarolam-uloha nahled FILE --reseni N OUT.wrl [--hrany]\n";
+
 void vypis(std::initializer_list<std::string> pole) {
     bool prvni = true;
     for (const auto& hodnota : pole) {
@@ -51,14 +63,40 @@ struct Umisteni {
     bool pouzit;
 };
 
-std::optional<Umisteni> rozeberUmisteni(const std::string& text) {
-    static const std::regex tvar(R"((\d+)@(\d+),(\d+),(\d+)(/-)?)");
-    std::smatch shoda;
-    if (!std::regex_match(text, shoda, tvar)) return std::nullopt;
-    const auto cislo = [&](int i) { return zkusStrToInt(shoda[i].str()).value_or(-1); };
-    Umisteni u{cislo(1), cislo(2), cislo(3), cislo(4), !shoda[5].matched};
-    for (const int souradnice : {u.x, u.y, u.z})
-        if (souradnice < 0 || souradnice > 10) return std::nullopt;
+// Digits only, at most `nejvic` of them: no sign, no spaces, nothing that could overflow.
+std::optional<int> cisloZ(std::string_view& text, std::size_t nejvic) {
+    std::size_t delka = 0;
+    while (delka < text.size() && text[delka] >= '0' && text[delka] <= '9')
+        ++delka;
+    if (delka == 0 || delka > nejvic) return std::nullopt;
+    int cislo = 0;
+    for (std::size_t i = 0; i < delka; ++i)
+        cislo = cislo * 10 + (text[i] - '0');
+    text.remove_prefix(delka);
+    return cislo;
+}
+
+bool odeber(std::string_view& text, std::string_view zacatek) {
+    if (!text.starts_with(zacatek)) return false;
+    text.remove_prefix(zacatek.size());
+    return true;
+}
+
+// ROW@X,Y,Z or ROW@X,Y,Z/-, read in one pass whatever its length.
+std::optional<Umisteni> rozeberUmisteni(std::string_view text) {
+    Umisteni u{};
+    const auto radek = cisloZ(text, 9);
+    if (!radek || !odeber(text, "@")) return std::nullopt;
+    u.radek = *radek;
+    int* souradnice[3] = {&u.x, &u.y, &u.z};
+    for (int i = 0; i < 3; ++i) {
+        if (i > 0 && !odeber(text, ",")) return std::nullopt;
+        const auto hodnota = cisloZ(text, 2);
+        if (!hodnota || *hodnota > 10) return std::nullopt;
+        *souradnice[i] = *hodnota;
+    }
+    u.pouzit = !odeber(text, "/-");
+    if (!text.empty()) return std::nullopt;
     return u;
 }
 
@@ -93,9 +131,22 @@ std::string bajtyArgumentu(const QString& argument, int argc, char* argv[]) {
 } // namespace
 
 int main(int argc, char* argv[]) {
-    QCoreApplication aplikace(argc, argv);
+    // The renderer writes the axes' labels with fonts, which need a GUI application; it draws
+    // without a display, so authors make pictures over ssh and in scripts.
+    const bool kresli = argc > 1 && std::strcmp(argv[1], "obrazky") == 0;
+    if (kresli && !qEnvironmentVariableIsSet("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    const std::unique_ptr<QCoreApplication> aplikace(kresli ? new QGuiApplication(argc, argv)
+                                                            : new QCoreApplication(argc, argv));
     QCoreApplication::setApplicationName("tvarolam-uloha");
     QCoreApplication::setApplicationVersion(TVAROLAM_VERZE);
+
+    if (argc > 1) {
+        const nastroj::Argumenty zbytek(argc, argv, 2);
+        if (std::strcmp(argv[1], "zkontroluj") == 0) return nastroj::zkontroluj(zbytek);
+        if (std::strcmp(argv[1], "obrazky") == 0) return nastroj::obrazky(zbytek);
+        if (std::strcmp(argv[1], "nahled") == 0) return nastroj::nahled(zbytek);
+    }
 
     QCommandLineParser parser;
     parser.setApplicationDescription(
@@ -111,20 +162,29 @@ int main(int argc, char* argv[]) {
     parser.addOption(hrany);
     parser.addPositionalArgument("FILE", "The task file (.3du).");
     parser.addPositionalArgument("ROW@X,Y,Z", "Placements of piece rows.", "[ROW@X,Y,Z[/-]...]");
-    parser.process(aplikace);
+    if (!parser.parse(QCoreApplication::arguments())) {
+        std::cerr << "tvarolam-uloha: " << parser.errorText().toStdString() << '\n' << Pouziti;
+        return nastroj::SpatneArgumenty;
+    }
+    if (parser.isSet("help")) parser.showHelp(nastroj::Uspech);
+    if (parser.isSet("version")) parser.showVersion();
 
     const QStringList argumenty = parser.positionalArguments();
     if (argumenty.isEmpty()) {
-        std::cerr << "tvarolam-uloha: no task file given (see --help)\n";
-        return 2;
+        std::cerr << "tvarolam-uloha: no task file given\n" << Pouziti;
+        return nastroj::SpatneArgumenty;
     }
     std::vector<Umisteni> umisteni;
     for (qsizetype i = 1; i < argumenty.size(); ++i) {
         const auto u = rozeberUmisteni(argumenty[i].toStdString());
         if (!u) {
+            // A long argument is cut short: the message stays one readable line.
+            const QString ukazka =
+                argumenty[i].size() > 40 ? argumenty[i].left(40) + "..." : argumenty[i];
             std::cerr << "tvarolam-uloha: not a placement ROW@X,Y,Z with X, Y, Z from 0 to 10: "
-                      << argumenty[i].toStdString() << '\n';
-            return 2;
+                      << ukazka.toStdString() << '\n'
+                      << Pouziti;
+            return nastroj::SpatneArgumenty;
         }
         umisteni.push_back(*u);
     }
@@ -151,7 +211,7 @@ int main(int argc, char* argv[]) {
     for (const auto& u : umisteni) {
         if (u.radek < 1 || u.radek >= hra.tabulka.pocetRadku()) {
             std::cerr << "tvarolam-uloha: the task has no piece row " << u.radek << '\n';
-            return 2;
+            return nastroj::SpatneArgumenty;
         }
         hra.tabulka.nastavBunku(6, u.radek, IntToStr(u.x));
         hra.tabulka.nastavBunku(7, u.radek, IntToStr(u.y));
@@ -167,7 +227,16 @@ int main(int argc, char* argv[]) {
         vypis({"kod", pole(kod)});
         vypis({"spravne", spravne ? "ano" : "ne"});
     }
-    if (parser.isSet(nahled))
-        hra.ZobrazNahled(parser.value(nahled).toStdString(), parser.isSet(hrany));
-    return 0;
+    if (parser.isSet(nahled)) {
+        // The scene as the game writes it; unlike the game, a file that cannot be written is
+        // reported, as the author asked for it.
+        bool uplna = false;
+        const std::string scena = textSceny(hra.tabulka, texty, parser.isSet(hrany), uplna);
+        if (!uplna || !zapisScenu(parser.value(nahled).toStdString(), scena)) {
+            std::cerr << "tvarolam-uloha: cannot write " << parser.value(nahled).toStdString()
+                      << '\n';
+            return nastroj::Selhani;
+        }
+    }
+    return nastroj::Uspech;
 }

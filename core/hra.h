@@ -8,6 +8,7 @@
 #include "texty.h"
 
 #include <cstdint>
+#include <functional>
 #include <optional>
 #include <string>
 #include <vector>
@@ -51,6 +52,10 @@ public:
     void CBPouzitClick();
     void SGSeznamMouseMove(int x);
     void SGSeznamMouseWheel(bool nahoru);
+
+    // Told after each record of a task file was read (its type byte and the 1-based line where it
+    // starts), while the loader runs; the task tool maps what it finds back to the file's lines.
+    std::function<void(char typ, int radek)> poZaznamu;
 
     // Menu "Načíst", after the player chose a file and the current directory moved to its folder.
     void Nast1Click(const std::string& cesta);

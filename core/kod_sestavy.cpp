@@ -4,6 +4,7 @@
 #include "tabulka_dilku.h"
 
 #include <algorithm>
+#include <charconv>
 #include <utility>
 
 namespace tvarolam {
@@ -84,6 +85,25 @@ std::string KodSestavy(const TabulkaDilku& tabulka, const std::string& ano) {
         kod += pismeno(dilek.z);
     }
     return kod;
+}
+
+std::optional<std::vector<SkupinaKodu>> rozeberKod(std::string_view kod) {
+    std::vector<SkupinaKodu> skupiny;
+    const char* p = kod.data();
+    const char* const konec = kod.data() + kod.size();
+    while (p != konec) {
+        if (*p < '1' || *p > '9') return std::nullopt; // IntToStr writes no leading zero
+        SkupinaKodu skupina;
+        const auto [zaCislem, chyba] = std::from_chars(p, konec, skupina.druh);
+        if (chyba != std::errc() || konec - zaCislem < 3) return std::nullopt;
+        p = zaCislem;
+        for (int& souradnice : skupina.poloha) {
+            if (*p < 'P' || *p > 'Z') return std::nullopt;
+            souradnice = *p++ - 'P';
+        }
+        skupiny.push_back(skupina);
+    }
+    return skupiny;
 }
 
 } // namespace tvarolam

@@ -4,7 +4,10 @@
 
 #include <array>
 #include <cstdint>
+#include <optional>
 #include <string>
+#include <string_view>
+#include <vector>
 
 namespace tvarolam {
 
@@ -40,5 +43,16 @@ void SeradDilky(SadaDilku& sada);
 void PosunKPocatku(SadaDilku& sada);
 // Kind in decimal, then chr(80 + x), chr(80 + y), chr(80 + z) for each used piece.
 std::string KodSestavy(const TabulkaDilku& tabulka, const std::string& ano);
+
+// One group of a code: a kind and a position after the shift, each axis 0..10.
+struct SkupinaKodu {
+    std::int32_t druh = 0;
+    std::array<int, 3> poloha{};
+    bool operator==(const SkupinaKodu&) const = default;
+};
+
+// The groups of a code in the form KodSestavy writes: the kind in decimal without leading zeros,
+// then three letters P..Z. Nothing for any other text; an empty code has no groups.
+std::optional<std::vector<SkupinaKodu>> rozeberKod(std::string_view kod);
 
 } // namespace tvarolam

@@ -60,7 +60,9 @@ void Hra::nactiUlohuZeSouboru(const std::string& cesta) {
 
     std::string tvar; // a K line with an unknown letter keeps the shape of the line before
     while (!soubor.konec()) {
-        switch (soubor.ctiZnak()) {
+        const int radek = soubor.cisloRadku();
+        const char typ = soubor.ctiZnak();
+        switch (typ) {
         case 'K':
             nactiDruhDilku(soubor, tvar);
             break;
@@ -86,6 +88,7 @@ void Hra::nactiUlohuZeSouboru(const std::string& cesta) {
         default:
             soubor.preskocRadek();
         }
+        if (poZaznamu) poZaznamu(typ, radek);
     }
 
     // Fails for a task without pieces: the header would be the only row.

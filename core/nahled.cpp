@@ -43,9 +43,11 @@ bool zapisVse(int soubor, const std::string& obsah) {
     return true;
 }
 
+} // namespace
+
 // The scene goes to a new file beside the old one and is renamed over it: a link planted under
 // the name is replaced, never followed, and a viewer never sees half a file.
-bool zapisSoubor(const std::string& cesta, const std::string& obsah) {
+bool zapisScenu(const std::string& cesta, const std::string& obsah) {
     const auto lomitko = cesta.find_last_of('/');
     std::string docasny =
         (lomitko == std::string::npos ? std::string() : cesta.substr(0, lomitko + 1)) +
@@ -58,8 +60,6 @@ bool zapisSoubor(const std::string& cesta, const std::string& obsah) {
     ::unlink(docasny.c_str());
     return false;
 }
-
-} // namespace
 
 std::string_view sablonaSceny(bool hrany) {
     return hrany ? zdroje::prototypOb_wrl : zdroje::prototyp_wrl;
@@ -99,7 +99,7 @@ void Hra::ZobrazNahled(const std::string& cesta, bool hrany) {
     // that is no integer is still put in place, as it always was, but not opened.
     bool uplna = false;
     const std::string text = textSceny(tabulka, texty_, hrany, uplna);
-    if (!zapisSoubor(cesta, text) || !uplna) return;
+    if (!zapisScenu(cesta, text) || !uplna) return;
     try {
         prostredi_.otevri(cesta);
     } catch (const std::exception&) {

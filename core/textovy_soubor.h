@@ -32,14 +32,20 @@ public:
     // above 32 are taken. Meeting the end while looking for it gives 0 and ends the input for good.
     // Throws ChybaPrevodu when the token is not an integer.
     std::int32_t ctiCislo();
+    // The 1-based line of the next byte: line ends (LF) read so far, plus one.
+    int cisloRadku() const { return radek_; }
 
 private:
     explicit TextovySoubor(std::string obsah) : buffer_(std::move(obsah)) {}
     int nahled(); // next byte 0..255, or -1 at the end of the bytes
-    void posun() { ++pozice_; }
+    void posun() {
+        if (buffer_[pozice_] == '\n') ++radek_;
+        ++pozice_;
+    }
 
     std::string buffer_;
     std::size_t pozice_ = 0;
+    int radek_ = 1;
     bool ukonceno_ = false;
 };
 

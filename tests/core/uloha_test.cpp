@@ -4,8 +4,11 @@
 
 #include <gtest/gtest.h>
 
+#include "obrazky.h"
+
 #include <array>
 #include <cstdio>
+#include <filesystem>
 #include <sys/wait.h>
 
 namespace tvarolam::test {
@@ -86,6 +89,108 @@ TEST_F(NastrojUloha, FailsAsTheGameFails) {
     EXPECT_EQ(spust("u.3du 5@0,0,0").kod, 2);
     EXPECT_EQ(spust("u.3du 1@0,11,0").kod, 2);
     EXPECT_EQ(spust("").kod, 2);
+}
+
+TEST_F(NastrojUloha, RefusesAnyPlacementItCannotReadAndReportsAnUnwritableScene) {
+    zapisSoubor("u.3du", "K H 1 1 1 255 0 0 1\r\nR 1PPP\r\n");
+    for (const std::string& umisteni :
+         {std::string(30000, '1') + "@0,0,0", "1@" + std::string(30000, '0') + ",0,0",
+          "1@0,0,0/" + std::string(30000, '-'), std::string("1@0,0,0,"), std::string("+1@0,0,0")}) {
+        SCOPED_TRACE(umisteni.substr(0, 12));
+        const auto vysledek = spust("u.3du " + umisteni);
+        EXPECT_EQ(vysledek.kod, 2);
+        EXPECT_NE(vysledek.chyby.find("Usage: tvarolam-uloha FILE"), std::string::npos);
+        EXPECT_LT(vysledek.chyby.size(), 1000u);
+    }
+    EXPECT_EQ(spust("u.3du --bogus").kod, 2);
+
+    const auto vysledek = spust("u.3du 1@0,0,0 --nahled chybi/scena.wrl");
+    EXPECT_EQ(vysledek.kod, 1);
+    EXPECT_EQ(vysledek.chyby, "tvarolam-uloha: cannot write chybi/scena.wrl\n");
+}
+
+TEST_F(NastrojUloha, ChecksATaskLineByLine) {
+    const std::string uloha = "U Test\r\nK H 1 1 1 255 0 0 1\r\nK K 1 1 1 0 0 255 1\r\n";
+    zapisSoubor("u.3du", uloha + "R 1PPP2QPP\r\n");
+    auto vysledek = spust("zkontroluj u.3du");
+    EXPECT_EQ(vysledek.kod, 0) << vysledek.vystup << vysledek.chyby;
+    EXPECT_EQ(vysledek.vystup, "");
+
+    zapisSoubor("u.3du", uloha + "R 2QPP1PPP\r\nR 1QPP2QPQ\r\n");
+    vysledek = spust("zkontroluj u.3du");
+    EXPECT_EQ(vysledek.kod, 1);
+    EXPECT_EQ(
+        vysledek.vystup,
+        "u.3du:4: chyba: skupiny nejsou v po\u0159ad\u00ed, v jak\u00e9m je hra p\u00ed\u0161e "
+        "(podle x, pak y, pak z, na jednom m\u00edst\u011b podle \u010d\u00edsla druhu), "
+        "hra tento k\u00f3d nikdy nevytvo\u0159\u00ed\n"
+        "u.3du:5: chyba: k\u00f3d pou\u017e\u00edv\u00e1 v\u0161echny d\u00edlky \u00falohy a "
+        "na ose x nem\u00e1 \u017e\u00e1dn\u00e9 P: hra sestavu v\u017edy posune a\u017e k 0, "
+        "tento k\u00f3d nikdy nevytvo\u0159\u00ed\n");
+
+    zapisSoubor("u.3du", "U Bez d\xEDlk\xF9\r\n");
+    vysledek = spust("zkontroluj u.3du");
+    EXPECT_EQ(vysledek.kod, 2);
+    EXPECT_EQ(vysledek.chyby, "Soubor >u.3du< se nepoda\xC5\x99ilo na\xC4\x8D\xC3\xADst\n");
+    EXPECT_EQ(spust("zkontroluj").kod, 2);
+    EXPECT_EQ(spust("zkontroluj u.3du navic").kod, 2);
+}
+
+TEST_F(NastrojUloha, DrawsTheSolutionAndWritesThePictureLinesIntoTheTask) {
+    const std::string zacatek = "U \xDAloha\nu Popis\n";
+    const std::string konec = "K H 2 1 1 255 0 0 1\nK V 1 2 1 0 0 255 2\nR 1PPP2PQP2RPP\n"
+                              "R 1PPP\n\x1Aq konec.bmp\r\n";
+    zapisSoubor("dum.3du", zacatek + "p stary.bmp\n" + konec);
+    QImage stary(10, 10, QImage::Format_RGB32);
+    stary.fill(Qt::red);
+    ASSERT_TRUE(stary.save("stary.bmp", "BMP"));
+
+    auto vysledek = spust("obrazky dum.3du --zapis");
+    ASSERT_EQ(vysledek.kod, 0) << vysledek.chyby;
+    EXPECT_EQ(vysledek.vystup, "O dum-1.jpg\np dum-2.jpg\nq dum-3.jpg\n");
+    EXPECT_EQ(prectiSoubor("dum.3du"), zacatek + "O dum-1.jpg\np dum-2.jpg\nq dum-3.jpg\n" + konec);
+    std::array<QImage, 3> obrazy;
+    for (int i = 0; i < 3; ++i) {
+        obrazy[i] = NactiObrazek("dum-" + std::to_string(i + 1) + ".jpg");
+        EXPECT_EQ(obrazy[i].size(), QSize(240, 180));
+    }
+    EXPECT_NE(obrazy[0], obrazy[1]);
+    EXPECT_NE(obrazy[1], obrazy[2]);
+    EXPECT_NE(obrazy[0], obrazy[2]);
+    EXPECT_EQ(spust("zkontroluj dum.3du").kod, 0) << "the rewritten task still loads, clean";
+
+    vysledek = spust("obrazky dum.3du --reseni 2 --format bmp");
+    ASSERT_EQ(vysledek.kod, 0) << vysledek.chyby;
+    const QImage bmp = NactiObrazek("dum-2.bmp");
+    EXPECT_EQ(bmp.size(), QSize(240, 180));
+    EXPECT_NE(bmp.convertToFormat(QImage::Format_RGB32),
+              obrazy[1].convertToFormat(QImage::Format_RGB32))
+        << "solution 2 has one piece, solution 1 three";
+
+    EXPECT_EQ(spust("obrazky dum.3du --reseni 3").kod, 2);
+    EXPECT_EQ(spust("obrazky dum.3du --format png").kod, 2);
+    EXPECT_EQ(spust("obrazky chybi.3du").kod, 2);
+}
+
+TEST_F(NastrojUloha, WritesTheSceneOfASolutionAsTheGameWould) {
+    zapisSoubor("u.3du", "K H 2 1 1 255 0 0 1\r\nK Z 1 1 1 0 0 255 2\r\nR 1PPP2PQP2RPP\r\n");
+    ASSERT_EQ(spust("nahled u.3du --reseni 1 reseni.wrl --hrany").kod, 0);
+    ASSERT_EQ(spust("u.3du 1@0,0,0 2@0,1,0 3@2,0,0 --nahled hra.wrl --hrany").kod, 0);
+    EXPECT_EQ(prectiSoubor("reseni.wrl"), prectiSoubor("hra.wrl"));
+    EXPECT_EQ(spust("nahled u.3du reseni.wrl").kod, 2) << "--reseni is required";
+    EXPECT_EQ(spust("nahled u.3du --reseni 1 chybi/reseni.wrl").kod, 1);
+}
+
+TEST_F(NastrojUloha, FindsNothingToReportInTheBundledExamples) {
+    std::filesystem::copy(std::string(ZDROJE) + "/ulohy", ".");
+    int uloh = 0;
+    for (const auto& polozka : std::filesystem::directory_iterator(".")) {
+        if (polozka.path().extension() != ".3du") continue;
+        ++uloh;
+        const auto vysledek = spust("zkontroluj " + polozka.path().filename().string());
+        EXPECT_EQ(vysledek.kod, 0) << vysledek.vystup << vysledek.chyby;
+    }
+    EXPECT_GE(uloh, 3);
 }
 
 TEST_F(NastrojUloha, AnswersHelpAndVersion) {

@@ -1,0 +1,35 @@
+#pragma once
+// The task tool's commands for authors: zkontroluj, obrazky, nahled. Each takes the arguments
+// after its name and returns the exit code.
+
+#include <QStringList>
+
+#include <string>
+#include <vector>
+
+namespace tvarolam::nastroj {
+
+// The command line as Qt decoded it and as the system passed it.
+struct Argumenty {
+    Argumenty(int argc, char* argv[], int prvni);
+    QStringList text;
+    std::vector<std::string> bajty;
+
+    // The bytes behind an argument: a path that is not UTF-8 (a Windows-1250 name unpacked from
+    // an archive) still opens.
+    std::string bajtyArgumentu(const QString& argument) const;
+};
+
+// Written beside the target and renamed over it: a run cut short leaves the old file whole.
+bool zapisAtomicky(const std::string& cesta, const std::string& bajty);
+
+int zkontroluj(const Argumenty& argumenty);
+int obrazky(const Argumenty& argumenty);
+int nahled(const Argumenty& argumenty);
+
+// Exit codes of the whole tool.
+constexpr int Uspech = 0;
+constexpr int Selhani = 1;
+constexpr int SpatneArgumenty = 2;
+
+} // namespace tvarolam::nastroj

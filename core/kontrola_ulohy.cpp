@@ -1,0 +1,342 @@
+#include "kontrola_ulohy.h"
+
+#include "prevod.h"
+
+#include <algorithm>
+#include <map>
+#include <optional>
+#include <tuple>
+
+namespace tvarolam {
+
+namespace {
+
+constexpr int SirkaRamecku = 240;
+constexpr int VyskaRamecku = 180;
+constexpr char Osy[3] = {'x', 'y', 'z'};
+
+Nalez nalez(int radek, Nalez::Druh druh) {
+    Nalez n;
+    n.radek = radek;
+    n.druh = druh;
+    return n;
+}
+
+bool jeMetasoubor(const std::string& jmeno) {
+    const auto tecka = jmeno.rfind('.');
+    if (tecka == std::string::npos) return false;
+    std::string pripona = jmeno.substr(tecka + 1);
+    std::transform(pripona.begin(), pripona.end(), pripona.begin(),
+                   [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
+    return pripona == "wmf" || pripona == "emf";
+}
+
+// Boxes from a position and a size; a size of 0 or less takes no room.
+bool prekryvajiSe(const std::array<int, 3>& a, const std::array<int, 3>& velikostA,
+                  const std::array<int, 3>& b, const std::array<int, 3>& velikostB) {
+    for (int i = 0; i < 3; ++i) {
+        if (velikostA[i] <= 0 || velikostB[i] <= 0) return false;
+        if (!(a[i] < b[i] + velikostB[i] && b[i] < a[i] + velikostA[i])) return false;
+    }
+    return true;
+}
+
+} // namespace
+
+bool Nalez::varovani() const {
+    switch (druh) {
+    case Druh::BezPSNepouzitymi:
+    case Druh::StejnyKod:
+    case Druh::StejnaPoloha:
+    case Druh::PrekryvDilku:
+    case Druh::StejneDruhy:
+    case Druh::VelkyObrazek:
+    case Druh::Metasoubor:
+        return true;
+    default:
+        return false;
+    }
+}
+
+RozborUlohy::RozborUlohy(const Texty& texty) : texty_(texty), hra_(okno_, prostredi_, texty) {
+    hra_.FormCreate(std::nullopt);
+    hra_.poZaznamu = [this](char typ, int radek) { zaznamNacten(typ, radek); };
+}
+
+bool RozborUlohy::nacti(const std::string& cesta) {
+    radkyReseni_.clear();
+    druhy_.clear();
+    obrazky_.clear();
+    okno_.zpravy.clear();
+    zpravaNacteni_.clear();
+    if (hra_.NactiUlohu(cesta)) return true;
+    if (!okno_.zpravy.empty()) zpravaNacteni_ = okno_.zpravy.back();
+    return false;
+}
+
+void RozborUlohy::zaznamNacten(char typ, int radek) {
+    switch (typ) {
+    case 'K': {
+        // Rows only grow through K lines, so each kind's rows follow the previous kind's.
+        const int prvni = druhy_.empty() ? 1 : druhy_.back().prvniRadek + druhy_.back().pocet;
+        druhy_.push_back({radek, prvni, hra_.tabulka.pocetRadku() - prvni});
+        break;
+    }
+    case 'R':
+        radkyReseni_.push_back(radek);
+        break;
+    case 'O':
+    case 'p':
+    case 'q': {
+        const auto& obrazek = okno_.obrazky[typ == 'O' ? 0 : typ == 'p' ? 1 : 2];
+        obrazky_.push_back(
+            {radek, typ, obrazek.jmeno, obrazek.obraz.width(), obrazek.obraz.height()});
+        break;
+    }
+    default:
+        break;
+    }
+}
+
+int RozborUlohy::pocetDilku(std::int32_t druh) const {
+    if (druh < 1 || static_cast<std::size_t>(druh) > druhy_.size()) return 0;
+    return druhy_[druh - 1].pocet;
+}
+
+std::vector<Nalez> RozborUlohy::nalezy() const {
+    std::vector<Nalez> vysledek;
+    if (reseni().empty()) vysledek.push_back(nalez(1, Nalez::Druh::ZadneReseni));
+    for (std::size_t i = 0; i < reseni().size(); ++i)
+        zkontrolujKod(i, vysledek);
+    zkontrolujDruhy(vysledek);
+    for (const auto& obrazek : obrazky_) {
+        if (jeMetasoubor(obrazek.jmeno)) {
+            vysledek.push_back(nalez(obrazek.radek, Nalez::Druh::Metasoubor));
+        } else if (obrazek.sirka > SirkaRamecku || obrazek.vyska > VyskaRamecku) {
+            Nalez n = nalez(obrazek.radek, Nalez::Druh::VelkyObrazek);
+            n.sirka = obrazek.sirka;
+            n.vyska = obrazek.vyska;
+            vysledek.push_back(n);
+        }
+    }
+    std::stable_sort(vysledek.begin(), vysledek.end(),
+                     [](const Nalez& a, const Nalez& b) { return a.radek < b.radek; });
+    return vysledek;
+}
+
+void RozborUlohy::zkontrolujKod(std::size_t index, std::vector<Nalez>& nalezy) const {
+    const std::string& kod = reseni()[index];
+    const int radek = radkyReseni_[index];
+    const auto pridej = [&](Nalez::Druh druh) -> Nalez& {
+        nalezy.push_back(nalez(radek, druh));
+        return nalezy.back();
+    };
+
+    for (std::size_t j = 0; j < index; ++j) {
+        if (reseni()[j] == kod) {
+            pridej(Nalez::Druh::StejnyKod).jinyRadek = radkyReseni_[j];
+            break;
+        }
+    }
+    if (kod.empty()) {
+        pridej(Nalez::Druh::PrazdnyKod);
+        return;
+    }
+    const auto skupiny = rozeberKod(kod);
+    if (!skupiny) {
+        pridej(Nalez::Druh::NeniKod);
+        return;
+    }
+
+    std::map<std::int32_t, int> pouzito;
+    for (const auto& skupina : *skupiny)
+        ++pouzito[skupina.druh];
+    bool druhySedi = true;
+    for (const auto& [druh, pocet] : pouzito) {
+        const int nejvic = pocetDilku(druh);
+        if (nejvic == 0) {
+            pridej(Nalez::Druh::NeznamyDruh).druhDilku = druh;
+            druhySedi = false;
+        } else if (pocet > nejvic) {
+            Nalez& n = pridej(Nalez::Druh::PrilisMnohoDilku);
+            n.druhDilku = druh;
+            n.pocet = pocet;
+            n.nejvic = nejvic;
+            druhySedi = false;
+        }
+    }
+
+    // The sort orders by x, y, z; pieces at one position keep their row order, which is the
+    // order of their kinds.
+    const auto klic = [](const SkupinaKodu& s) {
+        return std::tie(s.poloha[0], s.poloha[1], s.poloha[2], s.druh);
+    };
+    for (std::size_t k = 1; k < skupiny->size(); ++k) {
+        if (klic((*skupiny)[k]) < klic((*skupiny)[k - 1])) {
+            pridej(Nalez::Druh::SpatnePoradi);
+            break;
+        }
+    }
+
+    const auto velikost = [&](std::int32_t druh) {
+        std::array<int, 3> v{};
+        if (pocetDilku(druh) == 0) return v;
+        for (int i = 0; i < 3; ++i)
+            v[i] = zkusStrToInt(hra_.tabulka.bunka(3 + i, druhy_[druh - 1].prvniRadek)).value_or(0);
+        return v;
+    };
+    bool stejnaPoloha = false;
+    bool prekryv = false;
+    for (std::size_t a = 0; a < skupiny->size(); ++a) {
+        for (std::size_t b = a + 1; b < skupiny->size(); ++b) {
+            const auto& sa = (*skupiny)[a];
+            const auto& sb = (*skupiny)[b];
+            if (sa.poloha == sb.poloha)
+                stejnaPoloha = true;
+            else if (prekryvajiSe(sa.poloha, velikost(sa.druh), sb.poloha, velikost(sb.druh)))
+                prekryv = true;
+        }
+    }
+    if (stejnaPoloha) pridej(Nalez::Druh::StejnaPoloha);
+    if (prekryv) pridej(Nalez::Druh::PrekryvDilku);
+
+    // The game shifts by the smallest coordinates of all rows: with every piece used, each axis
+    // keeps a P.
+    if (!druhySedi) return;
+    const bool vsechnyDilky = static_cast<int>(skupiny->size()) == hra_.tabulka.pocetRadku() - 1;
+    for (int i = 0; i < 3; ++i) {
+        const bool maP = std::any_of(skupiny->begin(), skupiny->end(),
+                                     [i](const SkupinaKodu& s) { return s.poloha[i] == 0; });
+        if (!maP)
+            pridej(vsechnyDilky ? Nalez::Druh::BezPNaOse : Nalez::Druh::BezPSNepouzitymi).osa =
+                Osy[i];
+    }
+}
+
+void RozborUlohy::zkontrolujDruhy(std::vector<Nalez>& nalezy) const {
+    // Shape, sizes and colour: columns 1 to 5 of a kind's first row.
+    const auto vzhled = [&](const DruhUlohy& druh) {
+        std::array<std::string, 5> bunky;
+        for (int c = 1; c <= 5; ++c)
+            bunky[c - 1] = hra_.tabulka.bunka(c, druh.prvniRadek);
+        return bunky;
+    };
+    for (std::size_t b = 0; b < druhy_.size(); ++b) {
+        if (druhy_[b].pocet <= 0) continue;
+        for (std::size_t a = 0; a < b; ++a) {
+            if (druhy_[a].pocet > 0 && vzhled(druhy_[a]) == vzhled(druhy_[b])) {
+                Nalez n = nalez(druhy_[b].radek, Nalez::Druh::StejneDruhy);
+                n.jinyRadek = druhy_[a].radek;
+                nalezy.push_back(n);
+                break;
+            }
+        }
+    }
+}
+
+bool RozborUlohy::umistiKod(const std::string& kod) {
+    const auto skupiny = rozeberKod(kod);
+    if (!skupiny) return false;
+    std::vector<int> dalsi(druhy_.size(), 0);
+    for (const auto& skupina : *skupiny) {
+        const int pocet = pocetDilku(skupina.druh);
+        if (pocet == 0 || dalsi[skupina.druh - 1]++ >= pocet) return false;
+    }
+    std::fill(dalsi.begin(), dalsi.end(), 0);
+    for (const auto& skupina : *skupiny) {
+        const int radek = druhy_[skupina.druh - 1].prvniRadek + dalsi[skupina.druh - 1]++;
+        hra_.SGSeznamSelectCell(1, radek);
+        for (int i = 0; i < 3; ++i) {
+            const auto osa = static_cast<Osa>(i);
+            okno_.nastavPolohu(osa, skupina.poloha[i]);
+            hra_.UDClick(osa);
+        }
+        okno_.nastavPouzit(true);
+        hra_.CBPouzitClick();
+    }
+    return true;
+}
+
+std::string nahradObrazky(const std::string& bajty, const std::vector<ObrazekUlohy>& stare,
+                          int radekPrvnihoDruhu, const std::array<std::string, 3>& nove) {
+    struct Radek {
+        std::string text;
+        std::string konec; // "\r\n", "\n" or nothing for a last line without a line end
+    };
+    std::vector<Radek> radky;
+    if (bajty.empty()) return bajty; // no task loads from it
+    for (std::size_t zacatek = 0; zacatek < bajty.size();) {
+        const auto lf = bajty.find('\n', zacatek);
+        const auto konec = lf == std::string::npos ? bajty.size() : lf + 1;
+        Radek radek{bajty.substr(zacatek, konec - zacatek), {}};
+        if (lf != std::string::npos) {
+            const bool cr = radek.text.size() >= 2 && radek.text[radek.text.size() - 2] == '\r';
+            radek.konec = cr ? "\r\n" : "\n";
+            radek.text.resize(radek.text.size() - radek.konec.size());
+        }
+        radky.push_back(std::move(radek));
+        zacatek = konec;
+    }
+    std::string obvyklyKonec = "\r\n";
+    for (const auto& radek : radky) {
+        if (!radek.konec.empty()) {
+            obvyklyKonec = radek.konec;
+            break;
+        }
+    }
+
+    // Lines are 1-based: what goes before each line, and what becomes of the line itself.
+    std::vector<std::vector<std::string>> pred(radky.size() + 2);
+    std::vector<bool> smazat(radky.size() + 2, false);
+    std::vector<std::optional<std::string>> nahrada(radky.size() + 2);
+    std::array<int, 3> zustava{}; // the line each type keeps, 0 for none
+    const char typy[3] = {'O', 'p', 'q'};
+    for (int i = 0; i < 3; ++i) {
+        for (const auto& obrazek : stare) {
+            if (obrazek.typ != typy[i]) continue;
+            if (zustava[i] == 0) {
+                zustava[i] = obrazek.radek;
+                nahrada[obrazek.radek] = nove[i];
+            } else {
+                smazat[obrazek.radek] = true;
+            }
+        }
+    }
+    // A missing type goes before the next type's line, or after the last picture line, so the
+    // three stay in the order O, p, q.
+    const int posledni = *std::max_element(zustava.begin(), zustava.end());
+    for (int i = 0; i < 3; ++i) {
+        if (zustava[i] != 0) continue;
+        int kam = posledni > 0 ? posledni + 1 : radekPrvnihoDruhu;
+        for (int j = i + 1; j < 3; ++j) {
+            if (zustava[j] != 0) {
+                kam = zustava[j];
+                break;
+            }
+        }
+        pred[std::clamp<int>(kam, 1, static_cast<int>(radky.size()) + 1)].push_back(nove[i]);
+    }
+
+    std::vector<Radek> vysledek;
+    for (std::size_t r = 1; r <= radky.size() + 1; ++r) {
+        for (const auto& text : pred[r]) {
+            const auto& soused = r <= radky.size() ? radky[r - 1] : radky.back();
+            vysledek.push_back({text, soused.konec.empty() ? obvyklyKonec : soused.konec});
+        }
+        if (r > radky.size() || smazat[r]) continue;
+        vysledek.push_back(radky[r - 1]);
+        if (nahrada[r]) vysledek.back().text = *nahrada[r];
+    }
+    // A file that ended without a line end still does; a line that had none and is no longer
+    // last gets one.
+    const bool bezKonce = radky.back().konec.empty();
+    std::string text;
+    for (std::size_t i = 0; i < vysledek.size(); ++i) {
+        text += vysledek[i].text;
+        if (i + 1 == vysledek.size() && bezKonce) break;
+        text += vysledek[i].konec.empty() ? obvyklyKonec : vysledek[i].konec;
+    }
+    return text;
+}
+
+} // namespace tvarolam
