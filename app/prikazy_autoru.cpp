@@ -51,7 +51,9 @@ bool rozeber(QCommandLineParser& parser, const Argumenty& argumenty, int pozicni
         return false;
     }
     if (parser.isSet(napoveda)) {
-        std::cout << "Usage: " << pouziti << '\n';
+        const QString pomoc = parser.helpText();
+        std::cout << "Usage: " << pouziti << "\n\n"
+                  << pomoc.mid(std::max<qsizetype>(0, pomoc.indexOf("Options:"))).toStdString();
         std::exit(Uspech);
     }
     if (parser.positionalArguments().size() != pozicnich) {

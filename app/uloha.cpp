@@ -152,7 +152,10 @@ int main(int argc, char* argv[]) {
     parser.setApplicationDescription(
         "Loads a Tvarolam-Hra task file as the game does and prints what the game would show.\n"
         "ROW@X,Y,Z places piece row ROW at X,Y,Z and marks it used; ROW@X,Y,Z/- places it "
-        "unused. With placements the assembly code and its verdict are printed too.");
+        "unused. With placements the assembly code and its verdict are printed too.\n\n"
+        "For task authors: zkontroluj FILE checks a task; obrazky FILE [--reseni N] [--format "
+        "jpg|bmp] [--zapis] draws its three pictures from an accepted solution; nahled FILE "
+        "--reseni N OUT.wrl [--hrany] writes a solution's scene. Each has its own --help.");
     parser.addHelpOption();
     parser.addVersionOption();
     const QCommandLineOption nahled("nahled", "Write the scene file of the assembly to FILE.",

@@ -40,12 +40,13 @@ void Hra::FormCreate(const std::optional<std::string>& ulohaZPrikazoveRadky) {
     tabulka.nastavPevneRadky(1);
     tabulka.nastavRadek(1);
     AktRadek = 1;
-    if (ulohaZPrikazoveRadky) NactiUlohu(*ulohaZPrikazoveRadky);
+    const bool nacteno = ulohaZPrikazoveRadky && NactiUlohu(*ulohaZPrikazoveRadky);
     LogHry.clear();
     HraDokoncena = true;
     // No decimal separator to save and set: the scene's numbers never go through the C locale.
-    // Until the player picks a row, arrow clicks land in row 100, outside any shown task.
-    AktRadek = 100;
+    // Without a task, arrow clicks land in row 100, outside the shown rows, until the player
+    // picks a row; a loaded task keeps the row its grid shows selected.
+    if (!nacteno) AktRadek = 100;
 }
 
 std::string Hra::KodSestavy() const {

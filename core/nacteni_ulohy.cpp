@@ -43,6 +43,9 @@ bool Hra::NactiUlohu(const std::string& cesta) {
         nacteno = false;
     }
     AktRadek = 1;
+    // As if the player had clicked the row the grid shows selected: the arrows, the check box
+    // and the wheel act on it, and the check box shows its mark, not the previous task's.
+    if (nacteno) SGSeznamSelectCell(tabulka.sloupec(), tabulka.radek());
     return nacteno;
 }
 

@@ -234,9 +234,9 @@ std::string radekCsv(const std::string& zakUtf8, const std::string& souborUtf8, 
                                      std::to_string(p.pokusy),
                                      std::to_string(p.nahledy),
                                      p.sekundy ? std::to_string(*p.sekundy) : std::string()};
-    std::string radek;
-    for (const auto& pole : poleTextu)
-        radek += (radek.empty() && &pole == &poleTextu[0] ? "" : ",") + poleCsv(pole);
+    std::string radek = poleCsv(poleTextu[0]);
+    for (std::size_t i = 1; i < std::size(poleTextu); ++i)
+        radek += ',' + poleCsv(poleTextu[i]);
     return radek + "\r\n";
 }
 

@@ -84,11 +84,10 @@ protected:
     void paintEvent(QPaintEvent*) override {
         const QColor barva = palette().color(QPalette::Window).darker(140).lighter(108);
         QPainter painter(this);
-        const QRectF r = rect();
-        painter.fillRect(QRectF(r.left(), r.top(), r.width(), 1), barva);
-        painter.fillRect(QRectF(r.left(), r.bottom(), r.width(), 1), barva);
-        painter.fillRect(QRectF(r.left(), r.top(), 1, r.height()), barva);
-        painter.fillRect(QRectF(r.right(), r.top(), 1, r.height()), barva);
+        painter.fillRect(0, 0, width(), 1, barva);
+        painter.fillRect(0, height() - 1, width(), 1, barva);
+        painter.fillRect(0, 0, 1, height(), barva);
+        painter.fillRect(width() - 1, 0, 1, height(), barva);
     }
 };
 

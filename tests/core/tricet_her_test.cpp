@@ -23,14 +23,21 @@ namespace fs = std::filesystem;
 
 constexpr int Her = 30;
 constexpr int RadkuNaHru = 60;
-constexpr std::size_t DelkaRadku = 300;
+constexpr std::size_t DelkaTitulku = 220;
 
 // Unique, long, and checkable: a torn or mixed line cannot look like another whole one.
-std::string radekHry(int hra, int cislo) {
+std::string titulek(int hra, int cislo) {
     const std::string zacatek =
         "hra " + std::to_string(hra) + " radek " + std::to_string(cislo) + " ";
     const char znak = static_cast<char>('a' + (hra * 7 + cislo) % 26);
-    return zacatek + std::string(DelkaRadku - zacatek.size(), znak);
+    return zacatek + std::string(DelkaTitulku - zacatek.size(), znak);
+}
+
+// The line of a task opened and left unsolved, under the fixed clock.
+std::string radekHry(int hra, int cislo) {
+    return "Hra: " + titulek(hra, cislo) +
+           " START: 8.12.2026 10:20:30 Hra nedokon\xE8"
+           "ena. Pokus\xF9: 0 N\xE1hled\xF9: 0 KONEC: 10:20:30";
 }
 
 // Waits until the parent closes its end: all games start at once.
@@ -66,9 +73,17 @@ void naplnDisk() {
 
 class TricetHerTest : public HraTest {
 protected:
-    // A game writing its lines through the game's own writer; the lines it reports written go
-    // to hlaseni-N, outside the small disk.
-    [[noreturn]] void hrac(int cislo, int cev[2], const std::string& hlaseni, rlim_t limit) {
+    // A game writing its lines through the game's own writer: each line is a task opened and
+    // left, in a game of its own, so a line that could not be written dies with its game. The
+    // lines it reports written go to hlaseni-N, outside the small disk.
+    [[noreturn]] void hrac(int cislo, int cev[2], const fs::path& venku, rlim_t limit) {
+        std::vector<std::string> ulohy;
+        for (int i = 0; i < RadkuNaHru; ++i) {
+            ulohy.push_back(
+                (venku / ("u-" + std::to_string(cislo) + "-" + std::to_string(i) + ".3du"))
+                    .string());
+            zapisSoubor(ulohy.back(), "U " + titulek(cislo, i) + "\r\nK H 1 1 1 0 0 0 1\r\n");
+        }
         if (limit) {
             std::signal(SIGXFSZ, SIG_IGN);
             const rlimit meze{limit, limit};
@@ -77,12 +92,13 @@ protected:
         cekejNaStart(cev);
         std::string zapsane;
         for (int i = 0; i < RadkuNaHru; ++i) {
-            hra.HraDokoncena = true;
-            hra.LogHry = radekHry(cislo, i);
-            hra.ZapisDoLogu();
-            if (hra.LogHry.empty()) zapsane += std::to_string(i) + "\n";
+            DalsiHra dalsi(prostredi, texty);
+            dalsi.hra.Nast1Click(ulohy[i]);
+            dalsi.hra.ZapisDoLogu();
+            if (dalsi.hra.LogHry.empty()) zapsane += std::to_string(i) + "\n";
             ::usleep(300); // a game writes now and then, not all at once
         }
+        const std::string hlaseni = (venku / ("hlaseni-" + std::to_string(cislo))).string();
         const int soubor = ::open(hlaseni.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0600);
         const bool ok = soubor >= 0 && ::write(soubor, zapsane.data(), zapsane.size()) ==
                                            static_cast<ssize_t>(zapsane.size());
@@ -114,10 +130,7 @@ TEST_F(TricetHerTest, EveryLineReportedWrittenIsThereWholeAndNothingElse) {
         std::vector<pid_t> hry;
         for (int i = 0; i < Her; ++i) {
             const pid_t hra = ::fork();
-            if (hra == 0) {
-                const std::string hlaseni = (venku / ("hlaseni-" + std::to_string(i))).string();
-                hrac(i, cev, hlaseni, maly ? 0 : static_cast<rlim_t>(60'000 + i * 4'000));
-            }
+            if (hra == 0) hrac(i, cev, venku, maly ? 0 : static_cast<rlim_t>(60'000 + i * 4'000));
             hry.push_back(hra);
         }
         ::close(cev[0]);

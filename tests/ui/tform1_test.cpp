@@ -3,6 +3,7 @@
 #include "model_tabulky.h"
 #include "mrizka_dilku.h"
 #include "prostredi.h"
+#include "scena.h"
 #include "sipky.h"
 #include "spusteni.h"
 #include "text_qt.h"
@@ -106,12 +107,13 @@ private slots:
     void cleanup();
 
     void designGeometry();
-    void textsFitTheirPlaces();
+    void countersStandAtStartAsAfterALoad();
     void aWindowLargerThanTheScreenKeepsItsMenuBarOnIt();
     void beforeATaskIsLoaded();
     void theHeaderRowStaysWhileTheRowsScroll();
     void afterAFailedLoadTheHeaderRowIsAnOrdinaryRow();
     void theFixedColumnIsNeverPaintedSelected();
+    void theTopAndRightFrameLinesShowAtEveryScale();
     void keysMoveAFocusedArrowAndItShowsTheFocus();
     void theOpenDialogSpeaksCzechAndShowsItsColumns();
     void theWindowCarriesTheGamesNameAndIcon();
@@ -119,6 +121,8 @@ private slots:
     void acceleratorMarksCostElementsByRunsNotByMarks();
     void loadingFromTheMenuMovesTheCurrentDirectory();
     void cancellingTheDialogChangesNothing();
+    void editsAfterACommandLineLoadLandInTheSelectedRow();
+    void afterASecondLoadTheCheckBoxShowsRowOnesMark();
     void arrowsStopAtTheEndsOfTheRange();
     void wheelActsOnlyWithFocusAndCarriesRemainders();
     void pointerPicksTheWheelColumn();
@@ -210,19 +214,13 @@ void TForm1Test::designGeometry() {
     QCOMPARE(form().KOnec1->shortcut(), QKeySequence(Qt::ALT | Qt::Key_F4));
 }
 
-// At a plain start as after a load: the counters show their text whole, the grid's header texts
-// fit their columns.
-void TForm1Test::textsFitTheirPlaces() {
-    for (QLabel* pocitadlo : {form().LPokusy, form().LNahledy}) {
-        QVERIFY(pocitadlo->width() >= pocitadlo->sizeHint().width());
-        QCOMPARE(pocitadlo->geometry().right() + 1, 273);
-    }
-    const QFontMetricsF pismo(form().SGSeznam->font());
-    for (int sloupec = 3; sloupec <= 9; ++sloupec) {
-        const QString text = form().SGSeznam->model()->index(0, sloupec).data().toString();
-        QVERIFY2(2 + pismo.horizontalAdvance(text) <= form().SGSeznam->columnWidth(sloupec) - 1,
-                 qPrintable(text));
-    }
+// At a plain start the counters stand as they do after a load, their text whole.
+void TForm1Test::countersStandAtStartAsAfterALoad() {
+    const QRect pokusy = form().LPokusy->geometry();
+    QVERIFY(form().LPokusy->width() >= form().LPokusy->sizeHint().width());
+    QCOMPARE(form().LNahledy->geometry().right() + 1, 273);
+    nacti(DvaDilky);
+    QCOMPARE(form().LPokusy->geometry(), pokusy);
 }
 
 void TForm1Test::aWindowLargerThanTheScreenKeepsItsMenuBarOnIt() {
@@ -302,10 +300,28 @@ void TForm1Test::theFixedColumnIsNeverPaintedSelected() {
     nacti(DvaDilky);
     QCoreApplication::processEvents();
     const QImage obraz = form().SGSeznam->viewport()->grab().toImage();
-    const QColor pevna = obraz.pixelColor(stredBunky(0, 2));
-    QCOMPARE(obraz.pixelColor(stredBunky(0, 1)), pevna); // the selected row's fixed cell
-    QVERIFY(obraz.pixelColor(stredBunky(2, 1) + QPoint(20, 0)) != pevna);
+    const auto barva = [&](int sloupec, int radek) {
+        return obraz.pixelColor(stredBunky(sloupec, radek) * obraz.devicePixelRatio());
+    };
+    const QColor pevna = barva(0, 2);
+    QCOMPARE(barva(0, 1), pevna); // the selected row's fixed cell
+    QVERIFY(barva(9, 1) != pevna);
     QCOMPARE(pevna, form().palette().color(QPalette::Button));
+}
+
+void TForm1Test::theTopAndRightFrameLinesShowAtEveryScale() {
+    nacti(DvaDilky);
+    QCoreApplication::processEvents();
+    const QImage obraz = form().SGSeznam->grab().toImage();
+    const int pozadi = qGray(form().palette().color(QPalette::Window).rgb());
+    const auto tmave = [&](int x, int y) { return qGray(obraz.pixel(x, y)) < pozadi - 10; };
+    int nahore = 0, vpravo = 0;
+    for (int x = 0; x < obraz.width(); ++x)
+        nahore += tmave(x, 0);
+    for (int y = 0; y < obraz.height(); ++y)
+        vpravo += tmave(obraz.width() - 1, y);
+    QVERIFY2(nahore >= obraz.width() * 9 / 10, qPrintable(QString::number(nahore)));
+    QVERIFY2(vpravo >= obraz.height() * 9 / 10, qPrintable(QString::number(vpravo)));
 }
 
 void TForm1Test::keysMoveAFocusedArrowAndItShowsTheFocus() {
@@ -425,6 +441,40 @@ void TForm1Test::cancellingTheDialogChangesNothing() {
     QCOMPARE(form().hra().LogHry, std::string("pending"));
     QCOMPARE(precti("loghra.txt"), QByteArray());
     QCOMPARE(QDir::currentPath(), QDir(adresar_->path()).absolutePath());
+}
+
+// One click on the x arrow, a tick and an evaluation with a preview: the first piece stands at x 1.
+void TForm1Test::editsAfterACommandLineLoadLandInTheSelectedRow() {
+    zapis("uloha.3du", DvaDilky);
+    form_.reset();
+    form_ = std::make_unique<TForm1>(texty_, prostredi_, std::string("uloha.3du"));
+    form_->show();
+    QVERIFY(QTest::qWaitForWindowExposed(form_.get()));
+    QCOMPARE(form().SGSeznam->currentIndex().row(), 1);
+    TabulkaDilku& tabulka = form().hra().tabulka;
+    QTest::mouseClick(form().UDx->nahoru(), Qt::LeftButton);
+    QCOMPARE(tabulka.bunka(6, 1), std::string("1"));
+    QCOMPARE(form().SGSeznam->model()->index(1, 6).data().toString(), QString("1"));
+    QTest::mouseClick(form().CBPouzit, Qt::LeftButton);
+    QCOMPARE(tabulka.bunka(9, 1), std::string("ANO"));
+
+    Odpovidac odpovidac({"&Yes", "&No"}); // a wrong solution: a preview, without edges
+    QTest::mouseClick(form().BVyhodnot, Qt::LeftButton);
+    QCOMPARE(odpovidac.boxy.size(), size_t(2));
+    const Scena scena = rozeberScenu(precti("tempwrl.wrl").toStdString());
+    QCOMPARE(scena.dilky.size(), size_t(1));
+    QCOMPARE(scena.dilky[0].poloha, (std::array<float, 3>{1, 0, 0}));
+}
+
+void TForm1Test::afterASecondLoadTheCheckBoxShowsRowOnesMark() {
+    nacti(DvaDilky);
+    TabulkaDilku& tabulka = form().hra().tabulka;
+    QTest::mouseClick(form().CBPouzit, Qt::LeftButton);
+    QCOMPARE(tabulka.bunka(9, 1), std::string("ANO"));
+    nacti(DvaDilky); // row 1 unused again
+    QVERIFY(!form().CBPouzit->isChecked());
+    QTest::mouseClick(form().CBPouzit, Qt::LeftButton); // the first click shows at once
+    QCOMPARE(tabulka.bunka(9, 1), std::string("ANO"));
 }
 
 void TForm1Test::arrowsStopAtTheEndsOfTheRange() {
