@@ -8,7 +8,8 @@ koren=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
 
 hra="$koren/build/hra"
 mkdir -p "$hra"
-cp -u "$koren"/resources/ulohy/*.3du "$koren"/resources/ulohy/*.bmp "$koren"/resources/ulohy/*.jpg "$hra/"
+find "$koren/resources/ulohy" -maxdepth 1 -type f \( -name '*.3du' -o -name '*.jpg' -o -name '*.bmp' \) \
+    -exec cp -u -t "$hra/" {} +
 touch "$hra/loghra.txt"
 if [ -z "${DISPLAY:-}${WAYLAND_DISPLAY:-}" ] && [ -z "${QT_QPA_PLATFORM:-}" ]; then
     echo "No display: start this from a desktop session (or under Xvfb)." >&2

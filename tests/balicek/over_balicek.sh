@@ -3,6 +3,7 @@
 # its programs run from where it puts them.
 #   over_balicek.sh PACKAGE.deb SOURCE_DIR
 set -uo pipefail
+shopt -s nullglob
 balicek=$1
 zdroje=$2
 rozbaleno=$(mktemp -d)
