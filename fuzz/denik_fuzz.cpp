@@ -26,16 +26,17 @@ void zkontroluj(const std::optional<RadekLogu>& radek, std::string_view text) {
         std::abort();
 }
 
-// Input before a NUL byte gives texts 9, 13, 14, 15 and 17, one a line.
+// Input before a NUL byte gives the log's texts, one a line.
 Texty textyZeVstupu(std::string_view& vstup) {
     Texty texty;
     const std::size_t nula = vstup.find('\0');
     if (nula == std::string_view::npos) return texty;
     std::string_view hlavicka = vstup.substr(0, nula);
     vstup.remove_prefix(nula + 1);
-    for (const int cislo : {9, 13, 14, 15, 17}) {
+    for (const Text text : {Text::HraZacatek, Text::HraNedokoncenaPokusu, Text::Nahledu,
+                            Text::Konec, Text::HraDokoncenaPokusu}) {
         const std::size_t lf = hlavicka.find('\n');
-        texty[cislo] = std::string(hlavicka.substr(0, lf));
+        texty[text] = std::string(hlavicka.substr(0, lf));
         if (lf == std::string_view::npos) break;
         hlavicka.remove_prefix(lf + 1);
     }
