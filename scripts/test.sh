@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Sets everything up, builds, and runs every test through ctest: the normal build (and the
-# Debian package made from it, checked and unpacked), the same tests under AddressSanitizer and UndefinedBehaviorSanitizer, then each fuzz target for
+# Debian package made from it, checked and unpacked), the renderer's tests under ThreadSanitizer
+# (clang, build-tsan/), the same tests under AddressSanitizer and UndefinedBehaviorSanitizer, then each fuzz target for
 # TVAROLAM_FUZZ_SEKUND seconds (30). `scripts/test.sh --rychle` runs the normal build only.
 set -euo pipefail
 koren=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
