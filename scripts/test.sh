@@ -30,6 +30,11 @@ balicek=$("$koren/scripts/balicek.sh" "$koren/build" | tail -n 1)
 "$koren/tests/balicek/over_balicek.sh" "$balicek" "$koren"
 $rychle && exit 0
 
+echo "== the renderer's tests under ThreadSanitizer"
+[ -f "$koren/build-tsan/build.ninja" ] || cmake --preset tsan -S "$koren" >/dev/null
+cmake --build "$koren/build-tsan" --target testy_sceny
+(cd "$koren/build-tsan" && TSAN_OPTIONS=halt_on_error=1 timeout 900 tests/testy_sceny)
+
 echo "== tests under sanitizers"
 [ -f "$koren/build-san/build.ninja" ] || cmake --preset asan -S "$koren" >/dev/null
 cmake --build "$koren/build-san"
