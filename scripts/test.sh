@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Sets everything up, builds, and runs every test through ctest: the normal build (and the
-# Debian package made from it, checked and unpacked), the same tests under AddressSanitizer and UndefinedBehaviorSanitizer, then each fuzz target for
+# Debian package made from it, checked and unpacked), the renderer's tests under ThreadSanitizer
+# (clang, build-tsan/), the same tests under AddressSanitizer and UndefinedBehaviorSanitizer, then each fuzz target for
 # TVAROLAM_FUZZ_SEKUND seconds (30). `scripts/test.sh --rychle` runs the normal build only.
 set -euo pipefail
 koren=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
@@ -28,6 +29,11 @@ echo "== the Debian package"
 balicek=$("$koren/scripts/balicek.sh" "$koren/build" | tail -n 1)
 "$koren/tests/balicek/over_balicek.sh" "$balicek" "$koren"
 $rychle && exit 0
+
+echo "== the renderer's tests under ThreadSanitizer"
+[ -f "$koren/build-tsan/build.ninja" ] || cmake --preset tsan -S "$koren" >/dev/null
+cmake --build "$koren/build-tsan" --target testy_sceny
+(cd "$koren/build-tsan" && TSAN_OPTIONS=halt_on_error=1 timeout 900 tests/testy_sceny)
 
 echo "== tests under sanitizers"
 [ -f "$koren/build-san/build.ninja" ] || cmake --preset asan -S "$koren" >/dev/null
