@@ -58,7 +58,7 @@ bool Nalez::varovani() const {
     }
 }
 
-RozborUlohy::RozborUlohy(const Texty& texty) : texty_(texty), hra_(okno_, prostredi_, texty) {
+RozborUlohy::RozborUlohy(const Texty& texty) : hra_(okno_, prostredi_, texty) {
     hra_.FormCreate(std::nullopt);
     hra_.poZaznamu = [this](char typ, int radek) { zaznamNacten(typ, radek); };
 }

@@ -97,7 +97,6 @@ private:
     void zkontrolujDruhy(std::vector<Nalez>& nalezy) const;
     int pocetDilku(std::int32_t druh) const;
 
-    const Texty& texty_;
     PametoveOkno okno_;
     SystemoveProstredi prostredi_; // the loader's clock; nothing here reads it
     Hra hra_;

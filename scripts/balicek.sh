@@ -15,8 +15,7 @@ else
         export DEB_BUILD_MAINT_OPTIONS=hardening=+all
         CXXFLAGS="$(dpkg-buildflags --get CPPFLAGS) $(dpkg-buildflags --get CXXFLAGS)" \
             LDFLAGS="$(dpkg-buildflags --get LDFLAGS)" \
-            cmake -S "$koren" -B "$sestaveni" -G Ninja -DCMAKE_BUILD_TYPE=Release \
-            -DTVAROLAM_TESTS=OFF >/dev/null
+            cmake --preset balicek -S "$koren" >/dev/null
     fi
 fi
 cmake --build "$sestaveni" >/dev/null

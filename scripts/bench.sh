@@ -5,7 +5,7 @@ koren=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
 TVAROLAM_BALICKY="libbenchmark-dev ${TVAROLAM_BALICKY:-}" "$koren/scripts/setup.sh" >/dev/null
 sestaveni="$koren/build-bench"
 [ -f "$sestaveni/build.ninja" ] ||
-    cmake -S "$koren" -B "$sestaveni" -G Ninja -DCMAKE_BUILD_TYPE=Release -DTVAROLAM_BENCH=ON -DTVAROLAM_TESTS=OFF
-cmake --build "$sestaveni" --target vykon
+    (cd "$koren" && cmake --preset bench >/dev/null)
+(cd "$koren" && cmake --build --preset bench --target vykon)
 "$sestaveni/bench/vykon" --benchmark_repetitions=10 --benchmark_report_aggregates_only=true \
     --benchmark_display_aggregates_only=true "$@" 2>&1 | grep -E '^(Run on|Benchmark|-+$)|_median'

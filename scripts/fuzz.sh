@@ -13,7 +13,8 @@ cile=("$@")
 TVAROLAM_BALICKY="clang libclang-rt-14-dev ${TVAROLAM_BALICKY:-}" "$koren/scripts/setup.sh" >/dev/null
 sestaveni="$koren/build-fuzz"
 [ -f "$sestaveni/build.ninja" ] || cmake --preset fuzz -S "$koren" >/dev/null
-cmake --build "$sestaveni" >/dev/null
+# Progress lines hidden, compiler messages shown.
+(cd "$koren" && cmake --build --preset fuzz) | sed '/^\[/d'
 
 semena="$sestaveni/semena"
 mkdir -p "$semena"/{uloha,texty,prevod,jpeg,kod,denik,nahled} "$sestaveni/nalezy"

@@ -25,5 +25,5 @@ fi
 
 [ "${1:-}" = "--bez-sestaveni" ] && exit 0
 sestaveni="$koren/build"
-[ -f "$sestaveni/build.ninja" ] || cmake -S "$koren" -B "$sestaveni" -G Ninja
-cmake --build "$sestaveni" ${1:+--target "$@"}
+[ -f "$sestaveni/build.ninja" ] || (cd "$koren" && cmake --preset default)
+(cd "$koren" && cmake --build --preset default ${1:+--target "$@"})

@@ -10,7 +10,7 @@ behu=${1:-21}
 TVAROLAM_BALICKY="libbenchmark-dev time xvfb ${TVAROLAM_BALICKY:-}" "$koren/scripts/setup.sh" >/dev/null
 sestaveni="$koren/build-bench"
 [ -f "$sestaveni/build.ninja" ] || cmake --preset bench -S "$koren" >/dev/null
-cmake --build "$sestaveni" --target start_minimum start_hry >/dev/null
+(cd "$koren" && cmake --build --preset bench --target start_minimum start_hry >/dev/null)
 
 pracovni=$(mktemp -d)
 trap 'rm -rf "$pracovni"; [ -n "${xvfb:-}" ] && kill "$xvfb" 2>/dev/null || true' EXIT

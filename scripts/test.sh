@@ -32,12 +32,12 @@ $rychle && exit 0
 
 echo "== the renderer's tests under ThreadSanitizer"
 [ -f "$koren/build-tsan/build.ninja" ] || cmake --preset tsan -S "$koren" >/dev/null
-cmake --build "$koren/build-tsan" --target testy_sceny
+(cd "$koren" && cmake --build --preset tsan --target testy_sceny)
 (cd "$koren/build-tsan" && TSAN_OPTIONS=halt_on_error=1 timeout 900 tests/testy_sceny)
 
 echo "== tests under sanitizers"
 [ -f "$koren/build-san/build.ninja" ] || cmake --preset asan -S "$koren" >/dev/null
-cmake --build "$koren/build-san"
+(cd "$koren" && cmake --build --preset asan)
 ctest --test-dir "$koren/build-san" --output-on-failure -j "$(nproc)"
 
 echo "== fuzzing"

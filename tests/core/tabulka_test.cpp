@@ -15,8 +15,11 @@ protected:
     }
     // Header row plus n rows, row 0 fixed, as after a load without whole-row selection.
     void naplnit(int n) {
-        for (int i = 0; i < n; ++i)
-            tabulka.pridejRadek({"c" + std::to_string(i + 1)});
+        for (int i = 0; i < n; ++i) {
+            RadekDilku radek;
+            radek.barva = "c" + std::to_string(i + 1);
+            tabulka.pridejRadek(radek);
+        }
         tabulka.nastavPevneRadky(1);
         udalosti.clear();
     }

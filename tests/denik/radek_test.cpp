@@ -79,8 +79,8 @@ TEST(RozeberRadek, RefusesWhatTheGameDoesNotWrite) {
         "Hra: X START: 8.12.2026 24:00:00 Hra dokončena. Pokusů: 1 Náhledů: 0 KONEC: 10:00:00",
         "Hra: X START: 8.12.2026 13:00:00 PM Hra dokončena. Pokusů: 1 Náhledů: 0 KONEC: 1:00:00",
         "Hra: X START: 8.12.2026 10:00:00 Hra dokončena. Pokusů: 1 Náhledů: 0 KONEC: 10:00:00 ",
-        "Hra: X START: 8.12.2026 10:00:00 Hra dokončena. Pokusů: 1234567890 Náhledů: 0 KONEC: "
-        "10:00:00",
+        ("Hra: X START: 8.12.2026 10:00:00 Hra dokončena. Pokusů: 1234567890 Náhledů: 0 KONEC: "
+         "10:00:00"),
         "Hra: X START: 8.12.2026 10:00:00 Hra dokončena. Pokusů:  Náhledů: 0 KONEC: 10:00:00",
         "Hra: X START:  10:00:00 Hra dokončena. Pokusů: 1 Náhledů: 0 KONEC: 10:00:00", // no date
         "Game: X START: 8.12.2026 10:00:00 Hra dokončena. Pokusů: 1 Náhledů: 0 KONEC: 10:00:00",
