@@ -4,10 +4,13 @@
 #include "nahled.h"
 #include "okno_hry.h"
 #include "pevne_prostredi.h"
+#include "platno.h"
 #include "scena.h"
+#include "site.h"
 #include "vykreslovac.h"
 
 #include <QColor>
+#include <QPoint>
 
 #include <gtest/gtest.h>
 
@@ -26,7 +29,7 @@ const QRgb Pozadi = qRgb(204, 204, 255);
 // size; neighbours of clearly different colours (more than `rozdil` apart in a channel) mark such
 // a true gap. The axes and their labels, drawn over everything, can enclose a pixel on their own;
 // where the scene without pieces (`osy`) has anything near, nothing is counted.
-int dirky(const QImage& obraz, const QImage& osy, int rozdil) {
+std::vector<QPoint> dirky(const QImage& obraz, const QImage& osy, int rozdil) {
     const QRgb pozadi = Pozadi & 0xFFFFFF;
     const auto bod = [&](const QImage& o, int x, int y) {
         return reinterpret_cast<const QRgb*>(o.constScanLine(y))[x] & 0xFFFFFF;
@@ -50,20 +53,60 @@ int dirky(const QImage& obraz, const QImage& osy, int rozdil) {
         }
         return true;
     };
-    int pocet = 0;
+    std::vector<QPoint> nalezene;
     for (int y = 1; y + 1 < obraz.height(); ++y)
         for (int x = 1; x + 1 < obraz.width(); ++x)
-            pocet += bod(obraz, x, y) == pozadi && jednaPlocha(x, y) && !uOs(x, y);
-    return pocet;
+            if (bod(obraz, x, y) == pozadi && jednaPlocha(x, y) && !uOs(x, y))
+                nalezene.emplace_back(x, y);
+    return nalezene;
 }
 
-// Any neighbours at all count at full HD, where the examples leave no true gaps.
+// Whether the centre of the pixel lies inside one of the scene's triangles, as the camera
+// projects them, farther than `okraj` pixels from each of its edges. Corners are snapped to
+// 1/256 pixel, so a centre closer to an edge may fall either way; one farther in must be covered.
+bool stredUvnitrTrojuhelniku(const Scena& scena, const Kamera& kamera, QSize velikost, QPoint pixel,
+                             double okraj = 0.02) {
+    const kresleni::Promitani promitani(kamera, velikost);
+    const double px = pixel.x() + 0.5, py = pixel.y() + 0.5;
+    for (const DilekSceny& dilek : scena.dilky) {
+        const auto& sit = kresleni::sitTvaru(dilek.tvar);
+        std::vector<std::array<double, 2>> body;
+        std::vector<bool> vpredu;
+        for (const auto& vrchol : sit.vrcholy) {
+            Vektor svet;
+            for (int k = 0; k < 3; ++k)
+                svet[k] = dilek.poloha[k] + vrchol.poloha[k] * dilek.velikost[k];
+            float x = 0, y = 0;
+            vpredu.push_back(promitani.promitni(promitani.doKamery(svet), x, y));
+            body.push_back({x, y});
+        }
+        for (const auto& t : sit.trojuhelniky) {
+            if (!vpredu[t[0]] || !vpredu[t[1]] || !vpredu[t[2]]) continue;
+            int kladne = 0, zaporne = 0;
+            for (int k = 0; k < 3; ++k) {
+                const auto& a = body[t[k]];
+                const auto& b = body[t[(k + 1) % 3]];
+                const double dx = b[0] - a[0], dy = b[1] - a[1];
+                const double delka = std::hypot(dx, dy);
+                if (delka == 0) break;
+                const double vzdalenost = (dx * (py - a[1]) - dy * (px - a[0])) / delka;
+                kladne += vzdalenost > okraj;
+                zaporne += vzdalenost < -okraj;
+            }
+            if (kladne == 3 || zaporne == 3) return true;
+        }
+    }
+    return false;
+}
+
+// How far apart the four neighbours' colours may be: any at all, or one surface's shading.
 constexpr int LibovolneBarvy = 255, PodobneBarvy = 40;
 
 int dirkyVeScene(const Scena& scena, const Kamera& kamera, QSize velikost,
                  int rozdil = PodobneBarvy) {
-    return dirky(vykresli(scena, kamera, velikost, Kvalita::Rychla),
-                 vykresli(Scena{}, kamera, velikost, Kvalita::Rychla), rozdil);
+    return static_cast<int>(dirky(vykresli(scena, kamera, velikost, Kvalita::Rychla),
+                                  vykresli(Scena{}, kamera, velikost, Kvalita::Rychla), rozdil)
+                                .size());
 }
 
 // Each example task with its recorded solution, as the game writes the preview.
@@ -76,9 +119,6 @@ std::vector<std::pair<std::string, Scena>> scenyPrikladu() {
         std::istringstream slova(radek);
         std::string uloha;
         slova >> uloha;
-        // The first three examples; the later ones stack spheres and cones, whose touching
-        // silhouettes leave single background pixels this count cannot tell from holes.
-        if (uloha >= "04") continue;
         PametoveOkno okno;
         PevneProstredi prostredi;
         const Texty texty;
@@ -106,9 +146,13 @@ std::vector<std::pair<std::string, Scena>> scenyPrikladu() {
 
 constexpr Pohled VsechnyPohledy[] = {Pohled::Pohled, Pohled::Top, Pohled::Front};
 
+// Where round pieces touch, the sky shows between their silhouettes through gaps narrower than
+// a pixel, so a background pixel between covered ones is a hole only where a triangle really
+// covers its centre.
 TEST(Dirky, NoneInTheExampleSolutionsAtAnySizeAndView) {
     const auto sceny = scenyPrikladu();
-    ASSERT_GE(sceny.size(), 6u);
+    ASSERT_GE(sceny.size(), 20u);
+    int podezrele = 0;
     for (const auto& [nazev, scena] : sceny)
         for (const Pohled pohled : VsechnyPohledy)
             for (const QSize velikost : {QSize(1920, 1080), QSize(333, 251)})
@@ -117,13 +161,18 @@ TEST(Dirky, NoneInTheExampleSolutionsAtAnySizeAndView) {
                     const Kamera puvodni = kameraPohledu(pohled);
                     const Kamera kamera =
                         zamirNa(puvodni, stred, vzdalenost(puvodni.poloha, stred) / priblizeni);
-                    EXPECT_EQ(
-                        dirkyVeScene(scena, kamera, velikost,
-                                     velikost.width() == 1920 ? LibovolneBarvy : PodobneBarvy),
-                        0)
-                        << nazev << ", view " << static_cast<int>(pohled) << ", "
-                        << velikost.width() << "x" << velikost.height() << ", x" << priblizeni;
+                    const auto kandidati =
+                        dirky(vykresli(scena, kamera, velikost, Kvalita::Rychla),
+                              vykresli(Scena{}, kamera, velikost, Kvalita::Rychla), LibovolneBarvy);
+                    podezrele += static_cast<int>(kandidati.size());
+                    for (const QPoint pixel : kandidati)
+                        EXPECT_FALSE(stredUvnitrTrojuhelniku(scena, kamera, velikost, pixel))
+                            << nazev << ", view " << static_cast<int>(pohled) << ", "
+                            << velikost.width() << "x" << velikost.height() << ", x" << priblizeni
+                            << ", pixel " << pixel.x() << "," << pixel.y();
                 }
+    // The confirmation is only meaningful if it ever runs; the stacked examples give it work.
+    EXPECT_GT(podezrele, 0);
 }
 
 // One convex piece has a convex silhouette: a covered pixel on both sides means the one between
