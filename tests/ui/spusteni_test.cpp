@@ -2,6 +2,7 @@
 // on a task file uses it. The window runs on the offscreen platform and is closed unsolved.
 
 #include "pevne_prostredi.h"
+#include "soubory_testu.h"
 #include "spusteni.h"
 
 #include <QAbstractButton>
@@ -17,17 +18,6 @@
 using namespace tvarolam;
 
 namespace {
-
-void zapis(const QString& jmeno, const QByteArray& obsah) {
-    QFile soubor(jmeno);
-    QVERIFY(soubor.open(QIODevice::WriteOnly | QIODevice::Truncate));
-    soubor.write(obsah);
-}
-
-QByteArray precti(const QString& jmeno) {
-    QFile soubor(jmeno);
-    return soubor.open(QIODevice::ReadOnly) ? soubor.readAll() : QByteArray();
-}
 
 const QByteArray Uloha = "U V\xECz\r\nK H 1 1 1 255 0 0 1\r\nR 1PPP\r\n";
 

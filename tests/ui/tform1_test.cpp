@@ -5,6 +5,7 @@
 #include "pevne_prostredi.h"
 #include "scena.h"
 #include "sipky.h"
+#include "soubory_testu.h"
 #include "spusteni.h"
 #include "text_qt.h"
 #include "tform1.h"
@@ -91,17 +92,6 @@ QString zobrazeno(const QLabel* label) {
     QTextDocument dokument;
     dokument.setHtml(label->text());
     return dokument.toPlainText();
-}
-
-void zapis(const QString& jmeno, const QByteArray& obsah) {
-    QFile soubor(jmeno);
-    QVERIFY(soubor.open(QIODevice::WriteOnly | QIODevice::Truncate));
-    soubor.write(obsah);
-}
-
-QByteArray precti(const QString& jmeno) {
-    QFile soubor(jmeno);
-    return soubor.open(QIODevice::ReadOnly) ? soubor.readAll() : QByteArray();
 }
 
 const QByteArray DvaDilky =
