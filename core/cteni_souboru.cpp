@@ -32,7 +32,8 @@ void overStav(const struct stat& stav, const std::string& cesta, std::int64_t ne
 }
 
 // O_NONBLOCK: a pipe that slipped in between the check and the open is not waited on.
-Deskriptor otevri(const std::string& cesta, std::int64_t nejvice) {
+Deskriptor otevri(const std::string& cesta, std::int64_t nejvice,
+                  std::int64_t* velikost = nullptr) {
     struct stat stav {};
     if (::stat(cesta.c_str(), &stav) != 0) throw ChybaSouboru("cannot open " + cesta);
     overStav(stav, cesta, nejvice);
@@ -40,6 +41,7 @@ Deskriptor otevri(const std::string& cesta, std::int64_t nejvice) {
     if (soubor.fd() < 0) throw ChybaSouboru("cannot open " + cesta);
     if (::fstat(soubor.fd(), &stav) != 0) throw ChybaSouboru("cannot open " + cesta);
     overStav(stav, cesta, nejvice);
+    if (velikost) *velikost = stav.st_size;
     return soubor;
 }
 
@@ -50,15 +52,17 @@ void overSoubor(const std::string& cesta, std::int64_t nejvice) {
 }
 
 std::string prectiSoubor(const std::string& cesta, std::int64_t nejvice) {
-    const Deskriptor soubor = otevri(cesta, nejvice);
-    std::string obsah;
+    std::int64_t velikost = 0;
+    const Deskriptor soubor = otevri(cesta, nejvice, &velikost);
+    // Room for the size the file had, and one byte more that tells a file that grew since.
+    std::string obsah(static_cast<std::size_t>(velikost) + 1, '\0');
+    const auto mez = static_cast<std::size_t>(nejvice) + 1;
     std::size_t precteno = 0;
     for (;;) {
-        // One byte beyond the limit tells a file that grew since the check.
-        if (obsah.size() - precteno < 64 * 1024)
-            obsah.resize(std::min<std::size_t>(obsah.size() + (1 << 20),
-                                               static_cast<std::size_t>(nejvice) + 1));
-        if (precteno == obsah.size()) throw ChybaSouboru("file too large: " + cesta);
+        if (precteno == obsah.size()) {
+            if (obsah.size() >= mez) throw ChybaSouboru("file too large: " + cesta);
+            obsah.resize(std::min<std::size_t>(obsah.size() + (1 << 20), mez));
+        }
         const ssize_t kus = ::read(soubor.fd(), obsah.data() + precteno, obsah.size() - precteno);
         if (kus < 0 && errno == EINTR) continue;
         if (kus < 0) throw ChybaSouboru("cannot read " + cesta);
