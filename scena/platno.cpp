@@ -49,10 +49,18 @@ int orizni(const Bod* vstup, int pocet, Bod* vystup, Hodnota hodnota, Uvnitr uvn
 
 } // namespace
 
-Promitani::Promitani(const Kamera& kamera, QSize velikost)
-    : sirka_(velikost.width()), vyska_(velikost.height()), poloha_(kamera.poloha),
-      zpet_(natoceni(kamera).sdruzeny()) {
+Promitani::Promitani(const Kamera& kamera, QSize velikost) {
+    zacni(kamera, velikost);
+}
+
+void Promitani::zacni(const Kamera& kamera, QSize velikost) {
+    sirka_ = velikost.width();
+    vyska_ = velikost.height();
+    poloha_ = kamera.poloha;
+    zpet_ = natoceni(kamera).sdruzeny();
     meritko_ = static_cast<float>(std::min(sirka_, vyska_)) / 2 / std::tan(kamera.zornePole / 2);
+    plochy_.clear();
+    cary_.clear();
 }
 
 bool Promitani::promitni(const Vektor& vKamere, float& x, float& y) const {
@@ -292,6 +300,21 @@ void vyplnRadek(const Plocha& p, const Pas& pas, int y) {
                  g = pevne(p.b0[1] + p.by[1] * fy + p.bx[1] * fod),
                  b = pevne(p.b0[2] + p.by[2] * fy + p.bx[2] * fod);
     const std::int32_t dr = pevne(p.bx[0]), dg = pevne(p.bx[1]), db = pevne(p.bx[2]);
+    // Colours change linearly along the row: when both ends lie in range, so does every pixel
+    // between them, and the channels need no clamping.
+    const std::int32_t kroku = po - od;
+    const auto vRozsahu = [kroku](std::int32_t v, std::int32_t d) {
+        const std::int64_t konec = v + static_cast<std::int64_t>(d) * kroku;
+        return v >= 0 && v < 256 * 65536 && konec >= 0 && konec < 256 * 65536;
+    };
+    if (vRozsahu(r, dr) && vRozsahu(g, dg) && vRozsahu(b, db)) {
+        for (int i = od; i <= po; ++i, w += p.wx, r += dr, g += dg, b += db)
+            if (w > hloubka[i])
+                hloubka[i] = w, pixely[i] = 0xFF000000u | static_cast<QRgb>(r >> 16) << 16 |
+                                            static_cast<QRgb>(g >> 16) << 8 |
+                                            static_cast<QRgb>(b >> 16);
+        return;
+    }
     for (int i = od; i <= po; ++i, w += p.wx, r += dr, g += dg, b += db)
         if (w > hloubka[i]) hloubka[i] = w, pixely[i] = barvaZ(r, g, b);
 }
@@ -328,14 +351,17 @@ void vyplnCaru(const Cara& cara, const Pas& pas, int tloustka) {
 
 } // namespace
 
-void vyplnPas(const Promitani& promitani, const Pas& pas, const std::vector<std::uint32_t>& plochy,
-              int tloustka) {
+void vyplnPlochy(const Promitani& promitani, const Pas& pas,
+                 const std::vector<std::uint32_t>& plochy) {
     for (const std::uint32_t index : plochy) {
         const Plocha& p = promitani.plochy()[index];
         const int od = std::max(p.y0, pas.od), po = std::min(p.y1, pas.doRadku - 1);
         for (int y = od; y <= po; ++y)
             vyplnRadek(p, pas, y);
     }
+}
+
+void vyplnCary(const Promitani& promitani, const Pas& pas, int tloustka) {
     for (const Cara& cara : promitani.cary())
         vyplnCaru(cara, pas, tloustka);
 }

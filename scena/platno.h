@@ -47,6 +47,8 @@ class Promitani {
 public:
     // velikost counts the samples: a supersampled picture is projected at its full sample size.
     Promitani(const Kamera& kamera, QSize velikost);
+    // Starts a new frame, keeping the memory of the last one.
+    void zacni(const Kamera& kamera, QSize velikost);
 
     Vektor doKamery(const Vektor& svet) const { return zpet_.otoc(svet - poloha_); }
     // False behind the near plane.
@@ -87,9 +89,10 @@ struct Pas {
     int sirka, od, doRadku;
 };
 
-// Fills the band with the frame: the triangles whose indexes are given (those reaching into the
-// band) and every line, `tloustka` samples thick.
-void vyplnPas(const Promitani& promitani, const Pas& pas, const std::vector<std::uint32_t>& plochy,
-              int tloustka);
+// Fill the band with the given triangles (those of `promitani` reaching into it), and with every
+// line of `promitani`, `tloustka` samples thick.
+void vyplnPlochy(const Promitani& promitani, const Pas& pas,
+                 const std::vector<std::uint32_t>& plochy);
+void vyplnCary(const Promitani& promitani, const Pas& pas, int tloustka);
 
 } // namespace tvarolam::kresleni

@@ -10,6 +10,7 @@
 #include <cmath>
 #include <cstdint>
 #include <limits>
+#include <system_error>
 #include <thread>
 #include <vector>
 
@@ -81,17 +82,50 @@ void kresliPopisky(const Kamera& kamera, QImage& obraz) {
     }
 }
 
-void promitniScenu(Promitani& promitani, const Scena& scena, const Kamera& kamera) {
-    for (const DilekSceny& dilek : scena.dilky) {
-        kresliTeleso(promitani, kamera, dilek.tvar, dilek.poloha, dilek.velikost, dilek.barva);
-        if (scena.hrany && dilek.tvar == Tvar::Hranol) kresliHrany(promitani, dilek);
-    }
-    // The origin and the axes of the template.
+// The origin and the axes of the template.
+void promitniOsy(Promitani& promitani, const Kamera& kamera) {
     kresliTeleso(promitani, kamera, Tvar::Koule, {-0.05f, -0.05f, -0.05f}, {0.1f, 0.1f, 0.1f},
                  {1, 1, 1});
     const Vektor pocatek = promitani.doKamery({0, 0, 0});
     for (const Vektor& konec : {Vektor{8, 0, 0}, Vektor{0, 8, 0}, Vektor{0, 0, 8}})
         promitani.usecka(pocatek, promitani.doKamery(konec), qRgb(255, 255, 255));
+}
+
+std::size_t trojuhelnikuTvaru(Tvar tvar) {
+    return sitTvaru(tvar).trojuhelniky.size();
+}
+
+// Where each of `casti` shares of the pieces begins, plus the end: consecutive shares of about
+// the same number of triangles. The last share also draws the axes.
+std::vector<std::size_t> zacatkyCasti(const Scena& scena, std::size_t casti) {
+    const auto naklad = [](const DilekSceny& dilek) { return trojuhelnikuTvaru(dilek.tvar) + 12; };
+    std::size_t celkem = trojuhelnikuTvaru(Tvar::Koule);
+    for (const DilekSceny& dilek : scena.dilky)
+        celkem += naklad(dilek);
+    std::vector<std::size_t> zacatky{0};
+    std::size_t dosud = 0;
+    for (std::size_t i = 0; i < scena.dilky.size() && zacatky.size() < casti; ++i) {
+        dosud += naklad(scena.dilky[i]);
+        if (dosud * casti >= celkem * zacatky.size()) zacatky.push_back(i + 1);
+    }
+    zacatky.resize(casti + 1, scena.dilky.size());
+    return zacatky;
+}
+
+// Runs prace(i) for every i below pocet, the last one on the calling thread, and returns when all
+// have finished, also when the calling thread's share throws. Where the system gives no more
+// threads (a user's process limit), the calling thread does the shares left over itself.
+template <typename Prace> void naVlaknech(int pocet, const Prace& prace) {
+    std::vector<std::jthread> dalsi;
+    dalsi.reserve(static_cast<std::size_t>(pocet - 1));
+    int i = 0;
+    try {
+        for (; i + 1 < pocet; ++i)
+            dalsi.emplace_back(prace, i);
+    } catch (const std::system_error&) {
+    }
+    for (; i < pocet; ++i)
+        prace(i);
 }
 
 // The average of each 2 x 2 block of samples: red and blue summed side by side in one integer.
@@ -112,61 +146,118 @@ int radkuPasu(int sirka, int k) {
     return std::max(radku, k);
 }
 
-} // namespace
+// A worker's share of a frame: the triangles and lines of some of the pieces, and for each band
+// the triangles that reach into it.
+struct CastSnimku {
+    Promitani promitani{Kamera{}, {}};
+    std::vector<std::vector<std::uint32_t>> plochyPasu;
+};
 
-QImage vykresli(const Scena& scena, const Kamera& kamera, QSize velikost, Kvalita kvalita) {
-    QImage obraz(velikost, QImage::Format_RGB32);
-    if (obraz.isNull()) return obraz;
-    const int k = kvalita == Kvalita::Vyhlazena ? 2 : 1;
-    const int sirka = velikost.width() * k, vyska = velikost.height() * k;
-    Promitani promitani(kamera, {sirka, vyska});
-    promitniScenu(promitani, scena, kamera);
+// A worker's band: depths, and samples unless they go straight into the picture.
+struct PametPasu {
+    std::vector<float> hloubka;
+    std::vector<QRgb> vzorky;
+};
 
-    const int vPasu = radkuPasu(sirka, k);
-    const int pasu = (vyska + vPasu - 1) / vPasu;
-    std::vector<std::vector<std::uint32_t>> plochyPasu(static_cast<std::size_t>(pasu));
-    for (std::size_t i = 0; i < promitani.plochy().size(); ++i) {
-        const Plocha& p = promitani.plochy()[i];
-        for (int pas = p.y0 / vPasu; pas <= p.y1 / vPasu; ++pas)
-            plochyPasu[static_cast<std::size_t>(pas)].push_back(static_cast<std::uint32_t>(i));
-    }
+// One frame's sizes, and who draws what.
+struct Rozvrh {
+    int k;            // samples a pixel along each side
+    int sirka, vyska; // in samples
+    int vPasu, pasu;
+    int pracovniku;
+};
 
+// The workers project shares of the pieces, in the scene's order, so that filling the shares one
+// after another draws what one projection of the whole scene would.
+void promitniCasti(std::vector<CastSnimku>& casti, const Rozvrh& r, const Scena& scena,
+                   const Kamera& kamera) {
+    const std::vector<std::size_t> zacatky = zacatkyCasti(scena, casti.size());
+    naVlaknech(r.pracovniku, [&](int i) {
+        const auto index = static_cast<std::size_t>(i);
+        Promitani& promitani = casti[index].promitani;
+        promitani.zacni(kamera, {r.sirka, r.vyska});
+        for (std::size_t d = zacatky[index]; d < zacatky[index + 1]; ++d) {
+            const DilekSceny& dilek = scena.dilky[d];
+            kresliTeleso(promitani, kamera, dilek.tvar, dilek.poloha, dilek.velikost, dilek.barva);
+            if (scena.hrany && dilek.tvar == Tvar::Hranol) kresliHrany(promitani, dilek);
+        }
+        if (i == r.pracovniku - 1) promitniOsy(promitani, kamera);
+        auto& plochyPasu = casti[index].plochyPasu;
+        plochyPasu.resize(static_cast<std::size_t>(r.pasu));
+        for (auto& plochy : plochyPasu)
+            plochy.clear();
+        for (std::size_t t = 0; t < promitani.plochy().size(); ++t) {
+            const Plocha& p = promitani.plochy()[t];
+            for (int pas = p.y0 / r.vPasu; pas <= p.y1 / r.vPasu; ++pas)
+                plochyPasu[static_cast<std::size_t>(pas)].push_back(static_cast<std::uint32_t>(t));
+        }
+    });
+}
+
+// Then they fill bands, each taken by whichever worker is free.
+void vyplnPasy(const std::vector<CastSnimku>& casti, std::vector<PametPasu>& pameti,
+               const Rozvrh& r, QImage& obraz) {
     uchar* const bity = obraz.bits();
     const qsizetype radekObrazu = obraz.bytesPerLine();
     const QRgb pozadi = QColor::fromRgbF(0.8f, 0.8f, 1.f).rgb();
-    // Bands are taken in turn by whichever worker is free.
     std::atomic<int> dalsiPas = 0;
-    const auto pracuj = [&]() {
-        const std::size_t vzorku = static_cast<std::size_t>(sirka) * vPasu;
-        std::vector<float> hloubka(vzorku);
+    naVlaknech(std::min(r.pasu, r.pracovniku), [&](int i) {
+        PametPasu& pamet = pameti[static_cast<std::size_t>(i)];
+        const std::size_t vzorku = static_cast<std::size_t>(r.sirka) * r.vPasu;
+        pamet.hloubka.resize(vzorku);
         // One sample a pixel: straight into the picture.
-        std::vector<QRgb> vzorky(k == 1 ? 0 : vzorku);
-        for (int pas = dalsiPas++; pas < pasu; pas = dalsiPas++) {
-            const int od = pas * vPasu, doRadku = std::min(vyska, od + vPasu);
-            const std::size_t pocet = static_cast<std::size_t>(doRadku - od) * sirka;
+        if (r.k > 1) pamet.vzorky.resize(vzorku);
+        for (int pas = dalsiPas++; pas < r.pasu; pas = dalsiPas++) {
+            const int od = pas * r.vPasu, doRadku = std::min(r.vyska, od + r.vPasu);
+            const std::size_t pocet = static_cast<std::size_t>(doRadku - od) * r.sirka;
             QRgb* const pixely =
-                k == 1 ? reinterpret_cast<QRgb*>(bity + od * radekObrazu) : vzorky.data();
+                r.k == 1 ? reinterpret_cast<QRgb*>(bity + od * radekObrazu) : pamet.vzorky.data();
             std::fill_n(pixely, pocet, pozadi);
-            std::fill_n(hloubka.data(), pocet, 0.f);
-            vyplnPas(promitani, {pixely, hloubka.data(), sirka, od, doRadku},
-                     plochyPasu[static_cast<std::size_t>(pas)], k);
-            if (k == 1) continue;
-            for (int y = od; y < doRadku; y += k)
-                zmensiRadek(pixely + static_cast<std::size_t>(y - od) * sirka, sirka,
-                            reinterpret_cast<QRgb*>(bity + (y / k) * radekObrazu),
-                            velikost.width());
+            std::fill_n(pamet.hloubka.data(), pocet, 0.f);
+            const Pas vPase{pixely, pamet.hloubka.data(), r.sirka, od, doRadku};
+            for (const CastSnimku& cast : casti)
+                vyplnPlochy(cast.promitani, vPase, cast.plochyPasu[static_cast<std::size_t>(pas)]);
+            for (const CastSnimku& cast : casti)
+                vyplnCary(cast.promitani, vPase, r.k);
+            if (r.k == 1) continue;
+            for (int y = od; y < doRadku; y += r.k)
+                zmensiRadek(pixely + static_cast<std::size_t>(y - od) * r.sirka, r.sirka,
+                            reinterpret_cast<QRgb*>(bity + (y / r.k) * radekObrazu), obraz.width());
         }
-    };
-    const int pracovniku =
-        std::min(pasu, static_cast<int>(std::clamp(std::thread::hardware_concurrency(), 1u, 8u)));
-    {
-        std::vector<std::jthread> dalsi;
-        for (int i = 1; i < pracovniku; ++i)
-            dalsi.emplace_back(pracuj);
-        pracuj();
-    }
+    });
+}
+
+} // namespace
+
+struct Vykreslovac::Pamet {
+    std::vector<CastSnimku> casti;
+    std::vector<PametPasu> pasy;
+};
+
+Vykreslovac::Vykreslovac() : pamet_(std::make_unique<Pamet>()) {}
+Vykreslovac::~Vykreslovac() = default;
+
+QImage Vykreslovac::vykresli(const Scena& scena, const Kamera& kamera, QSize velikost,
+                             Kvalita kvalita) {
+    QImage obraz(velikost, QImage::Format_RGB32);
+    if (obraz.isNull()) return obraz;
+    Rozvrh r{};
+    r.k = kvalita == Kvalita::Vyhlazena ? 2 : 1;
+    r.sirka = velikost.width() * r.k;
+    r.vyska = velikost.height() * r.k;
+    r.vPasu = radkuPasu(r.sirka, r.k);
+    r.pasu = (r.vyska + r.vPasu - 1) / r.vPasu;
+    r.pracovniku = static_cast<int>(std::clamp(std::thread::hardware_concurrency(), 1u, 8u));
+    pamet_->casti.resize(static_cast<std::size_t>(r.pracovniku));
+    pamet_->pasy.resize(static_cast<std::size_t>(r.pracovniku));
+    promitniCasti(pamet_->casti, r, scena, kamera);
+    vyplnPasy(pamet_->casti, pamet_->pasy, r, obraz);
     kresliPopisky(kamera, obraz);
     return obraz;
+}
+
+QImage vykresli(const Scena& scena, const Kamera& kamera, QSize velikost, Kvalita kvalita) {
+    return Vykreslovac().vykresli(scena, kamera, velikost, kvalita);
 }
 
 Kamera kameraPohledu(Pohled pohled) {

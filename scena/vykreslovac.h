@@ -8,6 +8,7 @@
 #include <QSize>
 
 #include <array>
+#include <memory>
 #include <string_view>
 
 namespace tvarolam {
@@ -33,6 +34,25 @@ bool pohledZeJmena(std::string_view jmeno, Pohled& pohled);
 // view that is being dragged fluid.
 enum class Kvalita { Rychla, Vyhlazena };
 
+// Draws frames one after another and keeps its working memory between them: a view being dragged
+// is redrawn many times a second, and taking fresh memory from the system for every frame costs
+// more than drawing it. One object draws on one thread at a time.
+class Vykreslovac {
+public:
+    Vykreslovac();
+    ~Vykreslovac();
+    Vykreslovac(const Vykreslovac&) = delete;
+    Vykreslovac& operator=(const Vykreslovac&) = delete;
+
+    QImage vykresli(const Scena& scena, const Kamera& kamera, QSize velikost,
+                    Kvalita kvalita = Kvalita::Vyhlazena);
+
+private:
+    struct Pamet;
+    std::unique_ptr<Pamet> pamet_;
+};
+
+// A single frame.
 QImage vykresli(const Scena& scena, const Kamera& kamera, QSize velikost,
                 Kvalita kvalita = Kvalita::Vyhlazena);
 

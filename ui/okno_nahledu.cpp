@@ -38,7 +38,7 @@ void PlatnoNahledu::paintEvent(QPaintEvent*) {
                               kameraObrazu_.osa == kamera_.osa &&
                               kameraObrazu_.uhel == kamera_.uhel && obraz_.size() == size();
     if (!stejnyPohled || kvalitaObrazu_ != kvalita) {
-        obraz_ = vykresli(scena_, kamera_, size(), kvalita);
+        obraz_ = vykreslovac_.vykresli(scena_, kamera_, size(), kvalita);
         kvalitaObrazu_ = kvalita;
         kameraObrazu_ = kamera_;
     }

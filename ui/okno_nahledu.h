@@ -38,6 +38,7 @@ private:
     bool tazeni_ = false;
     // Until it fires, the view is taken as moving: frames are drawn fast, without smoothing.
     QTimer* klid_;
+    Vykreslovac vykreslovac_;
     QImage obraz_; // the last frame, repainted as it is while the view stays
     Kvalita kvalitaObrazu_ = Kvalita::Rychla;
     Kamera kameraObrazu_;
