@@ -49,6 +49,8 @@ public:
     Promitani(const Kamera& kamera, QSize velikost);
     // Starts a new frame, keeping the memory of the last one.
     void zacni(const Kamera& kamera, QSize velikost);
+    // Room for this many triangles, taken once instead of growing step by step.
+    void vyhrad(std::size_t trojuhelniku) { plochy_.reserve(trojuhelniku); }
 
     Vektor doKamery(const Vektor& svet) const { return zpet_.otoc(svet - poloha_); }
     // False behind the near plane.

@@ -140,9 +140,10 @@ void zmensiRadek(const QRgb* vzorky, int sirkaVzorku, QRgb* cil, int sirka) {
     }
 }
 
-// Sample rows of a band: about 2 MB of pixels and depths, so that a band stays in the cache.
+// Sample rows of a band: about 512 KB of samples and depths, so that a band stays in the cache
+// and a single frame takes little fresh memory, whose first touch is slow.
 int radkuPasu(int sirka, int k) {
-    const int radku = (1 << 18) / sirka / k * k;
+    const int radku = (1 << 16) / sirka / k * k;
     return std::max(radku, k);
 }
 
@@ -176,6 +177,10 @@ void promitniCasti(std::vector<CastSnimku>& casti, const Rozvrh& r, const Scena&
         const auto index = static_cast<std::size_t>(i);
         Promitani& promitani = casti[index].promitani;
         promitani.zacni(kamera, {r.sirka, r.vyska});
+        std::size_t trojuhelniku = i == r.pracovniku - 1 ? trojuhelnikuTvaru(Tvar::Koule) : 0;
+        for (std::size_t d = zacatky[index]; d < zacatky[index + 1]; ++d)
+            trojuhelniku += trojuhelnikuTvaru(scena.dilky[d].tvar);
+        promitani.vyhrad(trojuhelniku);
         for (std::size_t d = zacatky[index]; d < zacatky[index + 1]; ++d) {
             const DilekSceny& dilek = scena.dilky[d];
             kresliTeleso(promitani, kamera, dilek.tvar, dilek.poloha, dilek.velikost, dilek.barva);
