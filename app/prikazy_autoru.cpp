@@ -268,7 +268,9 @@ int obrazky(const Argumenty& argumenty) {
     const char typy[3] = {'O', 'p', 'q'};
     std::array<std::string, 3> radky;
     for (int i = 0; i < 3; ++i) {
-        const std::string jmeno = "-" + std::to_string(i + 1) + "." + pripona.toStdString();
+        // Appended piece by piece: GCC 12 misreads "-" + std::string&& as an overlapping copy.
+        std::string jmeno = "-";
+        jmeno += std::to_string(i + 1) + "." + pripona.toStdString();
         const QImage obraz = vykresli(scena, kameraNaSestavu(pohledy[i], scena), VelikostObrazku);
         const std::string bajty = pripona == "jpg" ? zakodujJpeg(obraz) : zakodujBmp(obraz);
         if (bajty.empty() || !zapisAtomicky(slozka + kmen + jmeno, bajty))
