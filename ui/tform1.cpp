@@ -11,6 +11,7 @@
 #include <QCloseEvent>
 #include <QFile>
 #include <QFileDialog>
+#include <QFileInfo>
 #include <QFontDatabase>
 #include <QGroupBox>
 #include <QHeaderView>
@@ -73,6 +74,26 @@ QString proZobrazeni(const std::string& text) {
 QString vyberUlohu(QWidget* rodic) {
     const auto dialog = dialogOtevreniUlohy(rodic);
     return dialog->exec() == QDialog::Accepted ? dialog->selectedFiles().value(0) : QString();
+}
+
+// The dialog names files as Qt decodes them, and a name in Windows-1250 bytes (a folder unpacked
+// from a Windows archive) comes back with replacement marks, naming no file. The one file of its
+// folder whose name decodes the same is then taken by its bytes; where two do, neither is guessed.
+std::string bajtyVybranehoSouboru(const QString& soubor) {
+    const std::string bajty = QFile::encodeName(soubor).toStdString();
+    if (!soubor.contains(QChar::ReplacementCharacter) || QFileInfo::exists(soubor)) return bajty;
+    const QFileInfo vybrany(soubor);
+    namespace fs = std::filesystem;
+    std::error_code chyba;
+    std::string nalezeny;
+    for (fs::directory_iterator polozka(QFile::encodeName(vybrany.path()).toStdString(), chyba);
+         !chyba && polozka != fs::directory_iterator(); polozka.increment(chyba)) {
+        const std::string jmeno = polozka->path().filename().string();
+        if (QFile::decodeName(QByteArray::fromStdString(jmeno)) != vybrany.fileName()) continue;
+        if (!nalezeny.empty()) return bajty;
+        nalezeny = polozka->path().string();
+    }
+    return nalezeny.empty() ? bajty : nalezeny;
 }
 
 } // namespace
@@ -242,7 +263,7 @@ void TForm1::chranene(const std::function<void()>& obsluha) {
 void TForm1::Nast1Click() {
     const QString soubor = dialogOtevreni_(this);
     if (soubor.isEmpty()) return;
-    otevriUlohu(QFile::encodeName(soubor).toStdString());
+    otevriUlohu(bajtyVybranehoSouboru(soubor));
 }
 
 // The game moves to the task's folder, where its pictures and loghra.txt are. A folder that

@@ -33,6 +33,8 @@
 #include <QTreeView>
 
 #include <deque>
+#include <filesystem>
+#include <fstream>
 #include <memory>
 
 using namespace tvarolam;
@@ -121,6 +123,7 @@ private slots:
     void captionsFromTheTextsFile();
     void acceleratorMarksCostElementsByRunsNotByMarks();
     void loadingFromTheMenuMovesTheCurrentDirectory();
+    void aTaskNamedInWindows1250OpensFromTheDialog();
     void cancellingTheDialogChangesNothing();
     void editsAfterACommandLineLoadLandInTheSelectedRow();
     void afterASecondLoadTheCheckBoxShowsRowOnesMark();
@@ -163,6 +166,9 @@ void TForm1Test::init() {
 void TForm1Test::cleanup() {
     form_.reset();
     QDir::setCurrent(puvodni_);
+    // By bytes: Qt cannot name files whose names are not UTF-8.
+    std::error_code chyba;
+    std::filesystem::remove_all(QFile::encodeName(adresar_->path()).toStdString(), chyba);
     adresar_.reset();
 }
 
@@ -436,6 +442,28 @@ void TForm1Test::loadingFromTheMenuMovesTheCurrentDirectory() {
     QCOMPARE(form().hra().AktRadek(), 1);
     QCOMPARE(form().SGSeznam()->currentIndex().row(), 1);
     QVERIFY(form().SGSeznam()->selectionModel()->isRowSelected(1, {}));
+}
+
+// Qt's dialog returns such a name with a replacement mark where the byte 0xDA (Ú) was.
+void TForm1Test::aTaskNamedInWindows1250OpensFromTheDialog() {
+    QDir().mkpath("ulohy");
+    const auto zapisBajty = [](const std::string& jmeno) {
+        std::ofstream(jmeno, std::ios::binary) << DvaDilky.toStdString();
+    };
+    zapisBajty("ulohy/\xDAloha.3du");
+    const QString jakJiDialogVrati = QDir::current().absoluteFilePath("ulohy/\uFFFDloha.3du");
+    QCOMPARE(QFile::decodeName("ulohy/\xDAloha.3du"), QString("ulohy/\uFFFDloha.3du"));
+    form().nastavDialogOtevreni([&](QWidget*) { return jakJiDialogVrati; });
+    form().Nast1Click();
+    QCOMPARE(form().SGSeznam()->model()->rowCount(), 3);
+    QVERIFY(form().windowTitle().endsWith(QString::fromUtf8("/ulohy/\u00DAloha.3du")));
+
+    // A second name that decodes alike (0xC8, Č): which one was chosen cannot be told.
+    zapisBajty("\xC8loha.3du"); // the current folder is now the task's
+    Odpovidac& odpovidac = odpovidac_;
+    odpovidac.ocekavej({"OK"});
+    form().Nast1Click();
+    QCOMPARE(odpovidac.boxy.size(), size_t(1));
 }
 
 void TForm1Test::cancellingTheDialogChangesNothing() {
