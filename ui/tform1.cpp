@@ -76,8 +76,8 @@ QString vyberUlohu(QWidget* rodic) {
     return dialog->exec() == QDialog::Accepted ? dialog->selectedFiles().value(0) : QString();
 }
 
-// The dialog names files as Qt decodes them, and a name in Windows-1250 bytes (a folder unpacked
-// from a Windows archive) comes back with replacement marks, naming no file. The one file of its
+// A desktop's dialog lists a file named in Windows-1250 bytes (a folder unpacked from a Windows
+// archive), but Qt hands the name over decoded, with replacement marks, naming no file. The one file of its
 // folder whose name decodes the same is then taken by its bytes; where two do, neither is guessed.
 std::string bajtyVybranehoSouboru(const QString& soubor) {
     const std::string bajty = QFile::encodeName(soubor).toStdString();

@@ -444,7 +444,8 @@ void TForm1Test::loadingFromTheMenuMovesTheCurrentDirectory() {
     QVERIFY(form().SGSeznam()->selectionModel()->isRowSelected(1, {}));
 }
 
-// Qt's dialog returns such a name with a replacement mark where the byte 0xDA (Ú) was.
+// A desktop's dialog (GTK's) lists such a file; Qt hands its name over decoded, with a replacement
+// mark where the byte 0xDA (Ú) was.
 void TForm1Test::aTaskNamedInWindows1250OpensFromTheDialog() {
     QDir().mkpath("ulohy");
     const auto zapisBajty = [](const std::string& jmeno) {
