@@ -77,8 +77,9 @@ QString vyberUlohu(QWidget* rodic) {
 }
 
 // A desktop's dialog lists a file named in Windows-1250 bytes (a folder unpacked from a Windows
-// archive), but Qt hands the name over decoded, with replacement marks, naming no file. The one file of its
-// folder whose name decodes the same is then taken by its bytes; where two do, neither is guessed.
+// archive), but Qt hands the name over decoded, with replacement marks, naming no file. The one
+// file of its folder whose name decodes the same is then taken by its bytes; where two do,
+// neither is guessed.
 std::string bajtyVybranehoSouboru(const QString& soubor) {
     const std::string bajty = QFile::encodeName(soubor).toStdString();
     if (!soubor.contains(QChar::ReplacementCharacter) || QFileInfo::exists(soubor)) return bajty;
