@@ -6,11 +6,11 @@
 #include "scena.h"
 #include "vykreslovac.h"
 #include "zapis_jpeg.h"
+#include "zapis_souboru.h"
 
 #include <QBuffer>
 #include <QCommandLineParser>
 #include <QFile>
-#include <QSaveFile>
 
 #include <algorithm>
 #include <cmath>
@@ -184,15 +184,6 @@ std::string zakodujBmp(const QImage& obraz) {
 
 } // namespace
 
-bool zapisAtomicky(const std::string& cesta, const std::string& bajty) {
-    QSaveFile soubor(QFile::decodeName(QByteArray::fromStdString(cesta)));
-    if (!soubor.open(QIODevice::WriteOnly)) return false;
-    if (soubor.write(bajty.data(), static_cast<qint64>(bajty.size())) !=
-        static_cast<qint64>(bajty.size()))
-        return false;
-    return soubor.commit();
-}
-
 Argumenty::Argumenty(int argc, char* argv[], int prvni) {
     for (int i = prvni; i < argc; ++i) {
         text.append(QString::fromLocal8Bit(argv[i]));
@@ -259,8 +250,9 @@ int obrazky(const Argumenty& argumenty) {
     std::string kmen = cesta.substr(slozka.size());
     if (const auto tecka = kmen.rfind('.'); tecka != std::string::npos && tecka > 0)
         kmen.resize(tecka);
-    const std::string kmenCp1250 = utf8NaCp1250(kmen);
-    if (cp1250NaUtf8(kmenCp1250) != kmen)
+    // A name already in Windows-1250 bytes (a folder unpacked from a Windows archive) is kept.
+    const std::string kmenCp1250 = jmenoSouboruNaCp1250(kmen);
+    if (jePlatneUtf8(kmen) && cp1250NaUtf8(kmenCp1250) != kmen)
         return chyba(soubor.toStdString() +
                          ": the name cannot be written in Windows-1250, as task files are",
                      Selhani);
@@ -273,7 +265,7 @@ int obrazky(const Argumenty& argumenty) {
         jmeno += std::to_string(i + 1) + "." + pripona.toStdString();
         const QImage obraz = vykresli(scena, kameraNaSestavu(pohledy[i], scena), VelikostObrazku);
         const std::string bajty = pripona == "jpg" ? zakodujJpeg(obraz) : zakodujBmp(obraz);
-        if (bajty.empty() || !zapisAtomicky(slozka + kmen + jmeno, bajty))
+        if (bajty.empty() || !zapisNahradou(slozka + kmen + jmeno, bajty))
             return chyba("cannot write " + slozka + kmen + jmeno, Selhani);
         radky[i] = std::string(1, typy[i]) + " " + kmenCp1250 + jmeno;
     }
@@ -281,7 +273,7 @@ int obrazky(const Argumenty& argumenty) {
         const std::string stare = prectiBajty(cesta);
         const std::string nove =
             nahradObrazky(stare, rozbor.obrazky(), rozbor.radekPrvnihoDruhu(), radky);
-        if (stare.empty() || !zapisAtomicky(cesta, nove))
+        if (stare.empty() || !zapisNahradou(cesta, nove))
             return chyba("cannot rewrite " + soubor.toStdString(), Selhani);
     }
     for (const auto& radek : radky)
@@ -311,7 +303,7 @@ int nahled(const Argumenty& argumenty) {
         return kod;
     bool uplna = false;
     const std::string text = textSceny(rozbor.hra().tabulka(), texty, parser.isSet(hrany), uplna);
-    if (!uplna || !zapisScenu(argumenty.bajtyArgumentu(vystup), text))
+    if (!uplna || !zapisNahradou(argumenty.bajtyArgumentu(vystup), text))
         return chyba("cannot write " + vystup.toStdString(), Selhani);
     return Uspech;
 }

@@ -20,9 +20,6 @@ struct Argumenty {
     std::string bajtyArgumentu(const QString& argument) const;
 };
 
-// Written beside the target and renamed over it: a run cut short leaves the old file whole.
-bool zapisAtomicky(const std::string& cesta, const std::string& bajty);
-
 int zkontroluj(const Argumenty& argumenty);
 int obrazky(const Argumenty& argumenty);
 int nahled(const Argumenty& argumenty);

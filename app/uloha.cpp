@@ -10,6 +10,7 @@
 #include "prikazy_autoru.h"
 #include "prostredi.h"
 #include "texty.h"
+#include "zapis_souboru.h"
 
 #include <QCommandLineParser>
 #include <QCoreApplication>
@@ -232,7 +233,7 @@ int main(int argc, char* argv[]) {
         // reported, as the author asked for it.
         bool uplna = false;
         const std::string scena = textSceny(hra.tabulka(), texty, parser.isSet(hrany), uplna);
-        if (!uplna || !zapisScenu(parser.value(nahled).toStdString(), scena)) {
+        if (!uplna || !zapisNahradou(bajtyArgumentu(parser.value(nahled), argc, argv), scena)) {
             std::cerr << "tvarolam-uloha: cannot write " << parser.value(nahled).toStdString()
                       << '\n';
             return nastroj::Selhani;

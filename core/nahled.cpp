@@ -5,6 +5,7 @@
 #include "prostredi.h"
 #include "tabulka_dilku.h"
 #include "texty.h"
+#include "zapis_souboru.h"
 
 #include <cerrno>
 #include <charconv>
@@ -33,33 +34,7 @@ std::string nazevProSablonu(std::string tvar, const Texty& texty) {
     return tvar;
 }
 
-bool zapisVse(int soubor, const std::string& obsah) {
-    for (std::size_t zapsano = 0; zapsano < obsah.size();) {
-        const ssize_t kus = ::write(soubor, obsah.data() + zapsano, obsah.size() - zapsano);
-        if (kus < 0 && errno == EINTR) continue;
-        if (kus <= 0) return false;
-        zapsano += static_cast<std::size_t>(kus);
-    }
-    return true;
-}
-
 } // namespace
-
-// The scene goes to a new file beside the old one and is renamed over it: a link planted under
-// the name is replaced, never followed, and a viewer never sees half a file.
-bool zapisScenu(const std::string& cesta, const std::string& obsah) {
-    const auto lomitko = cesta.find_last_of('/');
-    std::string docasny =
-        (lomitko == std::string::npos ? std::string() : cesta.substr(0, lomitko + 1)) +
-        ".tempwrl-XXXXXX";
-    const int soubor = ::mkostemp(docasny.data(), O_CLOEXEC);
-    if (soubor < 0) return false;
-    bool zapsano = ::fchmod(soubor, 0644) == 0 && zapisVse(soubor, obsah);
-    zapsano = ::close(soubor) == 0 && zapsano;
-    if (zapsano && std::rename(docasny.c_str(), cesta.c_str()) == 0) return true;
-    ::unlink(docasny.c_str());
-    return false;
-}
 
 std::string_view sablonaSceny(bool hrany) {
     return hrany ? zdroje::prototypOb_wrl : zdroje::prototyp_wrl;
@@ -99,7 +74,7 @@ void Hra::ZobrazNahled(const std::string& cesta, bool hrany) {
     // that is no integer is still put in place, as it always was, but not opened.
     bool uplna = false;
     const std::string text = textSceny(tabulka_, texty_, hrany, uplna);
-    if (!zapisScenu(cesta, text) || !uplna) return;
+    if (!zapisNahradou(cesta, text) || !uplna) return;
     try {
         prostredi_.otevri(cesta);
     } catch (const std::exception&) {

@@ -16,10 +16,6 @@ std::string_view sablonaSceny(bool hrany);
 // of that piece's line and `uplna` is false.
 std::string textSceny(const TabulkaDilku& tabulka, const Texty& texty, bool hrany, bool& uplna);
 
-// Writes a scene file: to a new file beside it, renamed over it, so a link planted under the name
-// is replaced, never followed, and a viewer never sees half a file. False when anything failed.
-bool zapisScenu(const std::string& cesta, const std::string& obsah);
-
 // "0.00" .. "1.00": a colour byte divided by 255, always with a decimal point.
 std::string slozkaBarvy(int bajt);
 

@@ -26,6 +26,9 @@ void VDocasnemAdresari::SetUp() {
 
 void VDocasnemAdresari::TearDown() {
     std::filesystem::current_path(puvodni_);
+    // By bytes: Qt cannot name files whose names are not UTF-8.
+    std::error_code chyba;
+    std::filesystem::remove_all(adresar_.path().toStdString(), chyba);
 }
 
 void HraTest::SetUp() {

@@ -4,6 +4,7 @@
 #include "log_hry.h"
 #include "nahled.h"
 #include "pomocne.h"
+#include "zapis_souboru.h"
 
 #include <QBuffer>
 
@@ -141,6 +142,28 @@ TEST_F(SouboryTest, AWindowsNamedPictureOpensByItsBytesAndAUtf8OneByItsConversio
     EXPECT_EQ(okno.titulek, "Tvarolam-Hra: \xDAloha.3du");
     EXPECT_FALSE(hra.NactiUlohu("\xC3\x9Alohy.3du")); // UTF-8 "Úlohy", shown in Windows-1250
     EXPECT_EQ(okno.zpravy.back(), "Soubor >\xDAlohy.3du< se nepoda\xF8ilo na\xE8\xEDst");
+}
+
+// A task rewritten by the task tool keeps who may read it; a new picture is readable by all.
+TEST_F(SouboryTest, AFileWrittenWholeKeepsThePermissionsOfTheOneItReplaces) {
+    const std::pair<const char*, mode_t> pripady[] = {
+        {"soukroma.3du", 0600}, {"skupina.3du", 0640}, {"spustitelna.3du", 0755}};
+    for (const auto& [jmeno, prava] : pripady) {
+        zapisSoubor(jmeno, "old");
+        ASSERT_EQ(::chmod(jmeno, prava), 0);
+        ASSERT_TRUE(zapisNahradou(jmeno, "new"));
+        struct stat stav {};
+        ASSERT_EQ(::stat(jmeno, &stav), 0);
+        EXPECT_EQ(stav.st_mode & 07777, prava) << jmeno;
+        EXPECT_EQ(prectiSoubor(jmeno), "new");
+    }
+    ASSERT_TRUE(zapisNahradou("\xDAloha-1.jpg", "picture"));
+    struct stat stav {};
+    ASSERT_EQ(::stat("\xDAloha-1.jpg", &stav), 0);
+    EXPECT_EQ(stav.st_mode & 07777, mode_t{0644});
+    EXPECT_FALSE(zapisNahradou("chybi/uloha.3du", "x"));
+    for (const auto& polozka : fs::directory_iterator("."))
+        EXPECT_NE(polozka.path().filename().string()[0], '.') << "a new file left behind";
 }
 
 TEST_F(SouboryTest, AScenePreviewReplacesALinkAndLeavesItsTargetAlone) {

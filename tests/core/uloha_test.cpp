@@ -172,6 +172,33 @@ TEST_F(NastrojUloha, DrawsTheSolutionAndWritesThePictureLinesIntoTheTask) {
     EXPECT_EQ(spust("obrazky chybi.3du").kod, 2);
 }
 
+// Picture lines hold Windows-1250 names: a UTF-8 task name is converted, one already in
+// Windows-1250 bytes (unpacked from a Windows archive) is kept, one beyond the code page refused.
+TEST_F(NastrojUloha, NamesThePicturesAfterTheTaskInWindows1250) {
+    struct Pripad {
+        std::string kmen;
+        int kod;
+        std::string radek;
+    };
+    const Pripad pripady[] = {
+        {"\xDAloha", 0, "O \xDAloha-1.jpg\n"},
+        {"\xC3\x9Aloha", 0, "O \xDAloha-1.jpg\n"},
+        {"\xE4\xB8\xAD", 1, ""},
+    };
+    for (const Pripad& pripad : pripady) {
+        const std::string uloha = pripad.kmen + ".3du";
+        zapisSoubor(uloha, "K H 1 1 1 255 0 0 1\nR 1PPP\n");
+        const auto vysledek = spust("obrazky '" + uloha + "' --zapis");
+        EXPECT_EQ(vysledek.kod, pripad.kod) << vysledek.chyby;
+        if (pripad.kod != 0) continue;
+        EXPECT_NE(prectiSoubor(uloha).find(pripad.radek), std::string::npos) << prectiSoubor(uloha);
+        EXPECT_TRUE(std::filesystem::exists(pripad.kmen + "-3.jpg"));
+        const auto kontrola = spust("zkontroluj '" + uloha + "'");
+        EXPECT_EQ(kontrola.kod, 0) << "the game finds the pictures: " << kontrola.vystup;
+        std::filesystem::remove(uloha);
+    }
+}
+
 TEST_F(NastrojUloha, WritesTheSceneOfASolutionAsTheGameWould) {
     zapisSoubor("u.3du", "K H 2 1 1 255 0 0 1\r\nK Z 1 1 1 0 0 255 2\r\nR 1PPP2PQP2RPP\r\n");
     ASSERT_EQ(spust("nahled u.3du --reseni 1 reseni.wrl --hrany").kod, 0);
