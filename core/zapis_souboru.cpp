@@ -29,7 +29,7 @@ bool zapisNahradou(const std::string& cesta, const std::string& obsah) {
     std::string docasny =
         cesta.substr(0, zacatekJmena) + "." + cesta.substr(zacatekJmena) + "-XXXXXX";
     struct stat puvodni {};
-    const mode_t prava = ::stat(cesta.c_str(), &puvodni) == 0 && S_ISREG(puvodni.st_mode)
+    const mode_t prava = ::lstat(cesta.c_str(), &puvodni) == 0 && S_ISREG(puvodni.st_mode)
                              ? puvodni.st_mode & 07777
                              : 0644;
     const int soubor = ::mkostemp(docasny.data(), O_CLOEXEC);

@@ -161,6 +161,14 @@ TEST_F(SouboryTest, AFileWrittenWholeKeepsThePermissionsOfTheOneItReplaces) {
     struct stat stav {};
     ASSERT_EQ(::stat("\xDAloha-1.jpg", &stav), 0);
     EXPECT_EQ(stav.st_mode & 07777, mode_t{0644});
+    // A link planted under the name lends nothing of its target.
+    zapisSoubor("ucitel.txt", "private");
+    ASSERT_EQ(::chmod("ucitel.txt", 0600), 0);
+    fs::create_symlink("ucitel.txt", "odkaz.wrl");
+    ASSERT_TRUE(zapisNahradou("odkaz.wrl", "scene"));
+    ASSERT_EQ(::stat("odkaz.wrl", &stav), 0);
+    EXPECT_EQ(stav.st_mode & 07777, mode_t{0644});
+    EXPECT_EQ(prectiSoubor("ucitel.txt"), "private");
     EXPECT_FALSE(zapisNahradou("chybi/uloha.3du", "x"));
     for (const auto& polozka : fs::directory_iterator("."))
         EXPECT_NE(polozka.path().filename().string()[0], '.') << "a new file left behind";
