@@ -121,14 +121,6 @@ void vypisUlohu(const Hra& hra, const PametoveOkno& okno) {
         vypis({"reseni", pole(kod)});
 }
 
-// The task is opened by the bytes the system passed: Qt decodes arguments as UTF-8, which
-// loses a Windows-1250 name.
-std::string bajtyArgumentu(const QString& argument, int argc, char* argv[]) {
-    for (int i = 1; i < argc; ++i)
-        if (QString::fromLocal8Bit(argv[i]) == argument) return argv[i];
-    return argument.toLocal8Bit().toStdString();
-}
-
 } // namespace
 
 int main(int argc, char* argv[]) {
@@ -149,6 +141,9 @@ int main(int argc, char* argv[]) {
         if (std::strcmp(argv[1], "nahled") == 0) return nastroj::nahled(zbytek);
     }
 
+    // The task and the scene file are named by the bytes the system passed: Qt decodes arguments
+    // as UTF-8, which loses a Windows-1250 name.
+    const nastroj::Argumenty vsechny(argc, argv, 1);
     QCommandLineParser parser;
     parser.setApplicationDescription(
         "Loads a Tvarolam-Hra task file as the game does and prints what the game would show.\n"
@@ -200,7 +195,7 @@ int main(int argc, char* argv[]) {
     Hra hra(okno, prostredi, texty);
     try {
         souborTextu.NactiTexty(texty, prostredi);
-        hra.FormCreate(bajtyArgumentu(argumenty.first(), argc, argv));
+        hra.FormCreate(vsechny.bajtyArgumentu(argumenty.first()));
         souborTextu.NactiTexty(okno);
     } catch (const UkonceniProgramu& konec) {
         std::cerr << pole(konec.what()) << '\n';
@@ -233,7 +228,7 @@ int main(int argc, char* argv[]) {
         // reported, as the author asked for it.
         bool uplna = false;
         const std::string scena = textSceny(hra.tabulka(), texty, parser.isSet(hrany), uplna);
-        if (!uplna || !zapisNahradou(bajtyArgumentu(parser.value(nahled), argc, argv), scena)) {
+        if (!uplna || !zapisNahradou(vsechny.bajtyArgumentu(parser.value(nahled)), scena)) {
             std::cerr << "tvarolam-uloha: cannot write " << parser.value(nahled).toStdString()
                       << '\n';
             return nastroj::Selhani;
