@@ -31,7 +31,7 @@ enum class Prvek {
     OtazkaAno,
     OtazkaNe,
 };
-constexpr int PocetPrvku = 16;
+constexpr int PocetPrvku = static_cast<int>(Prvek::OtazkaNe) + 1;
 
 // The three position controls UDx, UDy, UDz.
 enum class Osa { X, Y, Z };

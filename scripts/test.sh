@@ -13,6 +13,8 @@ export TVAROLAM_BALICKY="locales xvfb xauth xdg-utils clang libclang-rt-14-dev c
 TVAROLAM_BALICKY+=" desktop-file-utils appstream shared-mime-info groff-base dpkg-dev lintian"
 # gio: the preview's file type, checked in private XDG folders.
 TVAROLAM_BALICKY+=" libglib2.0-bin"
+# The shared log on several machines: one folder mounted through FUSE (run by /usr/bin/python3).
+TVAROLAM_BALICKY+=" fuse3 python3-fusepy"
 # The window read and driven over the accessibility bus: a private session bus, AT-SPI, pyatspi.
 TVAROLAM_BALICKY+=" dbus at-spi2-core python3-pyatspi"
 "$koren/scripts/setup.sh"
