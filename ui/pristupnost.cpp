@@ -4,6 +4,7 @@
 #include "mrizka_dilku.h"
 #include "prevod.h"
 #include "sipky.h"
+#include "tabulka_dilku.h"
 #include "text_qt.h"
 
 #include <QAccessibleWidget>
@@ -12,7 +13,6 @@
 #include <QWindow>
 
 #include <array>
-#include <cstdint>
 #include <limits>
 
 namespace tvarolam {
@@ -352,8 +352,7 @@ void zapniPristupnost() {
 }
 
 QString jmenoBarvy(int barva) {
-    const auto rgb = static_cast<std::uint32_t>(barva);
-    const int r = rgb & 0xFF, g = (rgb >> 8) & 0xFF, b = (rgb >> 16) & 0xFF;
+    const auto [r, g, b] = rozlozBarvu(barva);
     const char* nejblizsi = Barvy[0].jmeno;
     long nejmensi = std::numeric_limits<long>::max();
     for (const Barva& kandidat : Barvy) {
