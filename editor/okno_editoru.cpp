@@ -6,6 +6,7 @@
 #include "mrizka_dilku.h"
 #include "plocha_sestavy.h"
 #include "pravidla_druhu.h"
+#include "rozliseni_barev.h"
 #include "text_qt.h"
 #include "zapis_souboru.h"
 
@@ -46,16 +47,28 @@ namespace {
 constexpr char Tvary[] = {'H', 'K', 'V', 'Z'};
 const char* const JmenaTvaru[] = {"hranol", "koule", "válec", "kužel"};
 
-// Colours that pupils tell apart easily, also on a poor projector.
-struct BarvaPalety {
-    const char* jmeno;
-    int r, g, b;
-};
-constexpr BarvaPalety Paleta[] = {
-    {"červená", 220, 30, 30}, {"modrá", 30, 80, 220},    {"žlutá", 250, 210, 0},
-    {"zelená", 30, 160, 60},  {"oranžová", 250, 130, 0}, {"fialová", 140, 60, 170},
-    {"hnědá", 130, 80, 30},   {"bílá", 255, 255, 255},
-};
+// The palette's colours by name, for the buttons' tooltips and accessible names.
+QString jmenoBarvy(int barva, int poradi) {
+    const auto [r, g, b] = std::array{barva & 0xFF, (barva >> 8) & 0xFF, (barva >> 16) & 0xFF};
+    struct Jmeno {
+        int r, g, b;
+        const char* jmeno;
+    };
+    static constexpr Jmeno Jmena[] = {
+        {213, 94, 0, "rumělková"},      {230, 159, 0, "oranžová"},
+        {240, 228, 66, "žlutá"},        {0, 158, 115, "modrozelená"},
+        {86, 180, 233, "nebeská modř"}, {0, 114, 178, "modrá"},
+        {204, 121, 167, "růžová"},      {0, 0, 0, "černá"},
+        {255, 255, 255, "bílá"},
+    };
+    for (const Jmeno& j : Jmena)
+        if (j.r == r && j.g == g && j.b == b) return QString::fromUtf8(j.jmeno);
+    return QStringLiteral("barva %1").arg(poradi + 1);
+}
+
+QColor barvaDilku(int barva) {
+    return QColor(barva & 0xFF, (barva >> 8) & 0xFF, (barva >> 16) & 0xFF);
+}
 
 // A piece must fit the lattice of 11 places on each axis.
 constexpr int NejvetsiRozmer = 11;
@@ -223,23 +236,26 @@ void OknoEditoru::vytvorOkno() {
     });
     auto* paleta = new QHBoxLayout;
     paleta->addWidget(barva_);
-    for (const BarvaPalety& p : Paleta) {
+    const auto barvyPalety = barvy::paletaRozlisitelnych();
+    for (std::size_t i = 0; i < barvyPalety.size(); ++i) {
+        const int p = barvyPalety[i];
         auto* b = new QToolButton(skupinaDruhu);
-        const QString jmeno = QString::fromUtf8(p.jmeno);
+        const QString jmeno = jmenoBarvy(p, static_cast<int>(i));
         b->setAccessibleName(jmeno);
         b->setToolTip(jmeno);
         b->setText(jmeno);
         QPixmap vzorek(16, 16);
-        vzorek.fill(QColor(p.r, p.g, p.b));
+        vzorek.fill(barvaDilku(p));
         b->setIcon(vzorek);
         b->setToolButtonStyle(Qt::ToolButtonIconOnly);
         connect(b, &QToolButton::clicked, this, [this, p] {
             const int i = vybranyDruh();
             if (i < 0) return;
             DruhDilku druh = dokument_.obsah.druhy[i];
-            druh.r = p.r;
-            druh.g = p.g;
-            druh.b = p.b;
+            const QColor barva = barvaDilku(p);
+            druh.r = barva.red();
+            druh.g = barva.green();
+            druh.b = barva.blue();
             zmenDruh(i, druh);
         });
         paleta->addWidget(b);
@@ -248,12 +264,10 @@ void OknoEditoru::vytvorOkno() {
 
     auto* tlacitkaDruhu = new QHBoxLayout;
     tlacitkaDruhu->addWidget(tlacitko(QStringLiteral("Přidat druh"), [this] {
-        DruhDilku druh;
-        const auto& p = Paleta[dokument_.obsah.druhy.size() % std::size(Paleta)];
-        druh.r = p.r;
-        druh.g = p.g;
-        druh.b = p.b;
-        pridejDruh(druh);
+        // Each new kind takes the next colour of the palette, so kinds start apart.
+        const auto paleta = barvy::paletaRozlisitelnych();
+        const QColor barva = barvaDilku(paleta[dokument_.obsah.druhy.size() % paleta.size()]);
+        pridejDruh({'H', 1, 1, 1, barva.red(), barva.green(), barva.blue(), 1});
     }));
     tlacitkaDruhu->addWidget(tlacitko(QStringLiteral("Zdvojit druh"), [this] {
         if (vybranyDruh() >= 0) pridejDruh(dokument_.obsah.druhy[vybranyDruh()]);
