@@ -7,6 +7,7 @@
 #include "plocha_sestavy.h"
 #include "pravidla_druhu.h"
 #include "rozliseni_barev.h"
+#include "tabulka_dilku.h"
 #include "text_qt.h"
 #include "zapis_souboru.h"
 
@@ -49,7 +50,7 @@ const char* const JmenaTvaru[] = {"hranol", "koule", "válec", "kužel"};
 
 // The palette's colours by name, for the buttons' tooltips and accessible names.
 QString jmenoBarvy(int barva, int poradi) {
-    const auto [r, g, b] = std::array{barva & 0xFF, (barva >> 8) & 0xFF, (barva >> 16) & 0xFF};
+    const auto [r, g, b] = rozlozBarvu(barva);
     struct Jmeno {
         int r, g, b;
         const char* jmeno;
@@ -67,11 +68,12 @@ QString jmenoBarvy(int barva, int poradi) {
 }
 
 QColor barvaDilku(int barva) {
-    return QColor(barva & 0xFF, (barva >> 8) & 0xFF, (barva >> 16) & 0xFF);
+    const Rgb rgb = rozlozBarvu(barva);
+    return QColor(rgb.r, rgb.g, rgb.b);
 }
 
-// A piece must fit the lattice of 11 places on each axis.
-constexpr int NejvetsiRozmer = 11;
+// A piece must fit the lattice on each axis.
+constexpr int NejvetsiRozmer = NejvetsiSouradnice - NejmensiSouradnice + 1;
 
 int tvarIndex(char tvar) {
     for (int i = 0; i < 4; ++i)

@@ -1,5 +1,6 @@
 #include "spusteni_editoru.h"
 
+#include "navratove_kody.h"
 #include "okno_editoru.h"
 #include "spusteni.h"
 
@@ -14,8 +15,6 @@
 namespace tvarolam::editor {
 
 namespace {
-
-constexpr int SpatneArgumenty = 2;
 
 // The task named on the command line; nullopt after help, version or a mistake (`kod` set).
 std::optional<QString> rozeberArgumenty(int argc, char* argv[], bool& pokracovat, int& kod) {
@@ -43,7 +42,7 @@ std::optional<QString> rozeberArgumenty(int argc, char* argv[], bool& pokracovat
     if (!chyba.isEmpty()) {
         std::cerr << "tvarolam-editor: " << chyba.toStdString()
                   << "\nSee tvarolam-editor --help.\n";
-        kod = SpatneArgumenty;
+        kod = navrat::SpatneArgumenty;
         pokracovat = false;
         return std::nullopt;
     }
