@@ -1,5 +1,6 @@
 #include "program_nahledu.h"
 
+#include "navratove_kody.h"
 #include "okno_nahledu.h"
 #include "scena.h"
 #include "zapis_souboru.h"
@@ -19,8 +20,7 @@ namespace tvarolam {
 
 namespace {
 
-// Exit codes, as the task tool's.
-constexpr int Uspech = 0, Selhani = 1, SpatneArgumenty = 2;
+using navrat::Selhani, navrat::SpatneArgumenty, navrat::Uspech;
 
 QString jmenoProCloveka(const std::string& bajty) {
     return QFile::decodeName(QByteArray::fromStdString(bajty));

@@ -1,6 +1,7 @@
 // The preview window and its 3D view: the template's viewpoints on keys, orbiting and zooming
 // with the mouse, a new scene under the same camera, the piece under a point.
 
+#include "hra.h"
 #include "okno_nahledu.h"
 
 #include <QScreen>
@@ -28,7 +29,7 @@ class OknoNahleduTest : public QObject {
 private slots:
     void titleNamesTheFileAndTheIconIsTheGames() {
         OknoNahledu okno(jednaKoule(), "/tmp/x/tempwrl.wrl");
-        QVERIFY(okno.windowTitle().startsWith("tempwrl.wrl"));
+        QVERIFY(okno.windowTitle().startsWith(SouborNahledu));
         QVERIFY(!okno.windowIcon().pixmap(32).isNull());
     }
 
@@ -36,7 +37,7 @@ private slots:
         const QRect plocha = QGuiApplication::primaryScreen()->availableGeometry();
         qputenv(PromennaStreduHry,
                 QByteArray::number(plocha.left() + 5) + "," + QByteArray::number(plocha.top() + 5));
-        OknoNahledu okno(jednaKoule(), "tempwrl.wrl");
+        OknoNahledu okno(jednaKoule(), SouborNahledu);
         okno.zobrazUprostred();
         qunsetenv(PromennaStreduHry);
         QVERIFY(QTest::qWaitForWindowExposed(&okno));
@@ -48,7 +49,7 @@ private slots:
     }
 
     void keysPickTheTemplateViewpointsAndHomeGoesBack() {
-        OknoNahledu okno(jednaKoule(), "tempwrl.wrl");
+        OknoNahledu okno(jednaKoule(), SouborNahledu);
         okno.show();
         QVERIFY(QTest::qWaitForWindowExposed(&okno));
         ProhlizecSceny* platno = okno.prohlizec();
@@ -97,7 +98,7 @@ private slots:
     }
 
     void dragOrbitsAndTheWheelZooms() {
-        OknoNahledu okno(jednaKoule(), "tempwrl.wrl");
+        OknoNahledu okno(jednaKoule(), SouborNahledu);
         okno.show();
         QVERIFY(QTest::qWaitForWindowExposed(&okno));
         ProhlizecSceny* platno = okno.prohlizec();
@@ -129,7 +130,7 @@ private slots:
     }
 
     void aMovingViewIsDrawnFastAndAViewAtRestSmoothed() {
-        OknoNahledu okno(jednaKoule(), "tempwrl.wrl");
+        OknoNahledu okno(jednaKoule(), SouborNahledu);
         okno.show();
         QVERIFY(QTest::qWaitForWindowExposed(&okno));
         ProhlizecSceny* platno = okno.prohlizec();
