@@ -5,7 +5,7 @@
 #include "model_tabulky.h"
 #include "mrizka_dilku.h"
 #include "nahled.h"
-#include "okno_nahledu.h"
+#include "prohlizec_sceny.h"
 #include "sipky.h"
 #include "text_qt.h"
 #include "zapis_souboru.h"
@@ -59,15 +59,14 @@ PlochaSestavy::PlochaSestavy(QWidget* rodic)
     levy->addLayout(ovladani);
     levy->addWidget(mrizka_, 1);
 
-    misto3d_ = new QWidget(this);
-    misto3d_->setLayout(new QVBoxLayout);
-    misto3d_->layout()->setContentsMargins(0, 0, 0, 0);
-    misto3d_->setMinimumSize(320, 240);
+    pohled3d_ = new ProhlizecSceny({}, this);
+    pohled3d_->setMinimumSize(320, 240);
+    pohled3d_->setAccessibleName(QStringLiteral("Sestava ve 3D"));
 
     auto* rozlozeni = new QHBoxLayout(this);
     rozlozeni->setContentsMargins(0, 0, 0, 0);
     rozlozeni->addLayout(levy);
-    rozlozeni->addWidget(misto3d_, 1);
+    rozlozeni->addWidget(pohled3d_, 1);
 
     setTabOrder(mrizka_, sipky_[0]);
     setTabOrder(sipky_[0], sipky_[1]);
@@ -133,12 +132,7 @@ Scena PlochaSestavy::scena() const {
 }
 
 void PlochaSestavy::poZmene() {
-    const Pohled pohled = Pohled::Pohled;
-    delete platno_;
-    platno_ = new PlatnoNahledu(scena(), misto3d_);
-    platno_->setAccessibleName(QStringLiteral("Sestava ve 3D"));
-    platno_->nastavPohled(pohled);
-    misto3d_->layout()->addWidget(platno_);
+    pohled3d_->nastavScenu(scena());
     emit sestavaZmenena();
 }
 

@@ -19,7 +19,7 @@ namespace tvarolam {
 class ModelTabulky;
 class MrizkaDilku;
 class Sipky;
-class PlatnoNahledu;
+class ProhlizecSceny;
 } // namespace tvarolam
 
 namespace tvarolam::editor {
@@ -46,7 +46,7 @@ public:
     MrizkaDilku* mrizka() const { return mrizka_; }
     Sipky* sipky(Osa osa) const { return sipky_[static_cast<int>(osa)]; }
     QCheckBox* pouzitBox() const { return pouzit_; }
-    PlatnoNahledu* pohled3d() const { return platno_; }
+    ProhlizecSceny* pohled3d() const { return pohled3d_; }
 
 signals:
     // A piece moved or its mark changed.
@@ -82,8 +82,7 @@ private:
     MrizkaDilku* mrizka_;
     std::array<Sipky*, 3> sipky_{};
     QCheckBox* pouzit_;
-    QWidget* misto3d_;
-    PlatnoNahledu* platno_ = nullptr;
+    ProhlizecSceny* pohled3d_;
 };
 
 } // namespace tvarolam::editor
