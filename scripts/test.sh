@@ -15,6 +15,8 @@ TVAROLAM_BALICKY+=" desktop-file-utils appstream shared-mime-info groff-base dpk
 TVAROLAM_BALICKY+=" libglib2.0-bin"
 # The shared log on several machines: one folder mounted through FUSE (run by /usr/bin/python3).
 TVAROLAM_BALICKY+=" fuse3 python3-fusepy"
+# Signals and a lost display end the real game; xdotool opens its dialog under Xvfb.
+TVAROLAM_BALICKY+=" xdotool"
 # The window read and driven over the accessibility bus: a private session bus, AT-SPI, pyatspi.
 TVAROLAM_BALICKY+=" dbus at-spi2-core python3-pyatspi"
 "$koren/scripts/setup.sh"
