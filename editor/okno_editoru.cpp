@@ -145,6 +145,7 @@ OknoEditoru::OknoEditoru(QWidget* rodic) : QMainWindow(rodic) {
     vytvorMenu();
     ukazObsah();
     zkontrolujHned();
+    titulek_->setFocus();
 }
 
 OknoEditoru::~OknoEditoru() = default;

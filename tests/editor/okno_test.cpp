@@ -7,6 +7,7 @@
 #include "okno_editoru.h"
 #include "pevne_prostredi.h"
 #include "plocha_sestavy.h"
+#include "prohlizec_sceny.h"
 #include "sipky.h"
 
 #include <QApplication>
@@ -17,6 +18,7 @@
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
+#include <QSet>
 #include <QTableWidget>
 #include <QTemporaryDir>
 #include <QTest>
@@ -94,6 +96,22 @@ private slots:
         umisti(*e.sestava(), 2, 0, 1, 0);
         umisti(*e.sestava(), 3, 1, 1, 0);
         QCOMPARE(e.sestava()->kod(), std::string("1PPP2PQP3QQP"));
+
+        // A click on a piece in the 3D view selects its row.
+        e.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&e));
+        auto* pohled = e.sestava()->pohled3d();
+        QSet<int> vybrane;
+        for (int y = 0; y < pohled->height(); y += 12)
+            for (int x = 0; x < pohled->width(); x += 12) {
+                const int dilek = pohled->dilekNa({x, y});
+                if (dilek < 0) continue;
+                QVERIFY(e.sestava()->vyberDilekNa({x, y}));
+                QCOMPARE(e.sestava()->hra().AktRadek(), dilek + 1); // all three rows are used
+                vybrane.insert(dilek);
+            }
+        QCOMPARE(vybrane.size(), 3);
+
         QTest::mouseClick(tlacitko(e, QStringLiteral("Přidat řešení")), Qt::LeftButton);
         QCOMPARE(e.dokument().obsah.reseni, std::vector<std::string>{"1PPP2PQP3QQP"});
         e.zkontrolujHned();
@@ -121,6 +139,19 @@ private slots:
         RozborUlohy rozbor(texty);
         QVERIFY(rozbor.nacti(cesta.toStdString()));
         QVERIFY(rozbor.nalezy().empty());
+
+        // F5 hands the saved task to the game as its one argument, in the task's folder.
+        const QString zaznam = slozka_.filePath(QStringLiteral("hra.txt"));
+        const QString skript = slozka_.filePath(QStringLiteral("hra.sh"));
+        std::ofstream(skript.toStdString())
+            << "#!/bin/sh\necho \"$# $1 $(pwd)\" > " << zaznam.toStdString() << ".tmp && mv "
+            << zaznam.toStdString() << ".tmp " << zaznam.toStdString() << "\n";
+        QFile::setPermissions(skript, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+        e.programHry = skript;
+        QVERIFY(e.vyzkousej());
+        QTRY_VERIFY(QFile::exists(zaznam));
+        QCOMPARE(precti(zaznam),
+                 "1 " + cesta.toStdString() + " " + slozka_.path().toStdString() + "\n");
 
         // An unchanged save writes the same bytes; Ukázat places the solution back.
         const std::string ulozeno = precti(cesta);
