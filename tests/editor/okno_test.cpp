@@ -113,17 +113,32 @@ private slots:
         QCOMPARE(vybrane.size(), 3);
 
         QTest::mouseClick(tlacitko(e, QStringLiteral("Přidat řešení")), Qt::LeftButton);
+
+        // A photo larger than the box, offered scaled to fit; a small picture as it is.
+        const QString fotka = slozka_.filePath(QStringLiteral("fotka.bmp"));
+        const QString maly = slozka_.filePath(QStringLiteral("maly.bmp"));
+        QVERIFY(QImage(480, 240, QImage::Format_RGB32).save(fotka));
+        QVERIFY(QImage(100, 50, QImage::Format_RGB32).save(maly));
+        e.odpovedi = {true};
+        QVERIFY(e.vyberObrazek(1, fotka));
+        QCOMPARE(e.obrazek(1).size(), QSize(240, 120));
+        QVERIFY(e.vyberObrazek(2, maly));
+        QCOMPARE(e.otazky.size(), 1);
+        QCOMPARE(e.obrazek(2).size(), QSize(100, 50));
         QCOMPARE(e.dokument().obsah.reseni, std::vector<std::string>{"1PPP2PQP3QQP"});
         e.zkontrolujHned();
         QCOMPARE(e.nalezy(), QStringList{});
 
         const QString cesta = slozka_.filePath(QStringLiteral("vez.3du"));
         QVERIFY(e.ulozJako(cesta));
-        QCOMPARE(precti(cesta), std::string("U V\xec\x9e\r\nK H 1 1 1 200 0 0 1\r\n"
+        QCOMPARE(precti(cesta), std::string("U V\xec\x9e\r\nO vez-1.jpg\r\np vez-2.bmp\r\n"
+                                            "K H 1 1 1 200 0 0 1\r\n"
                                             "K K 1 1 1 200 200 0 1\r\nK Z 1 1 1 200 0 0 1\r\n"
                                             "R 1PPP2PQP3QQP\r\n"));
 
-        // The game loads it and accepts that assembly.
+        QCOMPARE(precti(slozka_.filePath(QStringLiteral("vez-2.bmp"))), precti(maly));
+
+        // The game loads it, pictures included, and accepts that assembly.
         QDir::setCurrent(slozka_.path());
         PametoveOkno okno;
         PevneProstredi prostredi;
