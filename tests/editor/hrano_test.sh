@@ -16,11 +16,14 @@ xvfb-run -a bash -c '
     "$EDITOR_PROGRAM" 01-dva-dilky.3du &
     editor=$!
     okno=$(timeout 20 xdotool search --sync --onlyvisible --name "editor úloh" | head -1)
+    # The title marks unsaved changes with " *": wait for it to come, and to go after saving.
+    cekej() { for _ in $(seq 200); do xdotool getwindowname "$okno" | grep -q "$1" && return; sleep 0.1; done; exit 1; }
     xdotool windowfocus --sync "$okno"
-    sleep 1
+    cekej "^01-dva-dilky.3du –"
     xdotool type --delay 30 " znovu"
+    cekej "3du \*"
     xdotool key ctrl+s
-    sleep 1
+    cekej "3du –"
     xdotool key ctrl+q
     timeout 10 tail --pid=$editor -f /dev/null
 '
