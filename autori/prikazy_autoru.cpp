@@ -5,6 +5,7 @@
 #include "kodovani.h"
 #include "kontrola_ulohy.h"
 #include "nahled.h"
+#include "obrazky.h"
 #include "okno_hry.h"
 #include "prostredi.h"
 #include "scena.h"
@@ -27,15 +28,7 @@ namespace tvarolam::nastroj {
 
 namespace {
 
-constexpr QSize VelikostObrazku(240, 180);
-
-// Text for the terminal: UTF-8, control bytes as spaces.
-std::string proTerminal(const std::string& cp1250) {
-    std::string text = cp1250NaUtf8(cp1250);
-    std::replace_if(
-        text.begin(), text.end(), [](char c) { return static_cast<unsigned char>(c) < ' '; }, ' ');
-    return text;
-}
+constexpr QSize VelikostObrazku(SirkaObrazku, VyskaObrazku);
 
 int chyba(std::ostream& err, const std::string& zprava, int kod) {
     err << "tvarolam-uloha: " << zprava << '\n';
@@ -80,7 +73,7 @@ bool nactiTexty(Texty& texty, std::ostream& err, int& kod) {
     try {
         soubor.NactiTexty(texty, prostredi);
     } catch (const UkonceniProgramu& konec) {
-        err << proTerminal(konec.what()) << '\n';
+        err << naTerminal(konec.what()) << '\n';
         kod = konec.kod;
         return false;
     }
@@ -124,7 +117,8 @@ std::string vNalezu(const Nalez& n) {
         return "úloha nemá žádný řádek R, nedá se vyřešit";
     case Nalez::Druh::VelkyObrazek:
         return "obrázek má " + std::to_string(n.sirka) + " × " + std::to_string(n.vyska) +
-               " bodů, rámeček ukáže jen 240 × 180, zbytek se ořízne";
+               " bodů, rámeček ukáže jen " + std::to_string(SirkaObrazku) + " × " +
+               std::to_string(VyskaObrazku) + ", zbytek se ořízne";
     case Nalez::Druh::Metasoubor:
         return "metasoubor (wmf, emf) se v této hře ukáže jako prázdný obrázek";
     }
@@ -135,7 +129,7 @@ std::string vNalezu(const Nalez& n) {
 bool nactiAUmisti(RozborUlohy& rozbor, const QString& soubor, const std::string& cesta,
                   const QString& cisloReseni, std::ostream& err, int& kod) {
     if (!rozbor.nacti(cesta)) {
-        err << proTerminal(rozbor.zpravaNacteni()) << '\n';
+        err << naTerminal(rozbor.zpravaNacteni()) << '\n';
         kod = SpatneArgumenty;
         return false;
     }
@@ -159,8 +153,8 @@ bool nactiAUmisti(RozborUlohy& rozbor, const QString& soubor, const std::string&
     }
     const std::string hra = rozbor.hra().KodSestavy();
     if (hra != kodReseni)
-        err << "tvarolam-uloha: warning: placed so, the game gives the code " << proTerminal(hra)
-            << ", not " << proTerminal(kodReseni) << '\n';
+        err << "tvarolam-uloha: warning: placed so, the game gives the code " << naTerminal(hra)
+            << ", not " << naTerminal(kodReseni) << '\n';
     return true;
 }
 
@@ -211,23 +205,23 @@ void zaznam(std::ostream& out, std::initializer_list<std::string> pole) {
 }
 
 void vypisUlohu(const Hra& hra, const PametoveOkno& okno, std::ostream& out) {
-    zaznam(out, {"titulek", proTerminal(okno.popisek(Prvek::LUloha))});
-    zaznam(out, {"popis", proTerminal(okno.popisek(Prvek::LUloha2))});
+    zaznam(out, {"titulek", naTerminal(okno.popisek(Prvek::LUloha))});
+    zaznam(out, {"popis", naTerminal(okno.popisek(Prvek::LUloha2))});
     for (int i = 0; i < 3; ++i) {
         const auto& obrazek = okno.obrazky[i];
         if (!obrazek.viditelny) continue;
-        zaznam(out, {"obrazek", std::to_string(i + 1), proTerminal(obrazek.jmeno),
+        zaznam(out, {"obrazek", std::to_string(i + 1), naTerminal(obrazek.jmeno),
                      std::to_string(obrazek.obraz.width()) + "x" +
                          std::to_string(obrazek.obraz.height())});
     }
     for (int r = 0; r < hra.tabulka().pocetRadku(); ++r) {
         out << "radek\t" << r;
         for (int c = 1; c < TabulkaDilku::PocetSloupcu; ++c)
-            out << '\t' << proTerminal(hra.tabulka().bunka(c, r));
+            out << '\t' << naTerminal(hra.tabulka().bunka(c, r));
         out << '\n';
     }
     for (const auto& kod : hra.Reseni())
-        zaznam(out, {"reseni", proTerminal(kod)});
+        zaznam(out, {"reseni", naTerminal(kod)});
 }
 
 } // namespace
@@ -334,12 +328,12 @@ int vypis(const Argumenty& argumenty, std::ostream& out, std::ostream& err) {
         hra.FormCreate(argumenty.bajtyArgumentu(pozicni.first()));
         souborTextu.NactiTexty(okno);
     } catch (const UkonceniProgramu& konec) {
-        err << proTerminal(konec.what()) << '\n';
+        err << naTerminal(konec.what()) << '\n';
         return konec.kod;
     }
     if (!okno.vyhodnoceniPovoleno) {
         for (const auto& zprava : okno.zpravy)
-            err << proTerminal(zprava) << '\n';
+            err << naTerminal(zprava) << '\n';
         return Selhani;
     }
     for (const auto& u : umisteni)
@@ -352,7 +346,7 @@ int vypis(const Argumenty& argumenty, std::ostream& out, std::ostream& err) {
         const std::string kod = hra.KodSestavy();
         const bool spravne =
             std::find(hra.Reseni().begin(), hra.Reseni().end(), kod) != hra.Reseni().end();
-        zaznam(out, {"kod", proTerminal(kod)});
+        zaznam(out, {"kod", naTerminal(kod)});
         zaznam(out, {"spravne", spravne ? "ano" : "ne"});
     }
     if (parser.isSet(nahled)) {
@@ -377,7 +371,7 @@ int zkontroluj(const Argumenty& argumenty, std::ostream& out, std::ostream& err)
     if (!nactiTexty(texty, err, kod)) return kod;
     RozborUlohy rozbor(texty);
     if (!rozbor.nacti(argumenty.bajtyArgumentu(soubor))) {
-        err << proTerminal(rozbor.zpravaNacteni()) << '\n';
+        err << naTerminal(rozbor.zpravaNacteni()) << '\n';
         return SpatneArgumenty;
     }
     const auto nalezy = rozbor.nalezy();
@@ -457,7 +451,7 @@ int obrazky(const Argumenty& argumenty, std::ostream& out, std::ostream& err) {
             return chyba(err, "cannot rewrite " + soubor.toStdString(), Selhani);
     }
     for (const auto& radek : radky)
-        out << proTerminal(radek) << '\n';
+        out << naTerminal(radek) << '\n';
     return Uspech;
 }
 

@@ -3,6 +3,8 @@
 // obrazky and nahled. Each takes the arguments after its name and the streams to write to, and
 // returns the exit code; none prints anywhere else or ends the process.
 
+#include "navratove_kody.h"
+
 #include <QStringList>
 
 #include <iosfwd>
@@ -10,6 +12,8 @@
 #include <vector>
 
 namespace tvarolam::nastroj {
+
+using namespace navrat;
 
 // The command line as the system passed it and as Qt decodes it.
 struct Argumenty {
@@ -34,10 +38,5 @@ int vypis(const Argumenty& argumenty, std::ostream& out, std::ostream& err);
 int zkontroluj(const Argumenty& argumenty, std::ostream& out, std::ostream& err);
 int obrazky(const Argumenty& argumenty, std::ostream& out, std::ostream& err);
 int nahled(const Argumenty& argumenty, std::ostream& out, std::ostream& err);
-
-// Exit codes of the whole tool.
-constexpr int Uspech = 0;
-constexpr int Selhani = 1;
-constexpr int SpatneArgumenty = 2;
 
 } // namespace tvarolam::nastroj

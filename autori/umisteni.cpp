@@ -1,6 +1,7 @@
 #include "umisteni.h"
 
 #include "hra.h"
+#include "tabulka_dilku.h"
 
 namespace tvarolam {
 
@@ -37,7 +38,7 @@ std::optional<Umisteni> rozeberUmisteni(std::string_view text) {
     for (int i = 0; i < 3; ++i) {
         if (i > 0 && !odeber(text, ",")) return std::nullopt;
         const auto hodnota = cisloZ(text, 2);
-        if (!hodnota || *hodnota > 10) return std::nullopt;
+        if (!hodnota || *hodnota > NejvetsiSouradnice) return std::nullopt;
         *souradnice[i] = *hodnota;
     }
     u.pouzit = !odeber(text, "/-");
