@@ -245,7 +245,7 @@ const std::vector<Podstrceni> Podstrceni_ = {
          });
      },
      1900, 2600},
-    {"AReadLockNobodyLetsGoCostsTheWaitAndTheLineIsAppended",
+    {"AReadLockNobodyLetsGoCostsHalfASecondAndTheLineIsAppended",
      [] {
          int cev[2];
          if (::pipe(cev) != 0) return pid_t{0};
@@ -263,7 +263,7 @@ const std::vector<Podstrceni> Podstrceni_ = {
          ::close(cev[1]);
          return pid;
      },
-     1900, 2600},
+     450, 1000},
 };
 
 class PodstrceniTest : public VDocasnemAdresari,
