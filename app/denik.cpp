@@ -2,7 +2,9 @@
 // "The class report").
 
 #include "cteni_logu.h"
+#include "hra.h"
 #include "kodovani.h"
+#include "navratove_kody.h"
 #include "prostredi.h"
 #include "souhrn.h"
 #include "stranka.h"
@@ -23,8 +25,6 @@ using namespace tvarolam;
 using namespace tvarolam::denik;
 
 namespace {
-
-constexpr int SpatneArgumenty = 2;
 
 // Lines 1..20 of a texts file, as the game reads them; an error message when it cannot.
 std::optional<std::string> nactiTexty(const QString& cesta, Texty& texty) {
@@ -55,11 +55,12 @@ std::optional<QStringList> najdiLogy(const QStringList& cesty) {
         QDirIterator it(cesta, QDir::Files | QDir::Hidden, QDirIterator::Subdirectories);
         while (it.hasNext()) {
             const QString soubor = it.next();
-            if (it.fileName().compare("loghra.txt", Qt::CaseInsensitive) == 0)
+            if (it.fileName().compare(SouborLogu, Qt::CaseInsensitive) == 0)
                 nalezene << QDir::cleanPath(soubor);
         }
         if (nalezene.isEmpty())
-            std::cerr << "tvarolam-denik: no loghra.txt in " << cesta.toStdString() << '\n';
+            std::cerr << "tvarolam-denik: no " << SouborLogu << " in " << cesta.toStdString()
+                      << '\n';
         nalezene.sort();
         logy << nalezene;
     }
@@ -74,9 +75,7 @@ std::optional<QStringList> najdiLogy(const QStringList& cesty) {
 // The start of a line the reader could not take, fit for a terminal.
 std::string ukazka(std::string_view radek) {
     constexpr std::size_t Delka = 80;
-    std::string text = cp1250NaUtf8(radek.substr(0, Delka));
-    std::replace_if(
-        text.begin(), text.end(), [](char c) { return static_cast<unsigned char>(c) < ' '; }, ' ');
+    const std::string text = naTerminal(radek.substr(0, Delka));
     return radek.size() > Delka ? text + "…" : text;
 }
 
@@ -87,7 +86,7 @@ void ctiLogZaka(const QString& log, const std::optional<Texty>& zadaneTexty, Sou
     const QString slozka = info.absoluteDir().absolutePath();
     const std::string zak = QFileInfo(slozka).fileName().toStdString();
     Texty texty = zadaneTexty.value_or(Texty());
-    const QString textyVedle = QDir(slozka).filePath("texty.tst");
+    const QString textyVedle = QDir(slozka).filePath(SouborTextuJmeno);
     if (!zadaneTexty && QFileInfo::exists(textyVedle)) {
         if (const auto chyba = nactiTexty(textyVedle, texty)) {
             std::cerr << soubor << ": " << *chyba << "; reading it with the default texts\n";
@@ -145,14 +144,14 @@ int main(int argc, char* argv[]) {
                                  "PATH...");
     if (!parser.parse(QCoreApplication::arguments())) {
         std::cerr << "tvarolam-denik: " << parser.errorText().toStdString() << " (see --help)\n";
-        return SpatneArgumenty;
+        return navrat::SpatneArgumenty;
     }
-    if (parser.isSet(napoveda)) parser.showHelp(0);
+    if (parser.isSet(napoveda)) parser.showHelp(navrat::Uspech);
     if (parser.isSet(verze)) parser.showVersion();
 
     if (parser.positionalArguments().isEmpty()) {
         std::cerr << "tvarolam-denik: no log or folder given (see --help)\n";
-        return SpatneArgumenty;
+        return navrat::SpatneArgumenty;
     }
     std::optional<Texty> zadaneTexty;
     if (parser.isSet(texty)) {
@@ -160,15 +159,15 @@ int main(int argc, char* argv[]) {
         if (!QFileInfo(parser.value(texty)).isFile()) {
             std::cerr << "tvarolam-denik: no such texts file: " << parser.value(texty).toStdString()
                       << '\n';
-            return SpatneArgumenty;
+            return navrat::SpatneArgumenty;
         }
         if (const auto chyba = nactiTexty(parser.value(texty), *zadaneTexty)) {
             std::cerr << "tvarolam-denik: " << *chyba << '\n';
-            return SpatneArgumenty;
+            return navrat::SpatneArgumenty;
         }
     }
     const auto logy = najdiLogy(parser.positionalArguments());
-    if (!logy) return SpatneArgumenty;
+    if (!logy) return navrat::SpatneArgumenty;
 
     Souhrn souhrn;
     if (parser.isSet(csv)) std::cout << hlavickaCsv();
@@ -177,7 +176,7 @@ int main(int argc, char* argv[]) {
     if (!parser.isSet(csv)) std::cout << textSouhrnu(souhrn);
     std::cout.flush();
 
-    int kod = std::cout ? 0 : 1;
+    int kod = std::cout ? navrat::Uspech : navrat::Selhani;
     if (parser.isSet(html)) {
         QSaveFile stranka(parser.value(html));
         const std::string obsah = strankaHtml(souhrn, "Co žáci vyřešili");
@@ -186,7 +185,7 @@ int main(int argc, char* argv[]) {
             !stranka.commit()) {
             std::cerr << "tvarolam-denik: cannot write " << parser.value(html).toStdString() << ": "
                       << stranka.errorString().toStdString() << '\n';
-            kod = 1;
+            kod = navrat::Selhani;
         }
     }
     return kod;
