@@ -1,7 +1,9 @@
 #include "pracovni_list.h"
 
 #include "kodovani.h"
+#include "kontrola_ulohy.h"
 #include "nahled.h"
+#include "navratove_kody.h"
 #include "obrazky.h"
 #include "prevod.h"
 #include "scena.h"
@@ -13,7 +15,7 @@
 #include <QPdfWriter>
 
 #include <algorithm>
-#include <map>
+#include <ostream>
 
 namespace tvarolam {
 
@@ -34,8 +36,10 @@ QRectF obdelnik(double x, double y, double w, double h) {
 std::string bezZnackyZkratky(const std::string& text) {
     std::string vysledek;
     for (std::size_t i = 0; i < text.size(); ++i) {
-        if (text[i] == '&' && i + 1 < text.size()) ++i;
-        else if (text[i] == '&') continue;
+        if (text[i] == '&' && i + 1 < text.size())
+            ++i;
+        else if (text[i] == '&')
+            continue;
         vysledek += text[i];
     }
     return vysledek;
@@ -79,7 +83,8 @@ double odstavec(QPainter& p, const QString& obsah, double y, const QFont& f) {
 }
 
 void ramecek(QPainter& p, const QRectF& kde, const QImage& obraz) {
-    if (!obraz.isNull()) p.drawImage(kde, obraz);
+    if (!obraz.isNull())
+        p.drawImage(kde, obraz);
     else {
         p.setFont(pismo(10));
         p.drawText(kde, Qt::AlignCenter, QStringLiteral("bez obrázku"));
@@ -154,8 +159,8 @@ void stranaReseni(QPainter& p, const ListUlohy& u) {
     ramecek(p, obdelnik((Sirka - w) / 2, y, w, h), u.obrazekReseni);
     y += h + 5;
     y += odstavec(p, QStringLiteral("Řádky tabulky tak, jak je žák nastaví:"), y, pismo(12)) + 1;
-    const Sloupec sloupce[] = {{0, 20, QStringLiteral("Řádek")}, {20, 40, QStringLiteral("Tvar")},
-                               {60, 35, QStringLiteral("Barva")}, {95, 20, QStringLiteral("x")},
+    const Sloupec sloupce[] = {{0, 20, QStringLiteral("Řádek")},   {20, 40, QStringLiteral("Tvar")},
+                               {60, 35, QStringLiteral("Barva")},  {95, 20, QStringLiteral("x")},
                                {115, 20, QStringLiteral("y")},     {135, 20, QStringLiteral("z")},
                                {155, 25, QStringLiteral("Použít")}};
     const double r = vyskaRadku(Vyska - y, u.reseni.size());
@@ -248,6 +253,26 @@ bool zapisPracovniList(const std::vector<ListUlohy>& ulohy, const std::string& c
         if (!p.end()) return false;
     }
     return !bajty.isEmpty() && zapisNahradou(cesta, bajty.toStdString());
+}
+
+int pracovniList(const std::vector<std::string>& ulohy, const std::string& pdf, const Texty& texty,
+                 std::ostream& chyby) {
+    std::vector<ListUlohy> listy;
+    for (const auto& cesta : ulohy) {
+        RozborUlohy rozbor(texty);
+        if (!rozbor.nacti(cesta)) {
+            chyby << naTerminal(rozbor.zpravaNacteni()) << '\n';
+            return navrat::SpatneArgumenty;
+        }
+        // A code that cannot be placed leaves the table as it loaded: a key without a solution.
+        if (!rozbor.reseni().empty()) rozbor.umistiKod(rozbor.reseni().front());
+        listy.push_back(listUlohy(rozbor.okno(), rozbor.hra().tabulka(), texty));
+    }
+    if (!zapisPracovniList(listy, pdf)) {
+        chyby << "tvarolam-uloha: cannot write " << naTerminal(pdf) << '\n';
+        return navrat::Selhani;
+    }
+    return navrat::Uspech;
 }
 
 } // namespace tvarolam

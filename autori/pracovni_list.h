@@ -11,13 +11,14 @@
 #include <QString>
 
 #include <array>
+#include <iosfwd>
 #include <string>
 #include <vector>
 
 namespace tvarolam {
 
 struct ListUlohy {
-    std::string titulek, popis; // UTF-8, as the window shows them
+    std::string titulek, popis;    // UTF-8, as the window shows them
     std::array<QImage, 3> obrazky; // 240 x 180, as the game's boxes show them; null: no picture
 
     struct Druh {
@@ -35,7 +36,7 @@ struct ListUlohy {
         int barva = 0;
         std::array<int, 3> poloha{};
     };
-    std::string ano;            // the use mark the pupil sets, UTF-8
+    std::string ano;           // the use mark the pupil sets, UTF-8
     std::vector<Dilek> reseni; // empty when the task has no solution that can be placed
     QImage obrazekReseni;
 };
@@ -47,5 +48,11 @@ ListUlohy listUlohy(const PametoveOkno& okno, const TabulkaDilku& tabulka, const
 // The PDF, fonts embedded, written beside `cesta` and renamed over it; false when it cannot be
 // written. Needs a QGuiApplication (fonts), which may run on the offscreen platform.
 bool zapisPracovniList(const std::vector<ListUlohy>& ulohy, const std::string& cesta);
+
+// Loads each task as the game does, places its first accepted solution and writes the sheets:
+// navrat::Uspech; navrat::SpatneArgumenty for a task that does not load (the game's message on
+// `chyby`, nothing written); navrat::Selhani when the PDF cannot be written.
+int pracovniList(const std::vector<std::string>& ulohy, const std::string& pdf, const Texty& texty,
+                 std::ostream& chyby);
 
 } // namespace tvarolam

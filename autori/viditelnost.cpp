@@ -244,6 +244,7 @@ std::vector<NalezViditelnosti> coNeniVidet(const TabulkaDilku& tabulka, const Te
     const std::string kod = KodSestavy(tabulka, ano);
     std::vector<NalezViditelnosti> nalezy;
     TabulkaDilku posunuta = tabulka;
+    posunuta.nastavPozorovatele(nullptr); // no view follows the copy
     for (std::size_t i = 0; i < dilky.size(); ++i) {
         const Dilek& dilek = dilky[i];
         NalezViditelnosti nalez{dilek.radek, dilek.poloha, !videt[i], {}};
@@ -259,9 +260,9 @@ std::vector<NalezViditelnosti> coNeniVidet(const TabulkaDilku& tabulka, const Te
                 // stands on is not a build anyone makes from the pictures.
                 if (doJineho || (stoji(dilek, dilek.poloha, dilky) && !stoji(dilek, kam, dilky)))
                     continue;
-                posunuta.nastavBunku(S::X + osa, dilek.radek, std::to_string(kam[osa]));
+                posunuta.nastavBunku(S::X + osa, dilek.radek, IntToStr(kam[osa]));
                 const std::string novyKod = KodSestavy(posunuta, ano);
-                posunuta.nastavBunku(S::X + osa, dilek.radek, std::to_string(dilek.poloha[osa]));
+                posunuta.nastavBunku(S::X + osa, dilek.radek, IntToStr(dilek.poloha[osa]));
                 if (novyKod == kod ||
                     std::find(prijate.begin(), prijate.end(), novyKod) != prijate.end())
                     continue;
