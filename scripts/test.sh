@@ -13,6 +13,10 @@ export TVAROLAM_BALICKY="locales xvfb xauth xdg-utils clang libclang-rt-14-dev c
 TVAROLAM_BALICKY+=" desktop-file-utils appstream shared-mime-info groff-base dpkg-dev lintian"
 # gio: the preview's file type, checked in private XDG folders.
 TVAROLAM_BALICKY+=" libglib2.0-bin"
+# The shared log on several machines: one folder mounted through FUSE (run by /usr/bin/python3).
+TVAROLAM_BALICKY+=" fuse3 python3-fusepy"
+# Signals and a lost display end the real game; xdotool opens its dialog under Xvfb.
+TVAROLAM_BALICKY+=" xdotool"
 # Worksheets: pdftoppm renders their pages, pdftotext and pdffonts read them.
 TVAROLAM_BALICKY+=" poppler-utils"
 "$koren/scripts/setup.sh"
