@@ -1,16 +1,13 @@
 #include "viditelnost.h"
 
-#include "geometrie.h"
 #include "kod_sestavy.h"
 #include "nahled.h"
 #include "obrazky.h"
 #include "platno.h"
 #include "prevod.h"
-#include "site.h"
 
 #include <algorithm>
 #include <cmath>
-#include <numeric>
 
 namespace tvarolam {
 
@@ -119,38 +116,9 @@ int zmenenychPixelu(const std::vector<int>& pred, const std::vector<int>& po, QS
 } // namespace
 
 std::vector<int> kresliIdentifikatory(const Scena& scena, const Kamera& kamera, QSize velikost) {
-    using namespace kresleni;
-    // Each piece in a flat colour that is its number plus one, through the pictures' projection,
-    // rasterisation rule and depth test.
-    Promitani promitani(kamera, velikost);
-    std::vector<Vektor> body, barvy;
-    for (std::size_t d = 0; d < scena.dilky.size(); ++d) {
-        const DilekSceny& dilek = scena.dilky[d];
-        const IndexovanaSit& sit = sitTvaru(dilek.tvar);
-        const auto cislo = static_cast<float>(d + 1);
-        const Vektor barva{std::fmod(cislo, 256.f) / 255, std::floor(cislo / 256) / 255, 0};
-        body.resize(sit.vrcholy.size());
-        barvy.assign(sit.vrcholy.size(), barva);
-        for (std::size_t i = 0; i < sit.vrcholy.size(); ++i) {
-            const Vektor& v = sit.vrcholy[i].poloha;
-            body[i] = promitani.doKamery({dilek.poloha[0] + v[0] * dilek.velikost[0],
-                                          dilek.poloha[1] + v[1] * dilek.velikost[1],
-                                          dilek.poloha[2] + v[2] * dilek.velikost[2]});
-        }
-        promitani.teleso(body, barvy, sit.trojuhelniky,
-                         dilek.velikost[0] * dilek.velikost[1] * dilek.velikost[2] < 0);
-    }
-    const auto pixelu = static_cast<std::size_t>(velikost.width()) * velikost.height();
-    std::vector<QRgb> pixely(pixelu, 0);
-    std::vector<float> hloubka(pixelu, 0.f);
-    std::vector<std::uint32_t> plochy(promitani.plochy().size());
-    std::iota(plochy.begin(), plochy.end(), 0u);
-    vyplnPlochy(promitani, {pixely.data(), hloubka.data(), velikost.width(), 0, velikost.height()},
-                plochy);
-    std::vector<int> vysledek(pixelu);
-    for (std::size_t i = 0; i < pixelu; ++i)
-        vysledek[i] = qRed(pixely[i]) + 256 * qGreen(pixely[i]) - 1;
-    return vysledek;
+    // One renderer a thread keeps its working memory between the many small drawings.
+    thread_local Vykreslovac vykreslovac;
+    return vykreslovac.mapaDilku(scena, kamera, velikost).dilky;
 }
 
 Kamera kameraNaSestavu(Pohled pohled, const Scena& scena) {
