@@ -84,82 +84,6 @@ bool nactiTexty(Texty& texty, std::ostream& err, int& kod) {
     return true;
 }
 
-constexpr char Osy[3] = {'x', 'y', 'z'};
-
-// "dílek druhu 2 (z řádku 4) na x 1, y 0, z 3"
-std::string dilekNaMiste(const Nalez& n) {
-    return "dílek druhu " + std::to_string(n.druhDilku) + " (z řádku " +
-           std::to_string(n.jinyRadek) + ") na x " + std::to_string(n.poloha[0]) + ", y " +
-           std::to_string(n.poloha[1]) + ", z " + std::to_string(n.poloha[2]);
-}
-
-std::string vNalezu(const Nalez& n) {
-    const std::string osa(1, n.osa);
-    switch (n.druh) {
-    case Nalez::Druh::NeniKod:
-        return "kód není řada skupin „číslo druhu a tři písmena P až Z“, hra ho nikdy nevytvoří";
-    case Nalez::Druh::PrazdnyKod:
-        return "prázdný kód: úlohu by vyřešila sestava bez jediného dílku";
-    case Nalez::Druh::NeznamyDruh:
-        return "druh " + std::to_string(n.druhDilku) + " nemá v úloze žádný řádek K s dílky";
-    case Nalez::Druh::PrilisMnohoDilku:
-        return "kód použije " + std::to_string(n.pocet) + " dílků druhu " +
-               std::to_string(n.druhDilku) + ", úloha jich má jen " + std::to_string(n.nejvic);
-    case Nalez::Druh::SpatnePoradi:
-        return "skupiny nejsou v pořadí, v jakém je hra píše (podle x, pak y, pak z, na jednom "
-               "místě podle čísla druhu), hra tento kód nikdy nevytvoří";
-    case Nalez::Druh::BezPNaOse:
-        return "kód používá všechny dílky úlohy a na ose " + osa +
-               " nemá žádné P: hra sestavu vždy posune až k 0, tento kód nikdy nevytvoří";
-    case Nalez::Druh::BezPSNepouzitymi:
-        return "na ose " + osa +
-               " nemá kód žádné P: hra ho uzná, jen když některý nepoužitý dílek leží na ose " +
-               osa + " níž než celá stavba (například zůstane na 0)";
-    case Nalez::Druh::StejnaPoloha:
-        return "dvě skupiny kódu leží na stejném místě";
-    case Nalez::Druh::PrekryvDilku:
-        return "dva dílky kódu se překrývají";
-    case Nalez::Druh::StejnyKod:
-        return "stejný kód už je na řádku " + std::to_string(n.jinyRadek);
-    case Nalez::Druh::SkrytyDilek:
-        return dilekNaMiste(n) + " není vidět na žádném obrázku: žák nepozná, že tam má být";
-    case Nalez::Druh::NeviditelnyPosun: {
-        std::string posuny;
-        for (const auto& posun : n.posuny)
-            posuny += (posuny.empty() ? "" : ", ") + std::string(1, Osy[posun.osa]) +
-                      (posun.smer > 0 ? "+" : "-");
-        return dilekNaMiste(n) + " jde posunout o krok (" + posuny +
-               ") a žádný obrázek se viditelně nezmění; hra takovou stavbu neuzná (kód " +
-               naTerminal(n.posuny.empty() ? "" : n.posuny.front().kod) + ")";
-    }
-    case Nalez::Druh::StejneDruhy:
-        return "dílky tohoto druhu vypadají stejně jako dílky z řádku " +
-               std::to_string(n.jinyRadek) +
-               " (tvar, rozměry i barva): žák je nerozliší, kód ano, takže správnou stavbu s "
-               "„jiným“ dílkem hra neuzná";
-    case Nalez::Druh::PodobneBarvy: {
-        const std::string stejne = "skoro stejnou barvu jako dílky z řádku " +
-                                   std::to_string(n.jinyRadek) + " se stejným tvarem i rozměry";
-        if (n.videni == barvy::Videni::Bezne)
-            return "dílky tohoto druhu mají " + stejne + ": žák je těžko rozliší";
-        return std::string("pro žáky s ") +
-               (n.videni == barvy::Videni::Protanopie ? "protanopií" : "deuteranopií") +
-               " (červenozelená barvoslepost, asi jeden chlapec z dvanácti) mají dílky tohoto "
-               "druhu " +
-               stejne;
-    }
-    case Nalez::Druh::ZadneReseni:
-        return "úloha nemá žádný řádek R, nedá se vyřešit";
-    case Nalez::Druh::VelkyObrazek:
-        return "obrázek má " + std::to_string(n.sirka) + " × " + std::to_string(n.vyska) +
-               " bodů, rámeček ukáže jen " + std::to_string(SirkaObrazku) + " × " +
-               std::to_string(VyskaObrazku) + ", zbytek se ořízne";
-    case Nalez::Druh::Metasoubor:
-        return "metasoubor (wmf, emf) se v této hře ukáže jako prázdný obrázek";
-    }
-    return {};
-}
-
 // A loaded task with accepted solution N placed on its table; exit code in `kod` otherwise.
 bool nactiAUmisti(RozborUlohy& rozbor, const QString& soubor, const std::string& cesta,
                   const QString& cisloReseni, std::ostream& err, int& kod) {
@@ -399,7 +323,7 @@ int zkontroluj(const Argumenty& argumenty, std::ostream& out, std::ostream& err)
     const auto nalezy = rozbor.nalezy();
     for (const auto& n : nalezy)
         out << soubor.toStdString() << ':' << n.radek << ": "
-            << (n.varovani() ? "varování: " : "chyba: ") << vNalezu(n) << '\n';
+            << (n.varovani() ? "varování: " : "chyba: ") << popisNalezu(n) << '\n';
     return nalezy.empty() ? Uspech : Selhani;
 }
 
