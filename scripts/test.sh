@@ -17,6 +17,8 @@ TVAROLAM_BALICKY+=" libglib2.0-bin"
 TVAROLAM_BALICKY+=" fuse3 python3-fusepy"
 # Signals and a lost display end the real game; xdotool opens its dialog under Xvfb.
 TVAROLAM_BALICKY+=" xdotool"
+# Worksheets: pdftoppm renders their pages, pdftotext and pdffonts read them.
+TVAROLAM_BALICKY+=" poppler-utils"
 # The window read and driven over the accessibility bus: a private session bus, AT-SPI, pyatspi.
 TVAROLAM_BALICKY+=" dbus at-spi2-core python3-pyatspi"
 "$koren/scripts/setup.sh"
