@@ -157,7 +157,11 @@ OknoEditoru::OknoEditoru(QWidget* rodic) : QMainWindow(rodic) {
     titulek_->setFocus();
 }
 
-OknoEditoru::~OknoEditoru() = default;
+OknoEditoru::~OknoEditoru() {
+    // The undo stack is a child: deleted after this object is only a QWidget any more, it would
+    // still announce its cleared index to a handler of this class.
+    zpet_->disconnect(this);
+}
 
 void OknoEditoru::vytvorOkno() {
     auto* plocha = new QWidget(this);
