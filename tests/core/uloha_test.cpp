@@ -7,31 +7,13 @@
 #include "obrazky.h"
 
 #include <array>
-#include <cstdio>
 #include <filesystem>
-#include <sys/wait.h>
 
 namespace tvarolam::test {
 namespace {
 
-struct Vysledek {
-    int kod;
-    std::string vystup;
-    std::string chyby;
-};
-
-Vysledek spust(const std::string& argumenty) {
-    const std::string prikaz = std::string(NASTROJ_ULOHA) + " " + argumenty + " 2>chyby.txt";
-    std::FILE* proces = ::popen(prikaz.c_str(), "r");
-    Vysledek vysledek{-1, {}, {}};
-    if (!proces) return vysledek;
-    std::array<char, 4096> buffer;
-    for (std::size_t n; (n = std::fread(buffer.data(), 1, buffer.size(), proces)) > 0;)
-        vysledek.vystup.append(buffer.data(), n);
-    const int stav = ::pclose(proces);
-    vysledek.kod = WIFEXITED(stav) ? WEXITSTATUS(stav) : -1;
-    vysledek.chyby = prectiSoubor("chyby.txt");
-    return vysledek;
+Beh spust(const std::string& argumenty) {
+    return spustVShellu(std::string(NASTROJ_ULOHA) + " " + argumenty);
 }
 
 class NastrojUloha : public VDocasnemAdresari {};

@@ -1,6 +1,7 @@
 // Preview scenes: what the viewer accepts, and pixels of known scenes drawn offscreen.
 
 #include "nahled.h"
+#include "podpora_testu.h"
 #include "scena.h"
 #include "vykreslovac.h"
 
@@ -13,7 +14,6 @@
 #include <cstdio>
 #include <cstdlib>
 #include <fstream>
-#include <sys/wait.h>
 
 namespace tvarolam {
 namespace {
@@ -233,10 +233,8 @@ TEST(Vykresli, OrbitingKeepsTheDistanceAndDegenerateSizesDoNotCrash) {
 
 // Without a display, as task authors run it over ssh.
 int spustNahled(const std::string& argumenty) {
-    const std::string prikaz = "env -u QT_QPA_PLATFORM -u DISPLAY -u WAYLAND_DISPLAY " +
-                               std::string(PROGRAM_NAHLEDU) + " " + argumenty + " >/dev/null 2>&1";
-    const int stav = std::system(prikaz.c_str());
-    return WIFEXITED(stav) ? WEXITSTATUS(stav) : -1;
+    return test::spustVShellu(std::string(PROGRAM_NAHLEDU) + " " + argumenty, test::bezDispleje())
+        .kod;
 }
 
 TEST(ProgramNahledu, DrawsASnapshotOrRefusesWithAnExitCode) {
@@ -296,14 +294,8 @@ TEST(ProgramNahledu, HelpAndVersionNeedNoDisplay) {
     if (std::string(PROGRAM_NAHLEDU).empty()) GTEST_SKIP() << "built without the window programs";
     for (const char* prepinac : {"--version", "--help", "-v"})
         EXPECT_EQ(spustNahled(prepinac), 0) << prepinac;
-    const std::string prikaz = "env -u QT_QPA_PLATFORM -u DISPLAY -u WAYLAND_DISPLAY " +
-                               std::string(PROGRAM_NAHLEDU) + " --version 2>/dev/null";
-    FILE* vystup = popen(prikaz.c_str(), "r");
-    ASSERT_NE(vystup, nullptr);
-    char radek[200] = {};
-    ASSERT_NE(std::fgets(radek, sizeof radek, vystup), nullptr);
-    pclose(vystup);
-    EXPECT_EQ(std::string(radek), std::string("tvarolam-nahled ") + TVAROLAM_VERZE + "\n");
+    EXPECT_EQ(test::spust({PROGRAM_NAHLEDU, "--version"}, test::bezDispleje()).vystup,
+              std::string("tvarolam-nahled ") + TVAROLAM_VERZE + "\n");
 }
 
 } // namespace
