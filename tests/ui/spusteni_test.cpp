@@ -15,6 +15,7 @@
 #include <QTimer>
 #include <QWidget>
 
+#include <csignal>
 #include <unistd.h>
 
 using namespace tvarolam;
@@ -40,6 +41,8 @@ private slots:
     void aTaskFromOutsideLogsOnlyWhenOpenedAsTheMenuDoes_data();
     void aTaskFromOutsideLogsOnlyWhenOpenedAsTheMenuDoes();
     void aTaskOpenedAsTheMenuDoesTakesTheTextsBesideIt();
+    void theEndOfTheSessionEndsTheGameAsAClose_data();
+    void theEndOfTheSessionEndsTheGameAsAClose();
 
 private:
     std::optional<test::DocasnaSlozka> slozka_;
@@ -134,6 +137,32 @@ void SpusteniTest::aTaskOpenedAsTheMenuDoesTakesTheTextsBesideIt() {
         });
     QCOMPARE(boxy, QStringList{"File >" + QDir(koren()).filePath("skola/trida/chybi.3du") +
                                "< not loaded"});
+}
+
+// What logout, shutdown, a closed terminal and the session manager do to a running game.
+void SpusteniTest::theEndOfTheSessionEndsTheGameAsAClose_data() {
+    QTest::addColumn<int>("signal"); // 0: the message loop is told to end, no window closed
+    QTest::newRow("SIGTERM") << SIGTERM;
+    QTest::newRow("SIGHUP") << SIGHUP;
+    QTest::newRow("SIGINT") << SIGINT;
+    QTest::newRow("the loop ends, as a session manager may end it") << 0;
+}
+
+void SpusteniTest::theEndOfTheSessionEndsTheGameAsAClose() {
+    QFETCH(int, signal);
+    zapis("vez.3du", Uloha);
+    zapis(tvarolam::SouborLogu, "");
+    zapis(tvarolam::SouborNahledu, "from an earlier run");
+    PevneProstredi prostredi;
+    const int kod = spustHru(prostredi, UlohaPriStartu{"vez.3du", true}, [signal](QWidget&) {
+        if (signal != 0)
+            ::raise(signal);
+        else
+            QTimer::singleShot(0, qApp, [] { QCoreApplication::exit(0); });
+    });
+    QCOMPARE(kod, 0);
+    QCOMPARE(precti(tvarolam::SouborLogu), NedokoncenyRadek);
+    QVERIFY(!QFile::exists(tvarolam::SouborNahledu));
 }
 
 QTEST_MAIN(SpusteniTest)
