@@ -18,6 +18,7 @@ TVAROLAM_BALICKY+=" fuse3 python3-fusepy"
 # Signals and a lost display end the real game; xdotool opens its dialog under Xvfb and runs
 # the launcher test.
 TVAROLAM_BALICKY+=" xdotool"
+TVAROLAM_BALICKY+=" clang-format"
 # Warnings are errors here, in the builds CI makes; a player's build only warns.
 TVAROLAM_WERROR=ON "$koren/scripts/setup.sh"
 
@@ -27,6 +28,9 @@ if ! locale -a 2>/dev/null | grep -qix 'cs_CZ.utf8'; then
     [ "$(id -u)" -eq 0 ] || sudo=sudo
     $sudo localedef -i cs_CZ -f UTF-8 cs_CZ.UTF-8
 fi
+
+echo "== formatting"
+(cd "$koren" && git ls-files -z '*.cpp' '*.h' | xargs -0 clang-format --dry-run -Werror)
 
 echo "== tests"
 ctest --test-dir "$koren/build" --output-on-failure -j "$(nproc)"
