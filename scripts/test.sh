@@ -18,6 +18,8 @@ TVAROLAM_BALICKY+=" fuse3 python3-fusepy"
 # Signals and a lost display end the real game; xdotool opens its dialog under Xvfb and runs
 # the launcher test.
 TVAROLAM_BALICKY+=" xdotool"
+# Worksheets: pdftoppm renders their pages, pdftotext and pdffonts read them.
+TVAROLAM_BALICKY+=" poppler-utils"
 TVAROLAM_BALICKY+=" clang-format"
 # Warnings are errors here, in the builds CI makes; a player's build only warns.
 TVAROLAM_WERROR=ON "$koren/scripts/setup.sh"
