@@ -20,6 +20,8 @@ TVAROLAM_BALICKY+=" fuse3 python3-fusepy"
 TVAROLAM_BALICKY+=" xdotool"
 # Worksheets: pdftoppm renders their pages, pdftotext and pdffonts read them.
 TVAROLAM_BALICKY+=" poppler-utils"
+# The window read and driven over the accessibility bus: a private session bus, AT-SPI, pyatspi.
+TVAROLAM_BALICKY+=" dbus at-spi2-core python3-pyatspi"
 TVAROLAM_BALICKY+=" clang-format"
 # Warnings are errors here, in the builds CI makes; a player's build only warns.
 TVAROLAM_WERROR=ON "$koren/scripts/setup.sh"
