@@ -22,9 +22,12 @@ pupils' game logs, and example tasks.")
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 # Fonts the window is designed for; xdg-open hands the preview to a viewer.
 set(CPACK_DEBIAN_PACKAGE_DEPENDS "fonts-liberation2, xdg-utils")
-# Qt's own Czech texts for the dialogs; without libfile-mimeinfo-perl, plain xdg-open outside
-# GNOME and KDE takes a task file for text/plain.
-set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "qt6-translations-l10n, libfile-mimeinfo-perl")
+# Qt's own Czech texts for the dialogs. libfile-mimeinfo-perl is only suggested: the game does not
+# need it (a preview scene is model/vrml by its content too), and through its own dependencies it
+# recommends a terminal emulator, which would land in pupils' menus. With it, plain xdg-open
+# outside GNOME and KDE recognises a task file instead of taking it for text/plain.
+set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "qt6-translations-l10n")
+set(CPACK_DEBIAN_PACKAGE_SUGGESTS "libfile-mimeinfo-perl")
 set(CPACK_STRIP_FILES ON)
 set(CPACK_DEBIAN_PACKAGE_CONTROL_STRICT_PERMISSION ON)
 set(CMAKE_INSTALL_DEFAULT_DIRECTORY_PERMISSIONS

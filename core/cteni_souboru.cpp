@@ -6,6 +6,7 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <filesystem>
 #include <utility>
 
 namespace tvarolam {
@@ -71,6 +72,15 @@ std::string prectiSoubor(const std::string& cesta, std::int64_t nejvice) {
     }
     obsah.resize(precteno);
     return obsah;
+}
+
+std::string vejdiDoSlozkySouboru(const std::string& cesta) {
+    if (cesta.empty()) return cesta;
+    std::error_code chyba;
+    const auto absolutni = std::filesystem::absolute(cesta, chyba).lexically_normal();
+    if (chyba) return cesta;
+    std::filesystem::current_path(absolutni.parent_path(), chyba);
+    return absolutni.string();
 }
 
 } // namespace tvarolam

@@ -25,4 +25,9 @@ void overSoubor(const std::string& cesta, std::int64_t nejvice);
 // The whole content of a regular file of at most nejvice bytes; throws ChybaSouboru otherwise.
 std::string prectiSoubor(const std::string& cesta, std::int64_t nejvice);
 
+// Makes the folder that holds the file the current one, where a task's pictures, texts file and
+// log are. Returns the file's absolute path, by its bytes; a folder that cannot be entered
+// leaves the current one, and whoever opens the file reports it.
+std::string vejdiDoSlozkySouboru(const std::string& cesta);
+
 } // namespace tvarolam

@@ -1,6 +1,8 @@
 #!/usr/bin/env bash
 # Installs the Debian packages the build needs when they are missing, then configures (once) and
 # builds incrementally into build/. Sourced by play.sh and test.sh; safe to run on its own.
+# Warnings stop the build only with TVAROLAM_WERROR=ON (the test command and CI set it): a
+# player's build must not fail because a newer compiler warns about something new.
 #   scripts/setup.sh [TARGET...]       builds only the targets given (all without any)
 #   scripts/setup.sh --bez-sestaveni   installs the packages only
 set -euo pipefail
@@ -25,5 +27,10 @@ fi
 
 [ "${1:-}" = "--bez-sestaveni" ] && exit 0
 sestaveni="$koren/build"
-[ -f "$sestaveni/build.ninja" ] || (cd "$koren" && cmake --preset default)
+werror=${TVAROLAM_WERROR:-OFF}
+if [ ! -f "$sestaveni/build.ninja" ]; then
+    (cd "$koren" && cmake --preset default -DTVAROLAM_WERROR="$werror")
+elif ! grep -qx "TVAROLAM_WERROR:BOOL=$werror" "$sestaveni/CMakeCache.txt"; then
+    cmake -S "$koren" -B "$sestaveni" -DTVAROLAM_WERROR="$werror" >/dev/null
+fi
 (cd "$koren" && cmake --build --preset default ${1:+--target "$@"})

@@ -7,7 +7,7 @@
 set -euo pipefail
 koren=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
 behu=${1:-21}
-TVAROLAM_BALICKY="libbenchmark-dev time xvfb ${TVAROLAM_BALICKY:-}" "$koren/scripts/setup.sh" >/dev/null
+TVAROLAM_BALICKY="libbenchmark-dev time xvfb ${TVAROLAM_BALICKY:-}" "$koren/scripts/setup.sh" --bez-sestaveni >/dev/null
 sestaveni="$koren/build-bench"
 [ -f "$sestaveni/build.ninja" ] || cmake --preset bench -S "$koren" >/dev/null
 (cd "$koren" && cmake --build --preset bench --target start_minimum start_hry >/dev/null)

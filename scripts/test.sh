@@ -15,13 +15,16 @@ TVAROLAM_BALICKY+=" desktop-file-utils appstream shared-mime-info groff-base dpk
 TVAROLAM_BALICKY+=" libglib2.0-bin"
 # The shared log on several machines: one folder mounted through FUSE (run by /usr/bin/python3).
 TVAROLAM_BALICKY+=" fuse3 python3-fusepy"
-# Signals and a lost display end the real game; xdotool opens its dialog under Xvfb.
+# Signals and a lost display end the real game; xdotool opens its dialog under Xvfb and runs
+# the launcher test.
 TVAROLAM_BALICKY+=" xdotool"
 # Worksheets: pdftoppm renders their pages, pdftotext and pdffonts read them.
 TVAROLAM_BALICKY+=" poppler-utils"
 # The window read and driven over the accessibility bus: a private session bus, AT-SPI, pyatspi.
 TVAROLAM_BALICKY+=" dbus at-spi2-core python3-pyatspi"
-"$koren/scripts/setup.sh"
+TVAROLAM_BALICKY+=" clang-format"
+# Warnings are errors here, in the builds CI makes; a player's build only warns.
+TVAROLAM_WERROR=ON "$koren/scripts/setup.sh"
 
 # The scene writer is tested under a Czech locale, whose decimal separator is a comma.
 if ! locale -a 2>/dev/null | grep -qix 'cs_CZ.utf8'; then
@@ -30,11 +33,15 @@ if ! locale -a 2>/dev/null | grep -qix 'cs_CZ.utf8'; then
     $sudo localedef -i cs_CZ -f UTF-8 cs_CZ.UTF-8
 fi
 
+echo "== formatting"
+(cd "$koren" && git ls-files -z '*.cpp' '*.h' | xargs -0 clang-format --dry-run -Werror)
+
 echo "== tests"
 ctest --test-dir "$koren/build" --output-on-failure -j "$(nproc)"
 
 echo "== the Debian package"
-balicek=$("$koren/scripts/balicek.sh" "$koren/build" | tail -n 1)
+# The package a user gets: the hardened Release build scripts/balicek.sh makes.
+balicek=$("$koren/scripts/balicek.sh" | tail -n 1)
 "$koren/tests/balicek/over_balicek.sh" "$balicek" "$koren"
 $rychle && exit 0
 

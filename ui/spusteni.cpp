@@ -1,5 +1,6 @@
 #include "spusteni.h"
 
+#include "cteni_souboru.h"
 #include "konec_sezeni.h"
 #include "prostredi.h"
 #include "texty.h"
@@ -19,6 +20,7 @@ namespace {
 int ukonci(const UkonceniProgramu& konec, const UkazBox& ukazBox) {
     QMessageBox box(QMessageBox::NoIcon, QCoreApplication::applicationName(), konec.what(),
                     QMessageBox::Ok);
+    rozsirNaTitulek(box);
     ukazBox(box);
     return konec.kod;
 }
@@ -38,8 +40,12 @@ bool nactiPrekladToolkitu(QTranslator& prekladac, bool vlastniTexty) {
     return QCoreApplication::installTranslator(&prekladac);
 }
 
-int spustHru(Prostredi& prostredi, const std::optional<UlohaPriStartu>& uloha,
+int spustHru(Prostredi& prostredi, const std::optional<UlohaPriStartu>& ulohaPriStartu,
              const std::function<void(QWidget&)>& poZobrazeni, const UkazBox& ukazBox) {
+    // A task opened as the menu opens it (a double click on it) starts the game in its folder,
+    // so the texts file beside the tasks applies, as when the game is started there.
+    std::optional<UlohaPriStartu> uloha = ulohaPriStartu;
+    if (uloha && uloha->jakoZMenu) uloha->cesta = vejdiDoSlozkySouboru(uloha->cesta);
     Texty texty;
     SouborTextu souborTextu;
     try {

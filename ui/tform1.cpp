@@ -1,5 +1,6 @@
 #include "tform1.h"
 
+#include "cteni_souboru.h"
 #include "model_tabulky.h"
 #include "mrizka_dilku.h"
 #include "obrazky.h"
@@ -295,15 +296,7 @@ void TForm1::Nast1Click() {
 // The game moves to the task's folder, where its pictures and loghra.txt are. A folder that
 // cannot be entered leaves the current one; the load then reports the file.
 void TForm1::otevriUlohu(const std::string& cesta) {
-    std::error_code chyba;
-    std::string uplna = cesta;
-    if (!cesta.empty()) {
-        const auto absolutni = std::filesystem::absolute(cesta, chyba).lexically_normal();
-        if (!chyba) {
-            std::filesystem::current_path(absolutni.parent_path(), chyba);
-            uplna = absolutni.string();
-        }
-    }
+    const std::string uplna = vejdiDoSlozkySouboru(cesta);
     chranene([&] { hra_.Nast1Click(uplna); });
 }
 
@@ -479,6 +472,7 @@ void TForm1::povolVyhodnoceni(bool povolit) {
 void TForm1::zprava(const std::string& text) {
     QMessageBox box(QMessageBox::NoIcon, QCoreApplication::applicationName(), proZobrazeni(text),
                     QMessageBox::Ok, this);
+    rozsirNaTitulek(box);
     ukazBox_(box);
 }
 

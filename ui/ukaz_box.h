@@ -14,4 +14,8 @@ using UkazBox = std::function<void(QMessageBox& box)>;
 // The player's way: the box's own modal loop.
 void ukazModalne(QMessageBox& box);
 
+// Makes the box as wide as its caption and the title bar's buttons need: a box sized to a short
+// text has its caption cut ("t… a" for "tvarolam-hra"). The text stays as it is.
+void rozsirNaTitulek(QMessageBox& box);
+
 } // namespace tvarolam

@@ -1,40 +1,18 @@
 // The programs' command lines as a shell runs them, without a display: what needs no window
 // (help, version, mistakes) must never try to open one.
 
+#include "podpora_testu.h"
+
 #include <gtest/gtest.h>
 
-#include <array>
-#include <cstdio>
-#include <fstream>
-#include <sstream>
 #include <string>
-#include <sys/wait.h>
-#include <unistd.h>
 
 namespace {
 
-struct Vysledek {
-    int kod;
-    std::string vystup;
-    std::string chyby;
-};
+using tvarolam::test::Beh;
 
-Vysledek spust(const std::string& program, const std::string& argumenty) {
-    // ctest runs each case as its own process, several at once: one stderr file for each.
-    const std::string chyby =
-        ::testing::TempDir() + "programy_chyby_" + std::to_string(::getpid()) + ".txt";
-    const std::string prikaz = "env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM " + program +
-                               " " + argumenty + " 2>" + chyby;
-    std::FILE* proces = ::popen(prikaz.c_str(), "r");
-    std::string vystup;
-    std::array<char, 4096> blok;
-    while (const std::size_t precteno = std::fread(blok.data(), 1, blok.size(), proces))
-        vystup.append(blok.data(), precteno);
-    const int stav = ::pclose(proces);
-    std::stringstream chybovy;
-    chybovy << std::ifstream(chyby).rdbuf();
-    std::remove(chyby.c_str());
-    return {WIFEXITED(stav) ? WEXITSTATUS(stav) : -1, vystup, chybovy.str()};
+Beh spust(const std::string& program, const std::string& argumenty) {
+    return tvarolam::test::spustVShellu(program + " " + argumenty, tvarolam::test::bezDispleje());
 }
 
 std::string cisloVerze(const std::string& radek) {
@@ -46,18 +24,26 @@ struct Pripad {
     const char* jmeno;
     const char* argumenty;
     int kod;
-    const char* vystup; // part of stdout
-    const char* chyby;  // part of stderr
+    const char* vystup; // part of stdout; empty: nothing may be printed there
+    const char* chyby;  // part of stderr; empty: nothing may be printed there
 };
+
+// The stream holds the expected part, or nothing at all when none is expected.
+void porovnejProud(const std::string& proud, const std::string& cast) {
+    if (cast.empty())
+        EXPECT_EQ(proud, "");
+    else
+        EXPECT_NE(proud.find(cast), std::string::npos) << proud;
+}
 
 class PrikazovaRadkaHry : public ::testing::TestWithParam<Pripad> {};
 
 TEST_P(PrikazovaRadkaHry, AnswersWithoutAWindow) {
     const Pripad& pripad = GetParam();
-    const Vysledek vysledek = spust(PROGRAM_HRY, pripad.argumenty);
+    const Beh vysledek = spust(PROGRAM_HRY, pripad.argumenty);
     EXPECT_EQ(vysledek.kod, pripad.kod) << vysledek.chyby;
-    EXPECT_NE(vysledek.vystup.find(pripad.vystup), std::string::npos) << vysledek.vystup;
-    EXPECT_NE(vysledek.chyby.find(pripad.chyby), std::string::npos) << vysledek.chyby;
+    porovnejProud(vysledek.vystup, pripad.vystup);
+    porovnejProud(vysledek.chyby, pripad.chyby);
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -87,20 +73,25 @@ TEST(Verze, EveryProgramPrintsTheProjectsVersion) {
 
 TEST(PrikazovaRadkaEditoru, HelpAndMistakesNeedNoWindow) {
     EXPECT_NE(spust(PROGRAM_EDITORU, "--help").vystup.find("[TASK.3du]"), std::string::npos);
-    const Vysledek dve = spust(PROGRAM_EDITORU, "a.3du b.3du");
+    const Beh dve = spust(PROGRAM_EDITORU, "a.3du b.3du");
     EXPECT_EQ(dve.kod, 2);
     EXPECT_NE(dve.chyby.find("one task at most"), std::string::npos) << dve.chyby;
     EXPECT_EQ(spust(PROGRAM_EDITORU, "--bogus").kod, 2);
 }
 
-// The desktop entry runs "tvarolam-hra --otevri %f"; from the menu there is no file to give, and
-// the game must start all the same: still running when the timeout ends it.
-TEST(Spusteni, ALauncherWithoutAFileStartsTheGame) {
-    const Vysledek vysledek =
-        spust("sh -c 'cd " + ::testing::TempDir() +
-                  " && QT_QPA_PLATFORM=offscreen exec timeout 3 " PROGRAM_HRY " --otevri'",
-              "");
-    EXPECT_EQ(vysledek.kod, 124) << vysledek.chyby;
+// The runner every suite uses: both streams apart, the exit code, and a hang that ends as one.
+TEST(Spousteni, SeparatesTheStreamsAndEndsAHang) {
+    const Beh beh = tvarolam::test::spustVShellu("printf out; printf err >&2; exit 3");
+    EXPECT_EQ(beh.kod, 3);
+    EXPECT_EQ(beh.vystup, "out");
+    EXPECT_EQ(beh.chyby, "err");
+    EXPECT_FALSE(beh.vyprselo);
+    tvarolam::test::MoznostiBehu kratce;
+    kratce.limit = std::chrono::milliseconds(200);
+    // The child the shell starts is ended too, or its open pipe would keep the run waiting.
+    const Beh visi = tvarolam::test::spustVShellu("sleep 30 & sleep 30", kratce);
+    EXPECT_TRUE(visi.vyprselo);
+    EXPECT_EQ(visi.kod, -1);
 }
 
 } // namespace

@@ -1,12 +1,11 @@
 #pragma once
-// Shared test fixtures: a temporary current directory, a fixed clock, a game on a memory window.
+// The core's fixtures: a game on a memory window with a fixed clock, in its own empty folder.
 
 #include "hra.h"
 #include "okno_hry.h"
 #include "pevne_prostredi.h"
 #include "texty.h"
-
-#include <QTemporaryDir>
+#include "v_docasne_slozce.h"
 
 #include <gtest/gtest.h>
 
@@ -15,20 +14,6 @@
 #include <vector>
 
 namespace tvarolam::test {
-
-void zapisSoubor(const std::string& jmeno, const std::string& obsah);
-std::string prectiSoubor(const std::string& jmeno);
-
-// Each test runs in its own empty current directory.
-class VDocasnemAdresari : public ::testing::Test {
-protected:
-    void SetUp() override;
-    void TearDown() override;
-
-private:
-    QTemporaryDir adresar_;
-    std::filesystem::path puvodni_;
-};
 
 // A second game on its own memory window, started with the given texts and command line.
 struct DalsiHra {

@@ -3,48 +3,30 @@
 
 #include "cteni_logu.h"
 #include "kodovani.h"
-
-#include <QDir>
-#include <QFile>
-#include <QProcess>
-#include <QTemporaryDir>
+#include "v_docasne_slozce.h"
 
 #include <gtest/gtest.h>
 
 namespace tvarolam::denik {
 namespace {
 
-struct Vysledek {
-    int kod;
-    std::string vystup, chyby;
-};
+using test::zapisSoubor;
 
-class DenikTest : public ::testing::Test {
+class DenikTest : public test::VDocasnemAdresari {
 protected:
     // Writes lines (UTF-8 here) as Windows-1250 with CR LF, as the game does.
-    void zapisLog(const QString& cesta, std::initializer_list<const char*> radky) {
+    void zapisLog(const std::string& cesta, std::initializer_list<const char*> radky) {
         std::string bajty;
         for (const char* radek : radky)
             bajty += utf8NaCp1250(radek) + "\r\n";
-        zapis(cesta, bajty);
+        zapisSoubor(cesta, bajty);
     }
 
-    void zapis(const QString& cesta, const std::string& bajty) {
-        const QString plna = trida.filePath(cesta);
-        QDir().mkpath(QFileInfo(plna).absolutePath());
-        QFile soubor(plna);
-        ASSERT_TRUE(soubor.open(QIODevice::WriteOnly));
-        soubor.write(bajty.data(), qint64(bajty.size()));
-    }
-
-    Vysledek spust(const QStringList& argumenty) {
-        QProcess proces;
-        proces.setWorkingDirectory(trida.path());
-        proces.start(NASTROJ_DENIK, argumenty);
-        EXPECT_TRUE(proces.waitForFinished(30000));
-        return {proces.exitStatus() == QProcess::NormalExit ? proces.exitCode() : -1,
-                proces.readAllStandardOutput().toStdString(),
-                proces.readAllStandardError().toStdString()};
+    static test::Beh spust(std::vector<std::string> argumenty) {
+        argumenty.insert(argumenty.begin(), NASTROJ_DENIK);
+        const test::Beh beh = test::spust(argumenty);
+        EXPECT_FALSE(beh.vyprselo);
+        return beh;
     }
 
     // Four pupils: solved, a repeat, piled-up parts across midnight, a title holding the start
@@ -76,14 +58,11 @@ protected:
                                  : i == 17 ? " Solved. Tries: "
                                            : "x") +
                      "\r\n";
-        zapis("dana/texty.tst", texty);
+        zapisSoubor("dana/texty.tst", texty);
         zapisLog("dana/loghra.txt",
                  {"Game: Dva dílky START: 8.12.2026 10:00:00 Solved. Tries: 6 Previews: 3 END: "
                   "10:20:00"});
     }
-
-    QTemporaryDir adresar;
-    QDir trida{adresar.path()};
 };
 
 TEST_F(DenikTest, SummarisesAClass) {
@@ -167,7 +146,7 @@ TEST_F(DenikTest, BadInputIsReportedAndCounted) {
     };
     for (const auto& p : pripady) {
         SCOPED_TRACE(p.nazev);
-        zapis("z/loghra.txt", p.bajty);
+        zapisSoubor("z/loghra.txt", p.bajty);
         const auto v = spust({"z/loghra.txt"});
         EXPECT_EQ(v.kod, 0);
         EXPECT_NE(v.vystup.find("pokusů: " + std::to_string(p.pokusu) +
@@ -182,15 +161,15 @@ TEST_F(DenikTest, BadInputIsReportedAndCounted) {
 
 TEST_F(DenikTest, AFileThatCannotBeReadIsReportedNotFatal) {
     const OdberatelLogu nic{[](const Pokus&) {}, [](long, std::string_view) {}};
-    EXPECT_TRUE(ctiLog(adresar.path().toStdString(), Texty(), nic)); // a folder
-    EXPECT_TRUE(ctiLog(trida.filePath("chybi").toStdString(), Texty(), nic));
+    EXPECT_TRUE(ctiLog(slozka().string(), Texty(), nic)); // a folder
+    EXPECT_TRUE(ctiLog((slozka() / "chybi").string(), Texty(), nic));
 }
 
 TEST_F(DenikTest, WrongArgumentsEndWithCode2) {
-    zapis("kratke.tst", "ANO\r\nNE\r\n");
+    zapisSoubor("kratke.tst", "ANO\r\nNE\r\n");
     zapisLog("a/loghra.txt", {});
     const struct {
-        QStringList argumenty;
+        std::vector<std::string> argumenty;
         int kod;
     } pripady[] = {
         {{}, 2},
@@ -204,12 +183,15 @@ TEST_F(DenikTest, WrongArgumentsEndWithCode2) {
         {{"--html", "stranka.html", "a"}, 0},
     };
     for (const auto& p : pripady) {
-        SCOPED_TRACE(p.argumenty.join(' ').toStdString());
+        std::string prikaz;
+        for (const auto& argument : p.argumenty)
+            prikaz += argument + ' ';
+        SCOPED_TRACE(prikaz);
         const auto v = spust(p.argumenty);
         EXPECT_EQ(v.kod, p.kod);
         EXPECT_EQ(v.chyby.empty(), p.kod == 0);
     }
-    EXPECT_TRUE(QFileInfo(trida.filePath("stranka.html")).size() > 0);
+    EXPECT_FALSE(test::prectiSoubor("stranka.html").empty());
 }
 
 } // namespace

@@ -1,21 +1,20 @@
 // tvarolam-nahled's work in-process: its arguments, the scenes it refuses, the pictures it
 // writes; and one table of the program as a shell runs it.
 
+#include "podpora_testu.h"
 #include "program_nahledu.h"
 #include "scena.h"
 #include "sceny_testu.h"
 
 #include <QCoreApplication>
 #include <QDir>
+#include <QFile>
 #include <QImage>
-#include <QTemporaryDir>
 
 #include <gtest/gtest.h>
 
-#include <fstream>
 #include <sstream>
 #include <sys/stat.h>
-#include <sys/wait.h>
 #include <unistd.h>
 
 namespace tvarolam {
@@ -37,17 +36,11 @@ std::optional<int> rozeber(std::vector<std::string> argumenty, VolbyNahledu& vol
 
 class ProgramNahledu : public ::testing::Test {
 protected:
-    std::string cesta(const std::string& jmeno) const {
-        return adresar_.path().toStdString() + "/" + jmeno;
-    }
+    std::string cesta(const std::string& jmeno) const { return (slozka_.cesta() / jmeno).string(); }
     void zapis(const std::string& jmeno, const std::string& obsah) const {
-        std::ofstream(cesta(jmeno), std::ios::binary) << obsah;
+        test::zapisSoubor(cesta(jmeno), obsah);
     }
-    std::string precti(const std::string& jmeno) const {
-        std::ostringstream obsah;
-        obsah << std::ifstream(cesta(jmeno), std::ios::binary).rdbuf();
-        return obsah.str();
-    }
+    std::string precti(const std::string& jmeno) const { return test::prectiSoubor(cesta(jmeno)); }
     // The exit code and how many messages the window would have shown.
     std::pair<int, int> ukaz(const VolbyNahledu& volby) const {
         std::ostringstream chyby;
@@ -56,7 +49,7 @@ protected:
         return {kod, zprav};
     }
 
-    QTemporaryDir adresar_;
+    test::DocasnaSlozka slozka_;
     const std::string dobra_ = scena(true, dilek("kuzel", "0 0 0", "1 1 1", "1.00 0.50 0.00"));
 };
 
@@ -158,7 +151,8 @@ TEST_F(ProgramNahledu, APictureIsWrittenWholeOverALinkOrNotAtAll) {
     EXPECT_EQ(potom.st_rdev, predtim.st_rdev);
     ASSERT_EQ(::stat(cesta(slozka).c_str(), &potom), 0);
     EXPECT_TRUE(S_ISDIR(potom.st_mode));
-    for (const QString& jmeno : QDir(adresar_.path()).entryList(QDir::Hidden | QDir::Files))
+    for (const QString& jmeno :
+         QDir(QFile::decodeName(slozka_.cesta().c_str())).entryList(QDir::Hidden | QDir::Files))
         EXPECT_FALSE(jmeno.startsWith('.'))
             << "a temporary file left behind: " << jmeno.toStdString();
 }
@@ -166,16 +160,10 @@ TEST_F(ProgramNahledu, APictureIsWrittenWholeOverALinkOrNotAtAll) {
 // ---- the program as a shell runs it, without a display ----
 
 int spust(const std::string& argumenty, std::string* vystup = nullptr) {
-    const std::string prikaz = "env -u QT_QPA_PLATFORM -u DISPLAY -u WAYLAND_DISPLAY " +
-                               std::string(PROGRAM_NAHLEDU) + " " + argumenty + " 2>/dev/null";
-    FILE* proces = ::popen(prikaz.c_str(), "r");
-    std::string text;
-    char blok[4096];
-    while (const std::size_t precteno = std::fread(blok, 1, sizeof blok, proces))
-        text.append(blok, precteno);
-    const int stav = ::pclose(proces);
-    if (vystup) *vystup = text;
-    return WIFEXITED(stav) ? WEXITSTATUS(stav) : -1;
+    const test::Beh beh =
+        test::spustVShellu(std::string(PROGRAM_NAHLEDU) + " " + argumenty, test::bezDispleje());
+    if (vystup) *vystup = beh.vystup;
+    return beh.kod;
 }
 
 TEST_F(ProgramNahledu, TheProgramAnswersWithoutADisplay) {

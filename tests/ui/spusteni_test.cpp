@@ -3,7 +3,7 @@
 
 #include "hra.h"
 #include "pevne_prostredi.h"
-#include "soubory_testu.h"
+#include "podpora_testu.h"
 #include "spusteni.h"
 #include "tform1.h"
 
@@ -13,14 +13,16 @@
 #include <QDir>
 #include <QFile>
 #include <QMessageBox>
-#include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
 #include <QWidget>
 
 #include <csignal>
+#include <unistd.h>
 
 using namespace tvarolam;
+using test::precti;
+using test::zapis;
 
 namespace {
 
@@ -40,24 +42,22 @@ private slots:
     void cleanup();
     void aTaskFromOutsideLogsOnlyWhenOpenedAsTheMenuDoes_data();
     void aTaskFromOutsideLogsOnlyWhenOpenedAsTheMenuDoes();
+    void aTaskOpenedAsTheMenuDoesTakesTheTextsBesideIt();
     void theEndOfTheSessionEndsTheGameAsAClose_data();
     void theEndOfTheSessionEndsTheGameAsAClose();
     void aSignalDuringEvaluatesQuestionLetsTheSolvedLineFinishOnce();
 
 private:
-    std::unique_ptr<QTemporaryDir> adresar_;
-    QString puvodni_;
+    std::optional<test::DocasnaSlozka> slozka_;
+    QString koren() const { return QFile::decodeName(slozka_->cesta().c_str()); }
 };
 
 void SpusteniTest::init() {
-    adresar_ = std::make_unique<QTemporaryDir>();
-    puvodni_ = QDir::currentPath();
-    QDir::setCurrent(adresar_->path());
+    slozka_.emplace();
 }
 
 void SpusteniTest::cleanup() {
-    QDir::setCurrent(puvodni_);
-    adresar_.reset();
+    slozka_.reset();
 }
 
 void SpusteniTest::aTaskFromOutsideLogsOnlyWhenOpenedAsTheMenuDoes_data() {
@@ -74,6 +74,13 @@ void SpusteniTest::aTaskFromOutsideLogsOnlyWhenOpenedAsTheMenuDoes_data() {
     QTest::newRow("--otevri, a file that is not there")
         << "skola/trida/chybi.3du" << true << QByteArray() << "skola/trida"
         << "skola/trida/chybi.3du";
+    QTest::newRow("--otevri, a file where its folder should be")
+        << "soubor/vez.3du" << true << QByteArray() << "."
+        << "soubor/vez.3du";
+    if (::geteuid() != 0) // the superuser enters any folder
+        QTest::newRow("--otevri, a folder without search permission")
+            << "zamcena/vez.3du" << true << QByteArray() << "."
+            << "zamcena/vez.3du";
     QTest::newRow("plain argument: no START part, no line")
         << "skola/trida/vez.3du" << false << QByteArray() << "." << QString();
 }
@@ -86,12 +93,15 @@ void SpusteniTest::aTaskFromOutsideLogsOnlyWhenOpenedAsTheMenuDoes() {
     QFETCH(QString, nenactena);
     QStringList zpravy;
     if (!nenactena.isEmpty())
-        zpravy << "Soubor >" + adresar_->filePath(nenactena) + "< se nepodařilo načíst";
+        zpravy << "Soubor >" + QDir(koren()).filePath(nenactena) + "< se nepodařilo načíst";
 
     QDir().mkpath("skola/trida");
     zapis("skola/trida/vez.3du", Uloha);
     zapis("skola/trida/loghra.txt", "");
     zapis(tvarolam::SouborLogu, ""); // where the start folder's log is: nothing may land here
+    zapis("soubor", "");
+    zapis("zamcena/vez.3du", Uloha);
+    QFile::setPermissions("zamcena", QFileDevice::Permissions());
 
     // The boxes the start opens (a failed load) are answered at once and reported.
     QStringList boxy;
@@ -104,13 +114,32 @@ void SpusteniTest::aTaskFromOutsideLogsOnlyWhenOpenedAsTheMenuDoes() {
         prostredi, UlohaPriStartu{cesta.toStdString(), jakoZMenu},
         [](QWidget& okno) { QTimer::singleShot(0, &okno, &QWidget::close); }, odpovez);
     const QString adresarHry = QDir::currentPath();
-    QDir::setCurrent(adresar_->path());
+    QDir::setCurrent(koren());
 
     QCOMPARE(kod, 0);
     QCOMPARE(boxy, zpravy);
     QCOMPARE(precti("skola/trida/loghra.txt"), log);
     QCOMPARE(precti(tvarolam::SouborLogu), QByteArray());
     QCOMPARE(QDir(adresarHry).canonicalPath(), QDir(adresarNaKonci).canonicalPath());
+}
+
+// A double click on a task in a folder with its own texts file shows the game in those texts.
+void SpusteniTest::aTaskOpenedAsTheMenuDoesTakesTheTextsBesideIt() {
+    QByteArray texty;
+    for (int radek = 1; radek <= 29; ++radek)
+        texty += radek == 10 ? "File >\r\n" : radek == 11 ? "< not loaded\r\n" : "x\r\n";
+    zapis("skola/trida/texty.tst", texty);
+    QStringList boxy;
+    PevneProstredi prostredi;
+    spustHru(
+        prostredi, UlohaPriStartu{"skola/trida/chybi.3du", true},
+        [](QWidget& okno) { QTimer::singleShot(0, &okno, &QWidget::close); },
+        [&boxy](QMessageBox& box) {
+            boxy << box.text();
+            box.button(QMessageBox::Ok)->click();
+        });
+    QCOMPARE(boxy, QStringList{"File >" + QDir(koren()).filePath("skola/trida/chybi.3du") +
+                               "< not loaded"});
 }
 
 // What logout, shutdown, a closed terminal and the session manager do to a running game.

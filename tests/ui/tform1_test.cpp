@@ -3,10 +3,10 @@
 #include "model_tabulky.h"
 #include "mrizka_dilku.h"
 #include "pevne_prostredi.h"
+#include "podpora_testu.h"
 #include "pristupnost.h"
 #include "scena.h"
 #include "sipky.h"
-#include "soubory_testu.h"
 #include "spusteni.h"
 #include "text_qt.h"
 #include "tform1.h"
@@ -18,15 +18,16 @@
 #include <QDir>
 #include <QFile>
 #include <QFileDialog>
+#include <QFontMetrics>
 #include <QGroupBox>
 #include <QHeaderView>
 #include <QLabel>
+#include <QLayout>
 #include <QMenuBar>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QScrollBar>
 #include <QSignalSpy>
-#include <QTemporaryDir>
 #include <QTest>
 #include <QTextBlock>
 #include <QTextDocument>
@@ -40,6 +41,8 @@
 #include <memory>
 
 using namespace tvarolam;
+using test::precti;
+using test::zapis;
 
 namespace {
 
@@ -50,6 +53,7 @@ public:
     struct Box {
         QString titulek, text;
         QMessageBox::Icon ikona;
+        int sirka; // the least the box's layout lets it be
     };
 
     void ocekavej(std::deque<QString> odpovedi) {
@@ -63,7 +67,8 @@ public:
 
 private:
     void odpovez(QMessageBox& box) {
-        boxy.push_back({box.windowTitle(), box.text(), box.icon()});
+        boxy.push_back({box.windowTitle(), box.text(), box.icon(),
+                        box.layout() ? box.layout()->totalMinimumSize().width() : 0});
         if (odpovedi_.empty()) {
             QTest::qFail(qPrintable("an unexpected box: " + box.text()), __FILE__, __LINE__);
             return;
@@ -149,8 +154,8 @@ private:
     QPoint stredBunky(int sloupec, int radek) const;
     std::pair<QImage, QImage> hornaADolniCastMrizky() const;
 
-    std::unique_ptr<QTemporaryDir> adresar_;
-    QString puvodni_;
+    std::optional<test::DocasnaSlozka> slozka_;
+    QString koren() const { return QFile::decodeName(slozka_->cesta().c_str()); }
     Texty texty_;
     PevneProstredi prostredi_;
     Odpovidac odpovidac_;
@@ -158,9 +163,7 @@ private:
 };
 
 void TForm1Test::init() {
-    adresar_ = std::make_unique<QTemporaryDir>();
-    puvodni_ = QDir::currentPath();
-    QDir::setCurrent(adresar_->path());
+    slozka_.emplace();
     prostredi_.otevrene.clear();
     odpovidac_.ocekavej({});
     form_ = std::make_unique<TForm1>(texty_, prostredi_, std::nullopt, odpovidac_.ukazBox());
@@ -170,11 +173,7 @@ void TForm1Test::init() {
 
 void TForm1Test::cleanup() {
     form_.reset();
-    QDir::setCurrent(puvodni_);
-    // By bytes: Qt cannot name files whose names are not UTF-8.
-    std::error_code chyba;
-    std::filesystem::remove_all(QFile::encodeName(adresar_->path()).toStdString(), chyba);
-    adresar_.reset();
+    slozka_.reset();
 }
 
 void TForm1Test::nacti(const QByteArray& obsah) {
@@ -440,7 +439,7 @@ void TForm1Test::acceleratorMarksCostElementsByRunsNotByMarks() {
 
 void TForm1Test::loadingFromTheMenuMovesTheCurrentDirectory() {
     nacti(DvaDilky);
-    QCOMPARE(QDir::currentPath(), QDir(adresar_->path()).absoluteFilePath("ulohy"));
+    QCOMPARE(QDir::currentPath(), QDir(koren()).absoluteFilePath("ulohy"));
     QCOMPARE(form().SGSeznam()->model()->rowCount(), 3);
     QVERIFY(form().BVyhodnot()->isEnabled());
     QVERIFY(form().windowTitle().startsWith("Tvarolam-Hra: /"));
@@ -480,7 +479,7 @@ void TForm1Test::cancellingTheDialogChangesNothing() {
     form().Nast1Click();
     QCOMPARE(form().hra().LogHry(), cekajici);
     QCOMPARE(precti(SouborLogu), QByteArray());
-    QCOMPARE(QDir::currentPath(), QDir(adresar_->path()).absoluteFilePath("ulohy"));
+    QCOMPARE(QDir::currentPath(), QDir(koren()).absoluteFilePath("ulohy"));
 }
 
 // One click on the x arrow, a tick and an evaluation with a preview: the first piece stands at x 1.
@@ -677,6 +676,9 @@ void TForm1Test::correctSolutionPreviewsAndLogs() {
     QCOMPARE(odpovidac.boxy[0].text, QString("Správné řešení"));
     QCOMPARE(odpovidac.boxy[0].titulek, QCoreApplication::applicationName());
     QCOMPARE(odpovidac.boxy[0].ikona, QMessageBox::NoIcon);
+    // Room for the caption beside the title bar's icon and buttons, whatever the short text.
+    QVERIFY(odpovidac.boxy[0].sirka >=
+            QFontMetrics(QApplication::font()).horizontalAdvance(odpovidac.boxy[0].titulek) + 100);
     QCOMPARE(odpovidac.boxy[1].titulek, QString("Confirm"));
     QCOMPARE(odpovidac.boxy[1].ikona, QMessageBox::Question);
     QCOMPARE(prostredi_.otevrene, std::vector<std::string>{SouborNahledu});
