@@ -1,5 +1,7 @@
 #include "kontrola_ulohy.h"
 
+#include "cteni_souboru.h"
+#include "kodovani.h"
 #include "obrazky.h"
 #include "prevod.h"
 
@@ -37,14 +39,21 @@ bool jeMetasoubor(const std::string& jmeno) {
     return pripona == "wmf" || pripona == "emf";
 }
 
-// Boxes from a position and a size; a size of 0 or less takes no room.
-bool prekryvajiSe(const std::array<int, 3>& a, const std::array<int, 3>& velikostA,
-                  const std::array<int, 3>& b, const std::array<int, 3>& velikostB) {
-    for (int i = 0; i < 3; ++i) {
-        if (velikostA[i] <= 0 || velikostB[i] <= 0) return false;
-        if (!(a[i] < b[i] + velikostB[i] && b[i] < a[i] + velikostA[i])) return false;
-    }
-    return true;
+constexpr int Mrizka = NejvetsiSouradnice + 1;
+
+// Valid UTF-8 holding a Czech letter: a task saved by an editor that writes UTF-8, whose letters
+// the game shows as two others each ("Židle" as "Ĺ˝idle").
+bool jeCeskyUtf8(const std::string& bajty) {
+    if (!jePlatneUtf8(bajty)) return false;
+    for (const char* pismeno :
+         {"á", "č", "ď", "é", "ě", "í", "ň", "ó", "ř", "š", "ť", "ú", "ů", "ý", "ž",
+          "Á", "Č", "Ď", "É", "Ě", "Í", "Ň", "Ó", "Ř", "Š", "Ť", "Ú", "Ů", "Ý", "Ž"})
+        if (bajty.find(pismeno) != std::string::npos) return true;
+    return false;
+}
+
+int bunkaMrizky(int x, int y, int z) {
+    return (x * Mrizka + y) * Mrizka + z;
 }
 
 } // namespace
@@ -61,6 +70,7 @@ bool Nalez::varovani() const {
     case Druh::PodobneBarvy:
     case Druh::VelkyObrazek:
     case Druh::Metasoubor:
+    case Druh::Utf8:
         return true;
     default:
         return false;
@@ -77,9 +87,20 @@ bool RozborUlohy::nacti(const std::string& cesta) {
     obrazky_.clear();
     okno_.zpravy.clear();
     zpravaNacteni_.clear();
-    if (hra_.NactiUlohu(cesta, this)) return true;
-    if (!okno_.zpravy.empty()) zpravaNacteni_ = okno_.zpravy.back();
-    return false;
+    chybejiciObrazek_ = {};
+    utf8_ = false;
+    const auto lomitko = cesta.rfind('/');
+    slozkaUlohy_ = lomitko == std::string::npos ? "" : cesta.substr(0, lomitko + 1);
+    if (!hra_.NactiUlohu(cesta, this)) {
+        if (!okno_.zpravy.empty()) zpravaNacteni_ = okno_.zpravy.back();
+        return false;
+    }
+    try {
+        utf8_ = jeCeskyUtf8(prectiSoubor(cesta, NejvetsiUloha));
+    } catch (const ChybaSouboru&) {
+        // Replaced since it loaded: nothing more to say about it.
+    }
+    return true;
 }
 
 void RozborUlohy::zaznamNacten(char typ, int radek) {
@@ -114,9 +135,20 @@ int RozborUlohy::pocetDilku(std::int32_t druh) const {
 std::vector<Nalez> RozborUlohy::nalezy() const {
     std::vector<Nalez> vysledek;
     if (reseni().empty()) vysledek.push_back(nalez(1, Nalez::Druh::ZadneReseni));
+    Pracovni pracovni;
+    // Sizes of each kind's first row; a cell that is no integer takes no room.
+    for (const auto& druh : druhy_) {
+        std::array<int, 3> v{};
+        for (int i = 0; i < 3 && druh.pocet > 0; ++i)
+            v[i] = zkusStrToInt(hra_.tabulka().bunka(TabulkaDilku::Rx + i, druh.prvniRadek))
+                       .value_or(0);
+        pracovni.velikosti.push_back(v);
+    }
+    pracovni.vlastnik.assign(Mrizka * Mrizka * Mrizka, 0);
+    pracovni.kodBunky.assign(Mrizka * Mrizka * Mrizka, 0);
     for (std::size_t i = 0; i < reseni().size(); ++i) {
         const std::size_t pred = vysledek.size();
-        zkontrolujKod(i, vysledek);
+        zkontrolujKod(i, pracovni, vysledek);
         // Pictures of a code the game never gives, or of pieces inside each other, show nothing
         // a pupil could build.
         const bool stavba = std::none_of(vysledek.begin() + static_cast<std::ptrdiff_t>(pred),
@@ -128,6 +160,7 @@ std::vector<Nalez> RozborUlohy::nalezy() const {
         if (stavba) zkontrolujViditelnost(i, vysledek);
     }
     zkontrolujDruhy(vysledek);
+    if (utf8_) vysledek.push_back(nalez(1, Nalez::Druh::Utf8));
     for (const auto& obrazek : obrazky_) {
         if (jeMetasoubor(obrazek.jmeno)) {
             vysledek.push_back(nalez(obrazek.radek, Nalez::Druh::Metasoubor));
@@ -143,7 +176,8 @@ std::vector<Nalez> RozborUlohy::nalezy() const {
     return vysledek;
 }
 
-void RozborUlohy::zkontrolujKod(std::size_t index, std::vector<Nalez>& nalezy) const {
+void RozborUlohy::zkontrolujKod(std::size_t index, Pracovni& pracovni,
+                                std::vector<Nalez>& nalezy) const {
     const std::string& kod = reseni()[index];
     const int radek = radkyReseni_[index];
     const auto pridej = [&](Nalez::Druh druh) -> Nalez& {
@@ -151,12 +185,8 @@ void RozborUlohy::zkontrolujKod(std::size_t index, std::vector<Nalez>& nalezy) c
         return nalezy.back();
     };
 
-    for (std::size_t j = 0; j < index; ++j) {
-        if (reseni()[j] == kod) {
-            pridej(Nalez::Druh::StejnyKod).jinyRadek = radkyReseni_[j];
-            break;
-        }
-    }
+    if (const auto [prvni, novy] = pracovni.prvniRadek.try_emplace(kod, radek); !novy)
+        pridej(Nalez::Druh::StejnyKod).jinyRadek = prvni->second;
     if (kod.empty()) {
         pridej(Nalez::Druh::PrazdnyKod);
         return;
@@ -197,27 +227,49 @@ void RozborUlohy::zkontrolujKod(std::size_t index, std::vector<Nalez>& nalezy) c
         }
     }
 
-    const auto velikost = [&](std::int32_t druh) {
-        std::array<int, 3> v{};
-        if (pocetDilku(druh) == 0) return v;
-        for (int i = 0; i < 3; ++i)
-            v[i] = zkusStrToInt(
-                       hra_.tabulka().bunka(TabulkaDilku::Rx + i, druhy_[druh - 1].prvniRadek))
-                       .value_or(0);
-        return v;
-    };
+    // Positions are lattice points 0..10 and sizes whole, so two boxes overlap exactly when they
+    // share a unit cell of the lattice (their overlap starts at the larger of two lattice
+    // points). Each box is clipped to the lattice and marks its cells with its position; a cell
+    // another position marked is an overlap. Pieces at one position are two groups at one place,
+    // not an overlap. One box per position and kind; the first overlap ends the search.
+    const std::uint32_t znacka = static_cast<std::uint32_t>(index) + 1;
+    std::vector<std::pair<int, std::int32_t>> mista; // lattice cell of the position, kind
+    mista.reserve(skupiny->size());
+    for (const auto& s : *skupiny)
+        mista.emplace_back(bunkaMrizky(s.poloha[0], s.poloha[1], s.poloha[2]), s.druh);
+    std::sort(mista.begin(), mista.end());
     bool stejnaPoloha = false;
     bool prekryv = false;
-    for (std::size_t a = 0; a < skupiny->size(); ++a) {
-        for (std::size_t b = a + 1; b < skupiny->size(); ++b) {
-            const auto& sa = (*skupiny)[a];
-            const auto& sb = (*skupiny)[b];
-            if (sa.poloha == sb.poloha)
-                stejnaPoloha = true;
-            else if (prekryvajiSe(sa.poloha, velikost(sa.druh), sb.poloha, velikost(sb.druh)))
-                prekryv = true;
+    for (std::size_t k = 0; k < mista.size() && !prekryv; ++k) {
+        if (k > 0 && mista[k].first == mista[k - 1].first) {
+            stejnaPoloha = true;
+            if (mista[k].second == mista[k - 1].second) continue;
         }
+        const auto druh = mista[k].second;
+        if (pocetDilku(druh) == 0) continue;
+        const auto& v = pracovni.velikosti[static_cast<std::size_t>(druh - 1)];
+        if (v[0] <= 0 || v[1] <= 0 || v[2] <= 0) continue;
+        const int p = mista[k].first;
+        const int px = p / (Mrizka * Mrizka), py = p / Mrizka % Mrizka, pz = p % Mrizka;
+        // Far ends within the lattice; a size of 2147483647 reaches its edge.
+        const int kx = px + std::min(v[0], Mrizka - px), ky = py + std::min(v[1], Mrizka - py),
+                  kz = pz + std::min(v[2], Mrizka - pz);
+        for (int x = px; x < kx && !prekryv; ++x)
+            for (int y = py; y < ky && !prekryv; ++y)
+                for (int z = pz; z < kz; ++z) {
+                    const int c = bunkaMrizky(x, y, z);
+                    if (pracovni.kodBunky[c] != znacka) {
+                        pracovni.kodBunky[c] = znacka;
+                        pracovni.vlastnik[c] = p;
+                    } else if (pracovni.vlastnik[c] != p) {
+                        prekryv = true;
+                        break;
+                    }
+                }
     }
+    // Groups at one place found after the first overlap still count.
+    for (std::size_t k = 1; k < mista.size() && !stejnaPoloha; ++k)
+        stejnaPoloha = mista[k].first == mista[k - 1].first;
     if (stejnaPoloha) pridej(Nalez::Druh::StejnaPoloha);
     if (prekryv) pridej(Nalez::Druh::PrekryvDilku);
 
@@ -360,6 +412,9 @@ std::string popisNalezu(const Nalez& n) {
                std::to_string(VyskaObrazku) + ", zbytek se ořízne";
     case Nalez::Druh::Metasoubor:
         return "metasoubor (wmf, emf) se v této hře ukáže jako prázdný obrázek";
+    case Nalez::Druh::Utf8:
+        return "soubor je uložen v UTF-8, hra čte úlohy ve Windows-1250 a česká písmena ukáže "
+               "jako jiné znaky (uložte ho ve Windows-1250)";
     }
     return {};
 }

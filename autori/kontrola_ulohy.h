@@ -12,6 +12,9 @@
 
 #include <array>
 #include <string>
+#include <string_view>
+#include <unordered_map>
+#include <utility>
 #include <vector>
 
 namespace tvarolam {
@@ -40,6 +43,7 @@ struct Nalez {
         ZadneReseni,  // no R line
         VelkyObrazek, // `sirka` x `vyska`, larger than the 240 x 180 box
         Metasoubor,   // a metafile picture, shown empty here
+        Utf8,         // the file is UTF-8 with Czech letters, which the game shows as others
     };
 
     int radek = 0;
@@ -87,6 +91,10 @@ public:
     // Loads the task through the game's loader; false with the game's message when it fails.
     bool nacti(const std::string& cesta);
     const std::string& zpravaNacteni() const { return zpravaNacteni_; }
+    // After a load that failed on a missing picture: its line and name, as the task gives it.
+    // Pictures are looked up in the task's folder, as the game does after "Načíst".
+    int radekChybejicihoObrazku() const { return chybejiciObrazek_.first; }
+    const std::string& chybejiciObrazek() const { return chybejiciObrazek_.second; }
 
     // Everything worth an author's attention, by line.
     std::vector<Nalez> nalezy() const;
@@ -109,7 +117,18 @@ public:
 
 private:
     void zaznamNacten(char typ, int radek) override;
-    void zkontrolujKod(std::size_t index, std::vector<Nalez>& nalezy) const;
+    std::string slozkaObrazku() const override { return slozkaUlohy_; }
+    void obrazekChybi(int radek, const std::string& jmeno) override {
+        chybejiciObrazek_ = {radek, jmeno};
+    }
+    // What the check of one code reuses from the codes before it.
+    struct Pracovni {
+        std::unordered_map<std::string_view, int> prvniRadek; // a code, the line it first had
+        std::vector<std::array<int, 3>> velikosti;            // by kind
+        std::vector<int> vlastnik;                            // by lattice cell: a position
+        std::vector<std::uint32_t> kodBunky; // by lattice cell: 1 + the code that marked it
+    };
+    void zkontrolujKod(std::size_t index, Pracovni& pracovni, std::vector<Nalez>& nalezy) const;
     void zkontrolujDruhy(std::vector<Nalez>& nalezy) const;
     void zkontrolujViditelnost(std::size_t index, std::vector<Nalez>& nalezy) const;
     int pocetDilku(std::int32_t druh) const;
@@ -119,6 +138,9 @@ private:
     SystemoveProstredi prostredi_; // the loader's clock; nothing here reads it
     Hra hra_;
     std::string zpravaNacteni_;
+    std::string slozkaUlohy_;
+    std::pair<int, std::string> chybejiciObrazek_;
+    bool utf8_ = false;
     std::vector<int> radkyReseni_;
     std::vector<DruhUlohy> druhy_;
     std::vector<ObrazekUlohy> obrazky_;

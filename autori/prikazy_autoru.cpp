@@ -84,11 +84,20 @@ bool nactiTexty(Texty& texty, std::ostream& err, int& kod) {
     return true;
 }
 
+// The game's message, and the picture it missed.
+void chybaNacteni(const RozborUlohy& rozbor, const QString& soubor, std::ostream& err) {
+    err << naTerminal(rozbor.zpravaNacteni()) << '\n';
+    if (rozbor.radekChybejicihoObrazku() > 0)
+        err << "tvarolam-uloha: " << soubor.toStdString() << ':' << rozbor.radekChybejicihoObrazku()
+            << ": no picture " << naTerminal(rozbor.chybejiciObrazek())
+            << " in the task's folder\n";
+}
+
 // A loaded task with accepted solution N placed on its table; exit code in `kod` otherwise.
 bool nactiAUmisti(RozborUlohy& rozbor, const QString& soubor, const std::string& cesta,
                   const QString& cisloReseni, std::ostream& err, int& kod) {
     if (!rozbor.nacti(cesta)) {
-        err << naTerminal(rozbor.zpravaNacteni()) << '\n';
+        chybaNacteni(rozbor, soubor, err);
         kod = SpatneArgumenty;
         return false;
     }
@@ -317,7 +326,7 @@ int zkontroluj(const Argumenty& argumenty, std::ostream& out, std::ostream& err)
     if (!nactiTexty(texty, err, kod)) return kod;
     RozborUlohy rozbor(texty);
     if (!rozbor.nacti(argumenty.bajtyArgumentu(soubor))) {
-        err << naTerminal(rozbor.zpravaNacteni()) << '\n';
+        chybaNacteni(rozbor, soubor, err);
         return SpatneArgumenty;
     }
     const auto nalezy = rozbor.nalezy();

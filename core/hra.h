@@ -23,6 +23,14 @@ class TextovySoubor;
 class PozorovatelNacteni {
 public:
     virtual void zaznamNacten(char typ, int radek) = 0;
+    // The folder picture names are read from, ending in '/'; empty for the current directory,
+    // which the game moves to the task's folder before it loads.
+    virtual std::string slozkaObrazku() const { return {}; }
+    // A picture the task names is not there (under its bytes nor in UTF-8); the load fails.
+    virtual void obrazekChybi(int radek, const std::string& jmeno) {
+        static_cast<void>(radek);
+        static_cast<void>(jmeno);
+    }
 
 protected:
     ~PozorovatelNacteni() = default;
@@ -87,7 +95,8 @@ public:
 private:
     void nactiUlohuZeSouboru(const std::string& cesta, PozorovatelNacteni* pozorovatel);
     void nactiDruhDilku(TextovySoubor& soubor, std::string& tvar);
-    void nactiObrazek(int cislo, const std::string& jmeno);
+    void nactiObrazek(int cislo, const std::string& jmeno, int radek,
+                      PozorovatelNacteni* pozorovatel);
     void selhaniNacteni(const std::string& cesta);
     void nastavPouzit(bool zaskrtnout);
     std::string castKonce(Text zacatek) const;

@@ -70,13 +70,13 @@ void Hra::nactiUlohuZeSouboru(const std::string& cesta, PozorovatelNacteni* pozo
             nactiDruhDilku(soubor, tvar);
             break;
         case 'O':
-            nactiObrazek(1, orizni(soubor.ctiRadek()));
+            nactiObrazek(1, orizni(soubor.ctiRadek()), radek, pozorovatel);
             break;
         case 'p':
-            nactiObrazek(2, orizni(soubor.ctiRadek()));
+            nactiObrazek(2, orizni(soubor.ctiRadek()), radek, pozorovatel);
             break;
         case 'q':
-            nactiObrazek(3, orizni(soubor.ctiRadek()));
+            nactiObrazek(3, orizni(soubor.ctiRadek()), radek, pozorovatel);
             break;
         case 'U':
             okno_.nastavPopisek(Prvek::LUloha, orizni(soubor.ctiRadek()));
@@ -152,12 +152,20 @@ void Hra::nactiDruhDilku(TextovySoubor& soubor, std::string& tvar) {
     }
 }
 
-void Hra::nactiObrazek(int cislo, const std::string& jmeno) {
+void Hra::nactiObrazek(int cislo, const std::string& jmeno, int radek,
+                       PozorovatelNacteni* pozorovatel) {
     // Names in the task file are Windows-1250. A folder unpacked from a Windows archive has them
     // so on disk; one made here has them in UTF-8.
-    std::error_code chyba;
-    const bool jakoBajty = std::filesystem::exists(std::filesystem::symlink_status(jmeno, chyba));
-    okno_.ukazObrazek(cislo, jmeno, NactiObrazek(jakoBajty ? jmeno : cp1250NaUtf8(jmeno)));
+    const std::string slozka =
+        pozorovatel && !jmeno.starts_with('/') ? pozorovatel->slozkaObrazku() : std::string();
+    const auto existuje = [](const std::string& cesta) {
+        std::error_code chyba;
+        return std::filesystem::exists(std::filesystem::symlink_status(cesta, chyba));
+    };
+    const bool jakoBajty = existuje(slozka + jmeno);
+    const std::string cesta = slozka + (jakoBajty ? jmeno : cp1250NaUtf8(jmeno));
+    if (pozorovatel && !jakoBajty && !existuje(cesta)) pozorovatel->obrazekChybi(radek, jmeno);
+    okno_.ukazObrazek(cislo, jmeno, NactiObrazek(cesta));
 }
 
 void Hra::selhaniNacteni(const std::string& cesta) {

@@ -13,7 +13,10 @@
 #include <cstring>
 #include <filesystem>
 #include <sstream>
+#include <sys/stat.h>
+#include <sys/sysmacros.h>
 #include <sys/wait.h>
+#include <unistd.h>
 
 namespace tvarolam::test {
 namespace {
@@ -220,6 +223,36 @@ TEST_F(NastrojUloha, FindsNothingToReportInTheBundledExamples) {
         EXPECT_EQ(vysledek.kod, 0) << vysledek.vystup << vysledek.chyby;
     }
     EXPECT_GE(uloh, 3);
+}
+
+// From another folder the pictures are the task's, as the game finds them after "Načíst"; a
+// missing one is named. A device under an output's name stays a device.
+TEST_F(NastrojUloha, LooksUpPicturesInTheTasksFolderAndNeverReplacesADevice) {
+    std::filesystem::create_directory("sub");
+    QImage obraz(10, 10, QImage::Format_RGB32);
+    obraz.fill(Qt::white);
+    ASSERT_TRUE(obraz.save("sub/obr.bmp", "BMP"));
+    zapisSoubor("sub/u.3du", "U T\r\np obr.bmp\r\nK H 1 1 1 255 0 0 1\r\nR 1PPP\r\n");
+    auto vysledek = spust("zkontroluj sub/u.3du");
+    EXPECT_EQ(vysledek.kod, 0) << vysledek.chyby;
+    EXPECT_EQ(spust("obrazky sub/u.3du --zapis").kod, 0);
+    EXPECT_TRUE(std::filesystem::exists("sub/u-1.jpg"));
+
+    zapisSoubor("sub/u.3du", "U T\r\nq chybi.bmp\r\nK H 1 1 1 255 0 0 1\r\nR 1PPP\r\n");
+    vysledek = spust("zkontroluj sub/u.3du");
+    EXPECT_EQ(vysledek.kod, 2);
+    EXPECT_EQ(vysledek.chyby, "Soubor >sub/u.3du< se nepoda\xC5\x99ilo na\xC4\x8D\xC3\xADst\n"
+                              "tvarolam-uloha: sub/u.3du:2: no picture chybi.bmp in the task's "
+                              "folder\n");
+
+    if (::geteuid() != 0) GTEST_SKIP() << "making a device node needs root";
+    zapisSoubor("u.3du", "K H 1 1 1 255 0 0 1\r\nR 1PPP\r\n");
+    ASSERT_EQ(::mknod("zarizeni", S_IFCHR | 0600, ::makedev(1, 7)), 0); // as /dev/full
+    EXPECT_EQ(spust("nahled u.3du --reseni 1 zarizeni").kod, 1);
+    EXPECT_EQ(spust("u.3du 1@0,0,0 --nahled zarizeni").kod, 1);
+    struct stat potom {};
+    ASSERT_EQ(::lstat("zarizeni", &potom), 0);
+    EXPECT_TRUE(S_ISCHR(potom.st_mode));
 }
 
 // The program itself: the arguments reach the library as the system passed them, and what the
