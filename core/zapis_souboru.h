@@ -9,7 +9,8 @@ namespace tvarolam {
 // file, and a link planted under the name is replaced, never followed. The new file keeps the
 // permissions of the regular file it replaces; a new name or a link gets rw-r--r--. The name is
 // bytes, so a file named in Windows-1250 (a folder unpacked from a Windows archive) is written
-// where it is. False when anything failed; then nothing is left behind.
+// where it is. False when anything failed; then nothing is left behind and errno
+// says why.
 bool zapisNahradou(const std::string& cesta, const std::string& obsah);
 
 } // namespace tvarolam
