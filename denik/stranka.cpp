@@ -96,7 +96,7 @@ p.hlavicka { margin: 0 0 12px; line-height: 1.5; }
 table.matice { font-size: 17px; }
 table.matice th, table.matice td { border: 1px solid #777; padding: 3px 6px; }
 table.matice thead th { vertical-align: bottom; font-weight: normal; max-width: 7em; }
-table.matice td { text-align: center; white-space: nowrap; }
+table.matice td { text-align: center; vertical-align: middle; white-space: nowrap; }
 td.v { background: #a5d6a7; } td.z { background: #ffe082; } td.n { color: #555; }
 span.v, span.z, span.n { padding: 0 6px; border: 1px solid #777; }
 span.v { background: #a5d6a7; } span.z { background: #ffe082; }

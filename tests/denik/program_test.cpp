@@ -309,9 +309,9 @@ TEST_F(DenikTest, NoCellIsAFormulaAndNoNameDrivesTheTerminal) {
     for (const auto& p : pripady) {
         SCOPED_TRACE(p.titul);
         ASSERT_TRUE(std::getline(radkyCsv, radek));
-        EXPECT_EQ(radek.substr(0, radek.find(",8.12.2026")),
-                  jmeno + "," + jmeno + "/loghra.txt," +
-                      std::to_string(&p - pripady + 1) + "," + p.bunka);
+        EXPECT_EQ(radek.substr(0, radek.find(",8.12.2026")), jmeno + "," + jmeno + "/loghra.txt," +
+                                                                 std::to_string(&p - pripady + 1) +
+                                                                 "," + p.bunka);
     }
     const auto souhrn = spust({"."});
     for (const auto* v : {&csv, &souhrn}) {
