@@ -1,5 +1,6 @@
 // tvarolam-hra: the game.
 
+#include "navratove_kody.h"
 #include "prostredi_plochy.h"
 #include "spusteni.h"
 
@@ -86,9 +87,9 @@ int main(int argc, char* argv[]) {
     std::optional<UlohaPriStartu> uloha;
     switch (rozeberPrikazovouRadku(argc, argv, uloha)) {
     case Pokracovani::Skoncit:
-        return 0;
+        return navrat::Uspech;
     case Pokracovani::Chyba:
-        return 2;
+        return navrat::SpatneArgumenty;
     case Pokracovani::Hrat:
         break;
     }

@@ -1,5 +1,6 @@
 // tvarolam-nahled: shows a preview scene written by the game, or draws it into a picture.
 
+#include "navratove_kody.h"
 #include "okno_nahledu.h"
 #include "scena.h"
 #include "vykreslovac.h"
@@ -19,7 +20,7 @@ using namespace tvarolam;
 
 namespace {
 
-int chyba(const QString& zprava, bool okno, int kod = 1) {
+int chyba(const QString& zprava, bool okno, int kod = navrat::Selhani) {
     std::cerr << "tvarolam-nahled: " << zprava.toStdString() << '\n';
     if (okno) QMessageBox::critical(nullptr, QStringLiteral("Náhled sestavy"), zprava);
     return kod;
@@ -27,7 +28,7 @@ int chyba(const QString& zprava, bool okno, int kod = 1) {
 
 // Wrong arguments end with code 2, as in tvarolam-uloha; a scene that cannot be shown with 1.
 int spatnyArgument(const QString& zprava) {
-    return chyba(zprava, false, 2);
+    return chyba(zprava, false, navrat::SpatneArgumenty);
 }
 
 // Modes that open no window need no display: task authors draw pictures over ssh and in scripts.
@@ -85,7 +86,7 @@ int main(int argc, char* argv[]) {
     const bool doOkna = !parser.isSet(snimek);
     if (parser.positionalArguments().size() != 1) {
         if (!doOkna) return spatnyArgument("Zadejte jeden soubor s náhledem.");
-        return chyba("Zadejte jeden soubor s náhledem.", true, 2);
+        return chyba("Zadejte jeden soubor s náhledem.", true, navrat::SpatneArgumenty);
     }
     const QString soubor = parser.positionalArguments().first();
 
@@ -124,5 +125,5 @@ int main(int argc, char* argv[]) {
     }
     if (!uloz(vykresli(scena, kamera, rozmer, Kvalita::Vyhlazena), parser.value(snimek)))
         return chyba("Obrázek nelze uložit: " + parser.value(snimek), false);
-    return 0;
+    return navrat::Uspech;
 }

@@ -3,6 +3,7 @@
 #include "kodovani.h"
 #include "kontrola_ulohy.h"
 #include "nahled.h"
+#include "obrazky.h"
 #include "scena.h"
 #include "vykreslovac.h"
 #include "zapis_jpeg.h"
@@ -23,15 +24,7 @@ namespace tvarolam::nastroj {
 
 namespace {
 
-constexpr QSize VelikostObrazku(240, 180);
-
-// Text for the terminal: UTF-8, control bytes as spaces.
-std::string proTerminal(const std::string& cp1250) {
-    std::string text = cp1250NaUtf8(cp1250);
-    std::replace_if(
-        text.begin(), text.end(), [](char c) { return static_cast<unsigned char>(c) < ' '; }, ' ');
-    return text;
-}
+constexpr QSize VelikostObrazku(SirkaObrazku, VyskaObrazku);
 
 int chyba(const std::string& zprava, int kod) {
     std::cerr << "tvarolam-uloha: " << zprava << '\n';
@@ -70,7 +63,7 @@ bool nactiTexty(Texty& texty, int& kod) {
     try {
         soubor.NactiTexty(texty, prostredi);
     } catch (const UkonceniProgramu& konec) {
-        std::cerr << proTerminal(konec.what()) << '\n';
+        std::cerr << naTerminal(konec.what()) << '\n';
         kod = konec.kod;
         return false;
     }
@@ -121,7 +114,8 @@ std::string vNalezu(const Nalez& n) {
         return "úloha nemá žádný řádek R, nedá se vyřešit";
     case Nalez::Druh::VelkyObrazek:
         return "obrázek má " + std::to_string(n.sirka) + " × " + std::to_string(n.vyska) +
-               " bodů, rámeček ukáže jen 240 × 180, zbytek se ořízne";
+               " bodů, rámeček ukáže jen " + std::to_string(SirkaObrazku) + " × " +
+               std::to_string(VyskaObrazku) + ", zbytek se ořízne";
     case Nalez::Druh::Metasoubor:
         return "metasoubor (wmf, emf) se v této hře ukáže jako prázdný obrázek";
     }
@@ -132,7 +126,7 @@ std::string vNalezu(const Nalez& n) {
 bool nactiAUmisti(RozborUlohy& rozbor, const QString& soubor, const std::string& cesta,
                   const QString& cisloReseni, int& kod) {
     if (!rozbor.nacti(cesta)) {
-        std::cerr << proTerminal(rozbor.zpravaNacteni()) << '\n';
+        std::cerr << naTerminal(rozbor.zpravaNacteni()) << '\n';
         kod = SpatneArgumenty;
         return false;
     }
@@ -155,7 +149,7 @@ bool nactiAUmisti(RozborUlohy& rozbor, const QString& soubor, const std::string&
     const std::string hra = rozbor.hra().KodSestavy();
     if (hra != kodReseni)
         std::cerr << "tvarolam-uloha: warning: placed so, the game gives the code "
-                  << proTerminal(hra) << ", not " << proTerminal(kodReseni) << '\n';
+                  << naTerminal(hra) << ", not " << naTerminal(kodReseni) << '\n';
     return true;
 }
 
@@ -205,7 +199,7 @@ int zkontroluj(const Argumenty& argumenty) {
     if (!nactiTexty(texty, kod)) return kod;
     RozborUlohy rozbor(texty);
     if (!rozbor.nacti(argumenty.bajtyArgumentu(soubor))) {
-        std::cerr << proTerminal(rozbor.zpravaNacteni()) << '\n';
+        std::cerr << naTerminal(rozbor.zpravaNacteni()) << '\n';
         return SpatneArgumenty;
     }
     const auto nalezy = rozbor.nalezy();
@@ -277,7 +271,7 @@ int obrazky(const Argumenty& argumenty) {
             return chyba("cannot rewrite " + soubor.toStdString(), Selhani);
     }
     for (const auto& radek : radky)
-        std::cout << proTerminal(radek) << '\n';
+        std::cout << naTerminal(radek) << '\n';
     return Uspech;
 }
 

@@ -2,12 +2,16 @@
 // The task tool's commands for authors: zkontroluj, obrazky, nahled. Each takes the arguments
 // after its name and returns the exit code.
 
+#include "navratove_kody.h"
+
 #include <QStringList>
 
 #include <string>
 #include <vector>
 
 namespace tvarolam::nastroj {
+
+using namespace navrat;
 
 // The command line as Qt decoded it and as the system passed it.
 struct Argumenty {
@@ -23,10 +27,5 @@ struct Argumenty {
 int zkontroluj(const Argumenty& argumenty);
 int obrazky(const Argumenty& argumenty);
 int nahled(const Argumenty& argumenty);
-
-// Exit codes of the whole tool.
-constexpr int Uspech = 0;
-constexpr int Selhani = 1;
-constexpr int SpatneArgumenty = 2;
 
 } // namespace tvarolam::nastroj

@@ -32,16 +32,6 @@ public:
     void otevri(const std::string&) override {}
 };
 
-// A field as the terminal shows it: UTF-8, control bytes (a TAB in a title) as spaces, so
-// every record keeps its shape.
-std::string pole(const std::string& text) {
-    std::string vysledek = cp1250NaUtf8(text);
-    std::replace_if(
-        vysledek.begin(), vysledek.end(),
-        [](char c) { return static_cast<unsigned char>(c) < ' '; }, ' ');
-    return vysledek;
-}
-
 constexpr const char* Pouziti =
     "Usage: tvarolam-uloha FILE [ROW@X,Y,Z[/-] ...] [--nahled SCENE.wrl] [--hrany]\n"
     "       tvarolam-uloha zkontroluj FILE\n"
@@ -93,7 +83,7 @@ std::optional<Umisteni> rozeberUmisteni(std::string_view text) {
     for (int i = 0; i < 3; ++i) {
         if (i > 0 && !odeber(text, ",")) return std::nullopt;
         const auto hodnota = cisloZ(text, 2);
-        if (!hodnota || *hodnota > 10) return std::nullopt;
+        if (!hodnota || *hodnota > NejvetsiSouradnice) return std::nullopt;
         *souradnice[i] = *hodnota;
     }
     u.pouzit = !odeber(text, "/-");
@@ -102,23 +92,23 @@ std::optional<Umisteni> rozeberUmisteni(std::string_view text) {
 }
 
 void vypisUlohu(const Hra& hra, const PametoveOkno& okno) {
-    vypis({"titulek", pole(okno.popisek(Prvek::LUloha))});
-    vypis({"popis", pole(okno.popisek(Prvek::LUloha2))});
+    vypis({"titulek", naTerminal(okno.popisek(Prvek::LUloha))});
+    vypis({"popis", naTerminal(okno.popisek(Prvek::LUloha2))});
     for (int i = 0; i < 3; ++i) {
         const auto& obrazek = okno.obrazky[i];
         if (!obrazek.viditelny) continue;
         vypis(
-            {"obrazek", std::to_string(i + 1), pole(obrazek.jmeno),
+            {"obrazek", std::to_string(i + 1), naTerminal(obrazek.jmeno),
              std::to_string(obrazek.obraz.width()) + "x" + std::to_string(obrazek.obraz.height())});
     }
     for (int r = 0; r < hra.tabulka().pocetRadku(); ++r) {
         std::cout << "radek\t" << r;
         for (int c = 1; c < TabulkaDilku::PocetSloupcu; ++c)
-            std::cout << '\t' << pole(hra.tabulka().bunka(c, r));
+            std::cout << '\t' << naTerminal(hra.tabulka().bunka(c, r));
         std::cout << '\n';
     }
     for (const auto& kod : hra.Reseni())
-        vypis({"reseni", pole(kod)});
+        vypis({"reseni", naTerminal(kod)});
 }
 
 } // namespace
@@ -163,15 +153,15 @@ int main(int argc, char* argv[]) {
     parser.addPositionalArgument("ROW@X,Y,Z", "Placements of piece rows.", "[ROW@X,Y,Z[/-]...]");
     if (!parser.parse(QCoreApplication::arguments())) {
         std::cerr << "tvarolam-uloha: " << parser.errorText().toStdString() << '\n' << Pouziti;
-        return nastroj::SpatneArgumenty;
+        return navrat::SpatneArgumenty;
     }
-    if (parser.isSet("help")) parser.showHelp(nastroj::Uspech);
+    if (parser.isSet("help")) parser.showHelp(navrat::Uspech);
     if (parser.isSet("version")) parser.showVersion();
 
     const QStringList argumenty = parser.positionalArguments();
     if (argumenty.isEmpty()) {
         std::cerr << "tvarolam-uloha: no task file given\n" << Pouziti;
-        return nastroj::SpatneArgumenty;
+        return navrat::SpatneArgumenty;
     }
     std::vector<Umisteni> umisteni;
     for (qsizetype i = 1; i < argumenty.size(); ++i) {
@@ -183,7 +173,7 @@ int main(int argc, char* argv[]) {
             std::cerr << "tvarolam-uloha: not a placement ROW@X,Y,Z with X, Y, Z from 0 to 10: "
                       << ukazka.toStdString() << '\n'
                       << Pouziti;
-            return nastroj::SpatneArgumenty;
+            return navrat::SpatneArgumenty;
         }
         umisteni.push_back(*u);
     }
@@ -198,19 +188,19 @@ int main(int argc, char* argv[]) {
         hra.FormCreate(vsechny.bajtyArgumentu(argumenty.first()));
         souborTextu.NactiTexty(okno);
     } catch (const UkonceniProgramu& konec) {
-        std::cerr << pole(konec.what()) << '\n';
+        std::cerr << naTerminal(konec.what()) << '\n';
         return konec.kod;
     }
     if (!okno.vyhodnoceniPovoleno) {
         for (const auto& zprava : okno.zpravy)
-            std::cerr << pole(zprava) << '\n';
-        return 1;
+            std::cerr << naTerminal(zprava) << '\n';
+        return navrat::Selhani;
     }
 
     for (const auto& u : umisteni) {
         if (u.radek < 1 || u.radek >= hra.tabulka().pocetRadku()) {
             std::cerr << "tvarolam-uloha: the task has no piece row " << u.radek << '\n';
-            return nastroj::SpatneArgumenty;
+            return navrat::SpatneArgumenty;
         }
         hra.umistiDilek(u.radek, u.x, u.y, u.z, u.pouzit);
     }
@@ -220,7 +210,7 @@ int main(int argc, char* argv[]) {
         const std::string kod = hra.KodSestavy();
         const bool spravne =
             std::find(hra.Reseni().begin(), hra.Reseni().end(), kod) != hra.Reseni().end();
-        vypis({"kod", pole(kod)});
+        vypis({"kod", naTerminal(kod)});
         vypis({"spravne", spravne ? "ano" : "ne"});
     }
     if (parser.isSet(nahled)) {
@@ -231,8 +221,8 @@ int main(int argc, char* argv[]) {
         if (!uplna || !zapisNahradou(vsechny.bajtyArgumentu(parser.value(nahled)), scena)) {
             std::cerr << "tvarolam-uloha: cannot write " << parser.value(nahled).toStdString()
                       << '\n';
-            return nastroj::Selhani;
+            return navrat::Selhani;
         }
     }
-    return nastroj::Uspech;
+    return navrat::Uspech;
 }

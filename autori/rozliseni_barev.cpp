@@ -1,5 +1,7 @@
 #include "rozliseni_barev.h"
 
+#include "tabulka_dilku.h"
+
 #include <algorithm>
 #include <cmath>
 #include <limits>
@@ -61,8 +63,8 @@ double odstin(double b, double a) {
 } // namespace
 
 Lab labBarvy(int barva, Videni videni) {
-    Trojice rgb = {linearni(barva & 0xFF), linearni((barva >> 8) & 0xFF),
-                   linearni((barva >> 16) & 0xFF)};
+    const Rgb slozky = rozlozBarvu(barva);
+    Trojice rgb = {linearni(slozky.r), linearni(slozky.g), linearni(slozky.b)};
     if (videni != Videni::Bezne) {
         rgb = krat(videni == Videni::Protanopie ? Protanopie : Deuteranopie, rgb);
         // The simulation leaves the gamut a little for saturated colours; a screen cannot.

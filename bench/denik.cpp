@@ -30,7 +30,7 @@ std::string radekLogu(int i) {
 
 void CteniMilionuRadku(benchmark::State& stav) {
     QTemporaryDir adresar;
-    const std::string cesta = adresar.filePath("loghra.txt").toStdString();
+    const std::string cesta = adresar.filePath(SouborLogu).toStdString();
     {
         std::ofstream log(cesta, std::ios::binary);
         for (int i = 0; i < MilionRadku; ++i)

@@ -86,7 +86,7 @@ void KodSestavySeStoDilky(benchmark::State& stav) {
 
 void ZapisSceny(benchmark::State& stav) {
     Hra100 hra(soubor("sto.3du", ulohaSeSto()));
-    const std::string cesta = adresar().filePath("tempwrl.wrl").toStdString();
+    const std::string cesta = adresar().filePath(SouborNahledu).toStdString();
     for (auto _ : stav)
         hra.hra.ZobrazNahled(cesta, true);
 }

@@ -15,9 +15,10 @@ int sloupecOsy(Osa osa) {
     return TabulkaDilku::X + static_cast<int>(osa);
 }
 
-// An up-down control holds a signed 16-bit position and keeps it within its range 0..10.
+// An up-down control holds a signed 16-bit position and keeps it within the lattice.
 int polohaOvladace(std::int32_t hodnota) {
-    return std::clamp<int>(static_cast<std::int16_t>(hodnota), 0, 10);
+    return std::clamp<int>(static_cast<std::int16_t>(hodnota), NejmensiSouradnice,
+                           NejvetsiSouradnice);
 }
 
 } // namespace

@@ -99,7 +99,7 @@ std::optional<std::vector<SkupinaKodu>> rozeberKod(std::string_view kod) {
         if (chyba != std::errc() || konec - zaCislem < 3) return std::nullopt;
         p = zaCislem;
         for (int& souradnice : skupina.poloha) {
-            if (*p < 'P' || *p > 'Z') return std::nullopt;
+            if (*p < 'P' || *p > 'P' + NejvetsiSouradnice) return std::nullopt;
             souradnice = *p++ - 'P';
         }
         skupiny.push_back(skupina);

@@ -1,5 +1,6 @@
 #include "kodovani.h"
 
+#include <algorithm>
 #include <cstdint>
 #include <optional>
 
@@ -75,6 +76,13 @@ std::string cp1250NaUtf8(std::string_view text) {
         pridejUtf8(vystup, bajt < 0x80 ? bajt : horniPolovina[bajt - 0x80]);
     }
     return vystup;
+}
+
+std::string naTerminal(std::string_view cp1250) {
+    std::string text = cp1250NaUtf8(cp1250);
+    std::replace_if(
+        text.begin(), text.end(), [](char c) { return static_cast<unsigned char>(c) < ' '; }, ' ');
+    return text;
 }
 
 std::string utf8NaCp1250(std::string_view text) {

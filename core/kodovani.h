@@ -7,6 +7,9 @@
 namespace tvarolam {
 
 std::string cp1250NaUtf8(std::string_view text);
+// Text for a terminal or a line-based output: UTF-8, control bytes (a TAB in a title, an ESC, a
+// line break) as spaces, so one field never becomes two and never drives the terminal.
+std::string naTerminal(std::string_view cp1250);
 // Characters that Windows-1250 cannot hold, and broken UTF-8, become '?'.
 std::string utf8NaCp1250(std::string_view text);
 

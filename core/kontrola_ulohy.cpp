@@ -1,5 +1,6 @@
 #include "kontrola_ulohy.h"
 
+#include "obrazky.h"
 #include "prevod.h"
 
 #include <algorithm>
@@ -11,8 +12,6 @@ namespace tvarolam {
 
 namespace {
 
-constexpr int SirkaRamecku = 240;
-constexpr int VyskaRamecku = 180;
 constexpr char Osy[3] = {'x', 'y', 'z'};
 
 Nalez nalez(int radek, Nalez::Druh druh) {
@@ -112,7 +111,7 @@ std::vector<Nalez> RozborUlohy::nalezy() const {
     for (const auto& obrazek : obrazky_) {
         if (jeMetasoubor(obrazek.jmeno)) {
             vysledek.push_back(nalez(obrazek.radek, Nalez::Druh::Metasoubor));
-        } else if (obrazek.sirka > SirkaRamecku || obrazek.vyska > VyskaRamecku) {
+        } else if (obrazek.sirka > SirkaObrazku || obrazek.vyska > VyskaObrazku) {
             Nalez n = nalez(obrazek.radek, Nalez::Druh::VelkyObrazek);
             n.sirka = obrazek.sirka;
             n.vyska = obrazek.vyska;

@@ -5,6 +5,7 @@
 #include "hra.h"
 #include "okno_hry.h"
 #include "prostredi.h"
+#include "zamek_vedle.h"
 
 #include <cerrno>
 #include <chrono>
@@ -20,7 +21,7 @@ int (*zavriSouborLogu)(int fd) = ::close;
 namespace {
 
 constexpr int ZpusobOtevreni = O_WRONLY | O_APPEND | O_NONBLOCK | O_NOCTTY | O_CLOEXEC;
-constexpr auto NejdelsiCekani = std::chrono::seconds(2);
+constexpr auto NejdelsiCekani = std::chrono::seconds(2); // for both locks together
 
 // A link under the log's name is followed only when the player made it: a link planted by
 // another user would make the game append, with a title the task's author chose, to any file.
@@ -52,32 +53,54 @@ int otevriLog(const char* cesta) {
 
 enum class Zamek { Drzen, Obsazen, Nepodporovan };
 
-// Other games may hold the lock for one write; one that never lets go costs two seconds.
-Zamek zamkni(int soubor) {
+// Other games hold the lock for one write; one that never lets go (a pupil's read lock) costs
+// the wait that is left.
+Zamek zamkni(int soubor, std::chrono::steady_clock::time_point nejpozdeji) {
     struct flock zamek {};
     zamek.l_type = F_WRLCK;
     zamek.l_whence = SEEK_SET;
-    const auto konec = std::chrono::steady_clock::now() + NejdelsiCekani;
     for (;;) {
         if (::fcntl(soubor, F_SETLK, &zamek) == 0) return Zamek::Drzen;
         if (errno != EACCES && errno != EAGAIN && errno != EINTR) return Zamek::Nepodporovan;
-        if (std::chrono::steady_clock::now() >= konec) return Zamek::Obsazen;
+        if (std::chrono::steady_clock::now() >= nejpozdeji) return Zamek::Obsazen;
         std::this_thread::sleep_for(std::chrono::milliseconds(2));
     }
 }
 
-bool zapisRadek(int soubor, const std::string& radek, bool vratitPriChybe) {
+bool jeSoubor(int soubor, struct stat& stav) {
+    return ::fstat(soubor, &stav) == 0 && S_ISREG(stav.st_mode);
+}
+
+// With no game writing beside it: the line goes at the end the file has now, asked for afresh
+// rather than where this machine last saw it, and a write cut short (a full disk) is taken back
+// unless the file has grown beyond the part this game wrote.
+bool zapisNaKonec(int soubor, const std::string& radek) {
     struct stat stav {};
-    if (::fstat(soubor, &stav) != 0 || !S_ISREG(stav.st_mode)) return false;
+    if (!jeSoubor(soubor, stav)) return false;
+    const int priznaky = ::fcntl(soubor, F_GETFL);
+    if (priznaky < 0 || ::fcntl(soubor, F_SETFL, priznaky & ~O_APPEND) != 0) return false;
+    ssize_t zapsano;
+    do {
+        zapsano = ::pwrite(soubor, radek.data(), radek.size(), stav.st_size);
+    } while (zapsano < 0 && errno == EINTR);
+    if (zapsano == static_cast<ssize_t>(radek.size())) return true;
+    struct stat potom {};
+    if (zapsano > 0 && ::fstat(soubor, &potom) == 0 && potom.st_size == stav.st_size + zapsano) {
+        [[maybe_unused]] const int vysledek = ::ftruncate(soubor, stav.st_size);
+    }
+    return false;
+}
+
+// Without a lock that keeps others out: one append, never taken back, since the size seen may
+// already be another game's.
+bool pripoj(int soubor, const std::string& radek) {
+    struct stat stav {};
+    if (!jeSoubor(soubor, stav)) return false;
     ssize_t zapsano;
     do {
         zapsano = ::write(soubor, radek.data(), radek.size());
     } while (zapsano < 0 && errno == EINTR);
-    if (zapsano == static_cast<ssize_t>(radek.size())) return true;
-    if (zapsano > 0 && vratitPriChybe) {
-        [[maybe_unused]] const int vysledek = ::ftruncate(soubor, stav.st_size);
-    }
-    return false;
+    return zapsano == static_cast<ssize_t>(radek.size());
 }
 
 } // namespace
@@ -85,20 +108,21 @@ bool zapisRadek(int soubor, const std::string& radek, bool vratitPriChybe) {
 bool pripojRadekLogu(const char* cesta, const std::string& radek) {
     const int soubor = otevriLog(cesta);
     if (soubor < 0) return false;
-    bool uspech = false;
-    switch (zamkni(soubor)) {
-    case Zamek::Drzen:
-        uspech = zapisRadek(soubor, radek, true);
-        break;
-    case Zamek::Nepodporovan:
-        // Without locks the size seen may be stale: a short write is left, never cut back.
-        uspech = zapisRadek(soubor, radek, false);
-        break;
-    case Zamek::Obsazen:
-        break;
-    }
-    // Closing also releases the lock. A failed close comes after the line was written whole:
-    // the line is done, and writing it again would double it.
+    const auto nejpozdeji = std::chrono::steady_clock::now() + NejdelsiCekani;
+    // The file beside the log keeps other machines out, the record lock other games on this one
+    // where the lock file cannot be made. The lock file is let go last, after the close has
+    // handed the line to the server.
+    const ZamekVedle mezistrojovy(std::string(cesta) + ".lock", nejpozdeji);
+    const auto vedle = mezistrojovy.stav();
+    const Zamek zaznam =
+        vedle == ZamekVedle::Stav::Obsazen ? Zamek::Obsazen : zamkni(soubor, nejpozdeji);
+    const bool sam =
+        zaznam != Zamek::Obsazen && (vedle == ZamekVedle::Stav::Drzen || zaznam == Zamek::Drzen);
+    // A lock nobody lets go must not silence the log: after the wait the line is appended as on
+    // a share without locks.
+    const bool uspech = sam ? zapisNaKonec(soubor, radek) : pripoj(soubor, radek);
+    // Closing also releases the record lock. A failed close comes after the line was written
+    // whole: the line is done, and writing it again would double it.
     zavriSouborLogu(soubor);
     return uspech;
 }

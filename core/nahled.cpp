@@ -63,8 +63,9 @@ std::string textSceny(const TabulkaDilku& tabulka, const Texty& texty, bool hran
             uplna = false;
             return text;
         }
-        text += " barva " + slozkaBarvy(*barva & 0xFF) + " " + slozkaBarvy((*barva >> 8) & 0xFF) +
-                " " + slozkaBarvy((*barva >> 16) & 0xFF) + " }\r\n";
+        const Rgb rgb = rozlozBarvu(*barva);
+        text += " barva " + slozkaBarvy(rgb.r) + " " + slozkaBarvy(rgb.g) + " " +
+                slozkaBarvy(rgb.b) + " }\r\n";
     }
     return text;
 }

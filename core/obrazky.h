@@ -14,6 +14,10 @@ public:
     using std::runtime_error::runtime_error;
 };
 
+// The box a task's picture is shown in; a larger picture is cut.
+constexpr int SirkaObrazku = 240;
+constexpr int VyskaObrazku = 180;
+
 // Pictures of any format larger than this are refused before any pixel memory is taken.
 constexpr long long NejvicePixelu = 40'000'000;
 // A JPEG asking for more scans than this is refused as damaged: every scan is a pass over the

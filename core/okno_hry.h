@@ -27,7 +27,7 @@ enum class Prvek {
     LPokusy,
     LNahledy,
 };
-constexpr int PocetPrvku = 13;
+constexpr int PocetPrvku = static_cast<int>(Prvek::LNahledy) + 1;
 
 // The three position controls UDx, UDy, UDz.
 enum class Osa { X, Y, Z };

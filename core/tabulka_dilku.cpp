@@ -1,5 +1,7 @@
 #include "tabulka_dilku.h"
 
+#include <cstdint>
+
 namespace tvarolam {
 
 const std::string& TabulkaDilku::bunka(int sloupec, int radek) const {
@@ -86,6 +88,12 @@ RadekDilku TabulkaDilku::radekDilku(int radek) const {
     return {bunka(Barva, radek),  bunka(Tvar, radek), bunka(Rx, radek), bunka(Ry, radek),
             bunka(Rz, radek),     bunka(X, radek),    bunka(Y, radek),  bunka(Z, radek),
             bunka(Pouzit, radek), bunka(Druh, radek)};
+}
+
+Rgb rozlozBarvu(int barva) {
+    const auto bity = static_cast<std::uint32_t>(barva);
+    return {static_cast<int>(bity & 0xFF), static_cast<int>((bity >> 8) & 0xFF),
+            static_cast<int>((bity >> 16) & 0xFF)};
 }
 
 } // namespace tvarolam

@@ -11,6 +11,17 @@
 
 namespace tvarolam {
 
+// The lattice every piece stands on, on each axis.
+constexpr int NejmensiSouradnice = 0;
+constexpr int NejvetsiSouradnice = 10;
+
+// A piece's colour as the task and the table write it, R + 256 G + 65536 B; bits above B are
+// ignored.
+struct Rgb {
+    int r, g, b;
+};
+Rgb rozlozBarvu(int barva);
+
 class ChybaTabulky : public std::runtime_error {
 public:
     using std::runtime_error::runtime_error;

@@ -1,5 +1,6 @@
 #include "texty.h"
 
+#include "navratove_kody.h"
 #include "okno_hry.h"
 #include "prostredi.h"
 
@@ -39,7 +40,8 @@ const std::array<std::string, PocetPopisku>& vychoziPopisky() {
 }
 
 std::string SouborTextu::CtiRadek() {
-    if (soubor_->konec()) throw UkonceniProgramu("ERROR: Unexpected end of file " + jmeno_, 1);
+    if (soubor_->konec())
+        throw UkonceniProgramu("ERROR: Unexpected end of file " + jmeno_, navrat::Selhani);
     return soubor_->ctiRadek();
 }
 
@@ -50,13 +52,13 @@ void SouborTextu::NactiTexty(Texty& texty, const Prostredi& prostredi) {
         soubor_ = TextovySoubor::otevri(jmeno_, NejvetsiSouborTextu);
     } catch (const std::exception&) {
         // Not a regular file, too large, unreadable, or no memory for it.
-        throw UkonceniProgramu("ERROR: Cannot open file " + jmeno_, 1);
+        throw UkonceniProgramu("ERROR: Cannot open file " + jmeno_, navrat::Selhani);
     }
     try {
         for (int cislo = 1; cislo <= Texty::Pocet; ++cislo)
             texty[static_cast<Text>(cislo)] = CtiRadek();
     } catch (const ChybaSouboru&) {
-        throw UkonceniProgramu("ERROR: Cannot read file " + jmeno_, 1);
+        throw UkonceniProgramu("ERROR: Cannot read file " + jmeno_, navrat::Selhani);
     }
 }
 
@@ -66,7 +68,7 @@ void SouborTextu::NactiTexty(OknoHry& okno) {
         for (int i = 0; i < PocetPopisku; ++i)
             okno.nastavPopisek(static_cast<Prvek>(i), CtiRadek());
     } catch (const ChybaSouboru&) {
-        throw UkonceniProgramu("ERROR: Cannot read file " + jmeno_, 1);
+        throw UkonceniProgramu("ERROR: Cannot read file " + jmeno_, navrat::Selhani);
     }
     soubor_.reset();
 }

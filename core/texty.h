@@ -2,6 +2,7 @@
 // The twenty replaceable messages and the nine replaceable captions, and the texts file
 // texty.tst that replaces them.
 
+#include "okno_hry.h"
 #include "textovy_soubor.h"
 
 #include <array>
@@ -11,7 +12,9 @@
 
 namespace tvarolam {
 
-class OknoHry;
+// The texts file the game reads from its starting folder.
+inline constexpr const char* SouborTextuJmeno = "texty.tst";
+
 class Prostredi;
 
 // The messages, named by what they say (the defaults); the number is the texts file's line.
@@ -41,7 +44,7 @@ enum class Text : int {
 // Messages 1..20, Windows-1250 bytes.
 class Texty {
 public:
-    static constexpr int Pocet = 20;
+    static constexpr int Pocet = static_cast<int>(Text::VNahleduZobrazitHrany);
     Texty(); // the defaults
 
     const std::string& operator[](Text text) const { return zpravy_.at(index(text)); }
@@ -53,8 +56,8 @@ private:
     std::array<std::string, Pocet> zpravy_;
 };
 
-// Lines 21..29 of a texts file: the captions they replace, in file order.
-constexpr int PocetPopisku = 9;
+// Lines 21..29 of a texts file: the captions they replace, in file order (Prvek's first nine).
+constexpr int PocetPopisku = static_cast<int>(Prvek::BVyhodnot) + 1;
 // The design captions, which lines 21..29 replace.
 const std::array<std::string, PocetPopisku>& vychoziPopisky();
 
@@ -69,7 +72,7 @@ public:
 // The file stays open between the passes.
 class SouborTextu {
 public:
-    explicit SouborTextu(std::string jmeno = "texty.tst") : jmeno_(std::move(jmeno)) {}
+    explicit SouborTextu(std::string jmeno = SouborTextuJmeno) : jmeno_(std::move(jmeno)) {}
 
     // First pass: lines 1..20 into texty, when the file exists.
     void NactiTexty(Texty& texty, const Prostredi& prostredi);

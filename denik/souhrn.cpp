@@ -173,10 +173,7 @@ std::string pocty(const Souhrn& souhrn) {
 std::string nazevUlohy(bool maNazev, const std::string& titul) {
     if (!maNazev) return "(bez názvu)";
     if (titul.empty()) return "(prázdný název)";
-    std::string text = cp1250NaUtf8(titul);
-    std::replace_if(
-        text.begin(), text.end(), [](char c) { return static_cast<unsigned char>(c) < ' '; }, ' ');
-    return text;
+    return naTerminal(titul);
 }
 
 void Souhrn::zacniZaka(const std::string& klic, const std::string& jmenoUtf8) {

@@ -3,6 +3,7 @@
 #include "cteni_souboru.h"
 #include "hra.h"
 #include "kodovani.h"
+#include "navratove_kody.h"
 #include "prostredi.h"
 #include "stranka.h"
 #include "textovy_soubor.h"
@@ -25,9 +26,8 @@ namespace fs = std::filesystem;
 
 namespace {
 
-constexpr int Uspech = 0, Selhani = 1, SpatneArgumenty = 2;
+using navrat::Selhani, navrat::SpatneArgumenty, navrat::Uspech;
 constexpr const char* Program = "tvarolam-denik: ";
-constexpr const char* TextyVedleLogu = "texty.tst";
 
 std::string jmeno(const fs::path& cesta) {
     return zobrazJmeno(cesta.native());
@@ -89,7 +89,7 @@ std::optional<std::string> nactiTexty(const std::string& cesta, Texty& texty) {
 // The start of a line the reader could not take, fit for a terminal.
 std::string ukazka(std::string_view radek) {
     constexpr std::size_t Delka = 80;
-    const std::string text = zobrazJmeno(cp1250NaUtf8(radek.substr(0, Delka)));
+    const std::string text = naTerminal(radek.substr(0, Delka));
     return radek.size() > Delka ? text + "…" : text;
 }
 
@@ -206,7 +206,7 @@ NalezeneLogy najdiLogy(const std::vector<std::string>& cesty, std::ostream& chyb
 Texty textyLogu(const Log& log, const std::optional<Texty>& zadane, std::ostream& chyby) {
     if (zadane) return *zadane;
     Texty texty;
-    const fs::path vedle = fs::path(log.slozka) / TextyVedleLogu;
+    const fs::path vedle = fs::path(log.slozka) / SouborTextuJmeno;
     std::error_code chyba;
     if (!fs::exists(vedle, chyba)) return texty;
     if (const auto zprava = nactiTexty(vedle.native(), texty)) {

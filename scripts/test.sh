@@ -13,6 +13,8 @@ export TVAROLAM_BALICKY="locales xvfb xauth xdg-utils clang libclang-rt-14-dev c
 TVAROLAM_BALICKY+=" desktop-file-utils appstream shared-mime-info groff-base dpkg-dev lintian"
 # gio: the preview's file type, checked in private XDG folders.
 TVAROLAM_BALICKY+=" libglib2.0-bin"
+# The shared log on several machines: one folder mounted through FUSE (run by /usr/bin/python3).
+TVAROLAM_BALICKY+=" fuse3 python3-fusepy"
 "$koren/scripts/setup.sh"
 
 # The scene writer is tested under a Czech locale, whose decimal separator is a comma.

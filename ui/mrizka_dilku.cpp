@@ -41,10 +41,10 @@ public:
         if (index.column() != TabulkaDilku::Barva || index.row() == 0) return;
         const auto barva = zkusStrToInt(model.tabulka().bunka(TabulkaDilku::Barva, index.row()));
         if (!barva) return;
-        const auto rgb = static_cast<std::uint32_t>(*barva);
+        const Rgb rgb = rozlozBarvu(*barva);
         painter->save();
         painter->setPen(QColor(192, 192, 192));
-        painter->setBrush(QColor(rgb & 0xFF, (rgb >> 8) & 0xFF, (rgb >> 16) & 0xFF));
+        painter->setBrush(QColor(rgb.r, rgb.g, rgb.b));
         painter->drawRect(QRectF(volby.rect).adjusted(0.5, 0.5, -0.5, -0.5));
         painter->restore();
     }

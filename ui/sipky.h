@@ -3,6 +3,8 @@
 // position emits klik afterwards; one that cannot move (at the end of the range) emits nothing.
 // With the focus, Up and Down act as the arrows, PageUp and PageDown go to the ends of the range.
 
+#include "tabulka_dilku.h"
+
 #include <QWidget>
 
 class QToolButton;
@@ -12,8 +14,8 @@ namespace tvarolam {
 class Sipky : public QWidget {
     Q_OBJECT
 public:
-    static constexpr int Minimum = 0;
-    static constexpr int Maximum = 10;
+    static constexpr int Minimum = NejmensiSouradnice;
+    static constexpr int Maximum = NejvetsiSouradnice;
 
     explicit Sipky(QWidget* rodic = nullptr);
 

@@ -2,6 +2,7 @@
 
 #include "model_tabulky.h"
 #include "mrizka_dilku.h"
+#include "obrazky.h"
 #include "sipky.h"
 #include "text_qt.h"
 
@@ -161,7 +162,7 @@ void TForm1::vytvorOvladace() {
 
     for (int i = 0; i < 3; ++i) {
         IObr_[i] = new QLabel(plocha);
-        IObr_[i]->setGeometry(16 + 248 * i, 16, 240, 180);
+        IObr_[i]->setGeometry(16 + (SirkaObrazku + 8) * i, 16, SirkaObrazku, VyskaObrazku);
         IObr_[i]->setAlignment(Qt::AlignCenter);
         IObr_[i]->hide();
     }

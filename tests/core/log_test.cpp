@@ -23,11 +23,11 @@ class LogTest : public HraTest {
 protected:
     void SetUp() override {
         HraTest::SetUp();
-        zapisSoubor("loghra.txt", "older line\r\n");
+        zapisSoubor(SouborLogu, "older line\r\n");
         zapisSoubor("a.3du", "U Uloha A\r\nK H 1 1 1 0 0 0 1\r\nR 1PPP\r\n");
         zapisSoubor("b.3du", "U Uloha B\r\nK H 1 1 1 0 0 0 1\r\n");
     }
-    std::string log() { return prectiSoubor("loghra.txt"); }
+    std::string log() { return prectiSoubor(SouborLogu); }
     void oznacPrvni() { hra.umistiDilek(1, 0, 0, 0, true); }
 };
 
@@ -60,12 +60,12 @@ TEST_F(LogTest, ASolvedTaskWritesOneLineAndQuittingAddsNothing) {
 }
 
 TEST_F(LogTest, QuittingWritesTheUnsolvedLineAndDeletesThePreview) {
-    zapisSoubor("tempwrl.wrl", "from an earlier run");
+    zapisSoubor(SouborNahledu, "from an earlier run");
     hra.Nast1Click("a.3du");
     hra.FormClose();
     EXPECT_EQ(log(), "older line\r\nHra: Uloha A START: 8.12.2026 10:20:30" + Nedokoncena + "0" +
                          Nahledu + "0 KONEC: 10:20:30\r\n");
-    EXPECT_FALSE(std::filesystem::exists("tempwrl.wrl"));
+    EXPECT_FALSE(std::filesystem::exists(SouborNahledu));
 }
 
 TEST_F(LogTest, AFailingLoadWritesThePreviousLineAndStartsNoNewOne) {
@@ -90,26 +90,26 @@ TEST_F(LogTest, ACommandLineTaskLogsOnlyItsSolutions) {
 }
 
 TEST_F(LogTest, WithoutALogFileNothingIsCreatedAndTheLinePilesUp) {
-    std::filesystem::remove("loghra.txt");
+    std::filesystem::remove(SouborLogu);
     hra.Nast1Click("a.3du");
     hra.ZapisDoLogu();
     hra.ZapisDoLogu();
-    EXPECT_FALSE(std::filesystem::exists("loghra.txt"));
+    EXPECT_FALSE(std::filesystem::exists(SouborLogu));
     const std::string cast = Nedokoncena + "0" + Nahledu + "0 KONEC: 10:20:30";
     EXPECT_EQ(hra.LogHry(), "Hra: Uloha A START: 8.12.2026 10:20:30" + cast + cast);
     hra.FormClose();
-    EXPECT_FALSE(std::filesystem::exists("loghra.txt"));
+    EXPECT_FALSE(std::filesystem::exists(SouborLogu));
 }
 
 TEST_F(LogTest, ALogThatCannotTakeTheLineKeepsItPending) {
     hra.Nast1Click("a.3du");
-    std::filesystem::remove("loghra.txt");
-    std::filesystem::create_directory("loghra.txt");
+    std::filesystem::remove(SouborLogu);
+    std::filesystem::create_directory(SouborLogu);
     hra.ZapisDoLogu();
     EXPECT_FALSE(hra.LogHry().empty());
 
-    std::filesystem::remove("loghra.txt");
-    std::filesystem::create_symlink("/dev/full", "loghra.txt");
+    std::filesystem::remove(SouborLogu);
+    std::filesystem::create_symlink("/dev/full", SouborLogu);
     oznacPrvni();
     hra.BVyhodnotClick(); // solved: the line is complete, and the full disk keeps it
     ASSERT_TRUE(hra.HraDokoncena());

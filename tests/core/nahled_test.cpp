@@ -153,12 +153,12 @@ TEST_F(NahledTest, FailuresAreSilentAndOpenNothing) {
 }
 
 TEST_F(NahledTest, APreviewStillOpenInAViewerIsReplaced) {
-    zapisSoubor("tempwrl.wrl", "previous preview");
-    std::ifstream prohlizec("tempwrl.wrl", std::ios::binary); // a viewer holding the file
+    zapisSoubor(SouborNahledu, "previous preview");
+    std::ifstream prohlizec(SouborNahledu, std::ios::binary); // a viewer holding the file
     ASSERT_TRUE(prohlizec.is_open());
-    hra.ZobrazNahled("tempwrl.wrl", false);
-    EXPECT_EQ(prectiSoubor("tempwrl.wrl"), std::string(sablonaSceny(false)) + "\r\n");
-    EXPECT_EQ(prostredi.otevrene, std::vector<std::string>{"tempwrl.wrl"});
+    hra.ZobrazNahled(SouborNahledu, false);
+    EXPECT_EQ(prectiSoubor(SouborNahledu), std::string(sablonaSceny(false)) + "\r\n");
+    EXPECT_EQ(prostredi.otevrene, std::vector<std::string>{SouborNahledu});
 }
 
 } // namespace

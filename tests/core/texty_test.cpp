@@ -71,7 +71,7 @@ TEST_F(SouborTextuTest, WithoutAFileTheDefaultsStay) {
 }
 
 TEST_F(SouborTextuTest, TwentyNineLinesReplaceTextsThenCaptionsWithTheirBlanks) {
-    zapisSoubor("texty.tst", souborRadku(29) + "line thirty is ignored\r\n");
+    zapisSoubor(SouborTextuJmeno, souborRadku(29) + "line thirty is ignored\r\n");
     soubor.NactiTexty(texty, prostredi);
     EXPECT_EQ(texty[Text::Ano], "radek 1 ");
     EXPECT_EQ(texty[Text::VNahleduZobrazitHrany], "radek 20 ");
@@ -84,7 +84,7 @@ TEST_F(SouborTextuTest, TwentyNineLinesReplaceTextsThenCaptionsWithTheirBlanks) 
 }
 
 TEST_F(SouborTextuTest, NineteenLinesEndTheFirstPass) {
-    zapisSoubor("texty.tst", souborRadku(19));
+    zapisSoubor(SouborTextuJmeno, souborRadku(19));
     try {
         soubor.NactiTexty(texty, prostredi);
         FAIL() << "the first pass went through";
@@ -97,7 +97,7 @@ TEST_F(SouborTextuTest, NineteenLinesEndTheFirstPass) {
 TEST_F(SouborTextuTest, TwentyToTwentyEightLinesEndTheSecondPass) {
     for (const int pocet : {20, 28}) {
         SouborTextu jinySoubor;
-        zapisSoubor("texty.tst", souborRadku(pocet));
+        zapisSoubor(SouborTextuJmeno, souborRadku(pocet));
         ASSERT_NO_THROW(jinySoubor.NactiTexty(texty, prostredi)) << pocet;
         EXPECT_THROW(jinySoubor.NactiTexty(okno), UkonceniProgramu) << pocet;
     }
@@ -109,7 +109,7 @@ TEST_F(SouborTextuTest, LfEndsEmptyLinesAnd0x1AInsideALine) {
                         "skipped\r\n";
     for (int i = 5; i <= 29; ++i)
         obsah += std::to_string(i) + "\n";
-    zapisSoubor("texty.tst", obsah);
+    zapisSoubor(SouborTextuJmeno, obsah);
     soubor.NactiTexty(texty, prostredi);
     EXPECT_EQ(texty[Text::Ano], "yes");
     EXPECT_EQ(texty[Text::Ne], "no");
@@ -119,7 +119,7 @@ TEST_F(SouborTextuTest, LfEndsEmptyLinesAnd0x1AInsideALine) {
 }
 
 TEST_F(SouborTextuTest, A0x1AAtALineStartEndsTheFile) {
-    zapisSoubor("texty.tst", souborRadku(10) + "\x1A" + souborRadku(19));
+    zapisSoubor(SouborTextuJmeno, souborRadku(10) + "\x1A" + souborRadku(19));
     EXPECT_THROW(soubor.NactiTexty(texty, prostredi), UkonceniProgramu);
 }
 

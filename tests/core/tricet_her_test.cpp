@@ -117,7 +117,7 @@ TEST_F(TricetHerTest, EveryLineReportedWrittenIsThereWholeAndNothingElse) {
                           ::mount(nullptr, "/", nullptr, MS_REC | MS_PRIVATE, nullptr) == 0 &&
                           ::mount("tvarolam", "disk", "tmpfs", 0, "size=1200k") == 0;
         if (::chdir("disk") != 0) ::_exit(7);
-        const int log = ::open("loghra.txt", O_WRONLY | O_CREAT | O_TRUNC, 0600);
+        const int log = ::open(SouborLogu, O_WRONLY | O_CREAT | O_TRUNC, 0600);
         ::close(log);
         int cev[2];
         if (::pipe(cev) != 0) ::_exit(4);
@@ -145,7 +145,7 @@ TEST_F(TricetHerTest, EveryLineReportedWrittenIsThereWholeAndNothingElse) {
             ::kill(plnic, SIGKILL);
             ::waitpid(plnic, nullptr, 0);
         }
-        fs::copy_file("loghra.txt", venku / "loghra-kopie.txt");
+        fs::copy_file(SouborLogu, venku / "loghra-kopie.txt");
         ::_exit(chyb == 0 ? (maly ? 0 : 10) : 5);
     }
     int stav = 0;

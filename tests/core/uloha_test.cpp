@@ -80,11 +80,11 @@ TEST_F(NastrojUloha, FailsAsTheGameFails) {
     EXPECT_EQ(vysledek.chyby, "Soubor >bez.3du< se nepoda\xC5\x99ilo na\xC4\x8D\xC3\xADst\n");
 
     zapisSoubor("u.3du", "K H 1 1 1 0 0 0 1\r\n");
-    zapisSoubor("texty.tst", std::string(25 * 2, '\n').substr(0, 25));
+    zapisSoubor(SouborTextuJmeno, std::string(25 * 2, '\n').substr(0, 25));
     vysledek = spust("u.3du");
     EXPECT_EQ(vysledek.kod, 1);
     EXPECT_EQ(vysledek.chyby, "ERROR: Unexpected end of file texty.tst\n");
-    std::filesystem::remove("texty.tst");
+    std::filesystem::remove(SouborTextuJmeno);
 
     EXPECT_EQ(spust("u.3du 5@0,0,0").kod, 2);
     EXPECT_EQ(spust("u.3du 1@0,11,0").kod, 2);

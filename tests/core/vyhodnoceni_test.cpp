@@ -25,7 +25,7 @@ protected:
             nacti("K H 1 1 1 255 0 0 1\r\nK H 1 1 1 0 0 255 1\r\nR 2PPP\r\nR 1PPP2QPP\r\n"));
     }
     void umisti(int radek, int x) { hra.umistiDilek(radek, x, 0, 0, true); }
-    std::string scena() { return prectiSoubor("tempwrl.wrl"); }
+    std::string scena() { return prectiSoubor(SouborNahledu); }
     bool sHranami() { return scena().find("tvar1_out") != std::string::npos; }
 };
 
@@ -39,7 +39,7 @@ TEST_F(VyhodnoceniTest, ACorrectSolutionIsAnnouncedPreviewedAndLogged) {
     EXPECT_EQ(okno.popisek(Prvek::LPokusy), "1");
     EXPECT_EQ(okno.popisek(Prvek::LNahledy), "0") << "the preview after a solution is not counted";
     EXPECT_TRUE(sHranami());
-    EXPECT_EQ(prostredi.otevrene, std::vector<std::string>{"tempwrl.wrl"});
+    EXPECT_EQ(prostredi.otevrene, std::vector<std::string>{SouborNahledu});
     EXPECT_TRUE(hra.HraDokoncena());
 
     okno.odpoved = nullptr;
@@ -53,7 +53,7 @@ TEST_F(VyhodnoceniTest, AWrongSolutionOffersAPreviewAndCountsItOnYes) {
     hra.BVyhodnotClick();
     EXPECT_EQ(okno.otazky, std::vector<std::string>{Nespravne});
     EXPECT_EQ(okno.popisek(Prvek::LNahledy), "0");
-    EXPECT_FALSE(std::filesystem::exists("tempwrl.wrl"));
+    EXPECT_FALSE(std::filesystem::exists(SouborNahledu));
 
     okno.otazky.clear();
     okno.odpoved = [](const std::string& otazka) { return otazka == Nespravne; };
@@ -69,7 +69,7 @@ TEST_F(VyhodnoceniTest, AWrongSolutionOffersAPreviewAndCountsItOnYes) {
 }
 
 TEST_F(VyhodnoceniTest, APreviewIsCountedEvenWhenTheSceneCannotBeWritten) {
-    std::filesystem::create_directory("tempwrl.wrl");
+    std::filesystem::create_directory(SouborNahledu);
     okno.odpoved = [](const std::string&) { return true; };
     hra.BVyhodnotClick();
     EXPECT_EQ(okno.popisek(Prvek::LNahledy), "1");
@@ -77,7 +77,7 @@ TEST_F(VyhodnoceniTest, APreviewIsCountedEvenWhenTheSceneCannotBeWritten) {
 }
 
 TEST_F(VyhodnoceniTest, TheHiddenCodeDisplayCountsAnAttemptAndJudgesNothing) {
-    zapisSoubor("loghra.txt", "");
+    zapisSoubor(SouborLogu, "");
     umisti(1, 0);
     umisti(2, 1);
     hra.BVyhodnotMouseDown(true, true, true);
@@ -86,7 +86,7 @@ TEST_F(VyhodnoceniTest, TheHiddenCodeDisplayCountsAnAttemptAndJudgesNothing) {
     EXPECT_TRUE(okno.otazky.empty());
     EXPECT_EQ(okno.popisek(Prvek::LPokusy), "1");
     EXPECT_FALSE(hra.HraDokoncena());
-    EXPECT_EQ(prectiSoubor("loghra.txt"), "");
+    EXPECT_EQ(prectiSoubor(SouborLogu), "");
 
     hra.BVyhodnotMouseDown(true, true, false);
     EXPECT_FALSE(hra.UkazKod());

@@ -1,5 +1,6 @@
 // The preview window: the template's viewpoints on keys, orbiting and zooming with the mouse.
 
+#include "hra.h"
 #include "okno_nahledu.h"
 
 #include <QTest>
@@ -26,11 +27,11 @@ class OknoNahleduTest : public QObject {
 private slots:
     void titleNamesTheFile() {
         OknoNahledu okno(jednaKoule(), "/tmp/x/tempwrl.wrl");
-        QVERIFY(okno.windowTitle().startsWith("tempwrl.wrl"));
+        QVERIFY(okno.windowTitle().startsWith(SouborNahledu));
     }
 
     void keysPickTheTemplateViewpointsAndHomeGoesBack() {
-        OknoNahledu okno(jednaKoule(), "tempwrl.wrl");
+        OknoNahledu okno(jednaKoule(), SouborNahledu);
         okno.show();
         QVERIFY(QTest::qWaitForWindowExposed(&okno));
         PlatnoNahledu* platno = okno.platno();
@@ -44,7 +45,7 @@ private slots:
     }
 
     void dragOrbitsAndTheWheelZooms() {
-        OknoNahledu okno(jednaKoule(), "tempwrl.wrl");
+        OknoNahledu okno(jednaKoule(), SouborNahledu);
         okno.show();
         QVERIFY(QTest::qWaitForWindowExposed(&okno));
         PlatnoNahledu* platno = okno.platno();
@@ -76,7 +77,7 @@ private slots:
     }
 
     void aMovingViewIsDrawnFastAndAViewAtRestSmoothed() {
-        OknoNahledu okno(jednaKoule(), "tempwrl.wrl");
+        OknoNahledu okno(jednaKoule(), SouborNahledu);
         okno.show();
         QVERIFY(QTest::qWaitForWindowExposed(&okno));
         PlatnoNahledu* platno = okno.platno();

@@ -1,6 +1,7 @@
 // The real shell "open" on a real X server: the desktop hands the scene to the viewer registered
 // for model/vrml. Run by otevreni_test.sh, which registers a viewer that leaves a mark.
 
+#include "hra.h"
 #include "prostredi_plochy.h"
 
 #include <QFile>
@@ -17,17 +18,17 @@ private slots:
         QVERIFY2(!znacka.isEmpty(), "run through otevreni_test.sh");
         QTemporaryDir adresar;
         QVERIFY(QDir::setCurrent(adresar.path()));
-        QFile scena("tempwrl.wrl");
+        QFile scena(tvarolam::SouborNahledu);
         QVERIFY(scena.open(QIODevice::WriteOnly));
         scena.write("#VRML V2.0 utf8\r\n");
         scena.close();
 
-        tvarolam::ProstrediPlochy().otevri("tempwrl.wrl");
+        tvarolam::ProstrediPlochy().otevri(tvarolam::SouborNahledu);
         QTRY_VERIFY_WITH_TIMEOUT(QFile::exists(znacka), 10000);
         QFile otevreno(znacka);
         QVERIFY(otevreno.open(QIODevice::ReadOnly));
         QCOMPARE(otevreno.readAll().trimmed(),
-                 QDir(adresar.path()).absoluteFilePath("tempwrl.wrl").toUtf8());
+                 QDir(adresar.path()).absoluteFilePath(tvarolam::SouborNahledu).toUtf8());
     }
 };
 

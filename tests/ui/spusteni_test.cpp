@@ -1,6 +1,7 @@
 // The game's start with a task from outside: the plain argument, and --otevri as a double click
 // on a task file uses it. The window runs on the offscreen platform and is closed unsolved.
 
+#include "hra.h"
 #include "pevne_prostredi.h"
 #include "soubory_testu.h"
 #include "spusteni.h"
@@ -83,7 +84,7 @@ void SpusteniTest::aTaskFromOutsideLogsOnlyWhenOpenedAsTheMenuDoes() {
     QDir().mkpath("skola/trida");
     zapis("skola/trida/vez.3du", Uloha);
     zapis("skola/trida/loghra.txt", "");
-    zapis("loghra.txt", ""); // where the start folder's log is: nothing may land here
+    zapis(tvarolam::SouborLogu, ""); // where the start folder's log is: nothing may land here
 
     // The boxes the start opens (a failed load) are answered at once and reported.
     QStringList boxy;
@@ -101,7 +102,7 @@ void SpusteniTest::aTaskFromOutsideLogsOnlyWhenOpenedAsTheMenuDoes() {
     QCOMPARE(kod, 0);
     QCOMPARE(boxy, zpravy);
     QCOMPARE(precti("skola/trida/loghra.txt"), log);
-    QCOMPARE(precti("loghra.txt"), QByteArray());
+    QCOMPARE(precti(tvarolam::SouborLogu), QByteArray());
     QCOMPARE(QDir(adresarHry).canonicalPath(), QDir(adresarNaKonci).canonicalPath());
 }
 

@@ -469,12 +469,12 @@ void TForm1Test::aTaskNamedInWindows1250OpensFromTheDialog() {
 
 void TForm1Test::cancellingTheDialogChangesNothing() {
     nacti(DvaDilky);
-    zapis("loghra.txt", "");
+    zapis(SouborLogu, "");
     const std::string cekajici = form().hra().LogHry();
     form().nastavDialogOtevreni([](QWidget*) { return QString(); });
     form().Nast1Click();
     QCOMPARE(form().hra().LogHry(), cekajici);
-    QCOMPARE(precti("loghra.txt"), QByteArray());
+    QCOMPARE(precti(SouborLogu), QByteArray());
     QCOMPARE(QDir::currentPath(), QDir(adresar_->path()).absoluteFilePath("ulohy"));
 }
 
@@ -498,7 +498,7 @@ void TForm1Test::editsAfterACommandLineLoadLandInTheSelectedRow() {
     odpovidac.ocekavej({"&Yes", "&No"}); // a wrong solution: a preview, without edges
     QTest::mouseClick(form().BVyhodnot(), Qt::LeftButton);
     QCOMPARE(odpovidac.boxy.size(), size_t(2));
-    const Scena scena = rozeberScenu(precti("tempwrl.wrl").toStdString());
+    const Scena scena = rozeberScenu(precti(SouborNahledu).toStdString());
     QCOMPARE(scena.dilky.size(), size_t(1));
     QCOMPARE(scena.dilky[0].poloha, (std::array<float, 3>{1, 0, 0}));
 }
@@ -608,7 +608,7 @@ void TForm1Test::colourSwatchAndClientWidth() {
 
 void TForm1Test::correctSolutionPreviewsAndLogs() {
     nacti(DvaDilky);
-    zapis("loghra.txt", "");
+    zapis(SouborLogu, "");
     QWidget* viewport = form().SGSeznam()->viewport();
     QTest::mouseClick(viewport, Qt::LeftButton, {}, stredBunky(1, 1));
     QTest::mouseClick(form().CBPouzit(), Qt::LeftButton);
@@ -624,9 +624,9 @@ void TForm1Test::correctSolutionPreviewsAndLogs() {
     QCOMPARE(odpovidac.boxy[0].ikona, QMessageBox::NoIcon);
     QCOMPARE(odpovidac.boxy[1].titulek, QString("Confirm"));
     QCOMPARE(odpovidac.boxy[1].ikona, QMessageBox::Question);
-    QCOMPARE(prostredi_.otevrene, std::vector<std::string>{"tempwrl.wrl"});
-    QVERIFY(precti("tempwrl.wrl").contains("tvar1_out")); // Enter answered Yes
-    QVERIFY(precti("loghra.txt")
+    QCOMPARE(prostredi_.otevrene, std::vector<std::string>{SouborNahledu});
+    QVERIFY(precti(SouborNahledu).contains("tvar1_out")); // Enter answered Yes
+    QVERIFY(precti(SouborLogu)
                 .startsWith("Hra: Dva d\xEDlky & spol. START: 8.12.2026 10:20:30 Hra dokon"));
     QCOMPARE(zobrazeno(form().LPokusy()), QString("1"));
 
@@ -668,18 +668,18 @@ void TForm1Test::anErrorInAHandlerIsShownAndTheGameGoesOn() {
 
 void TForm1Test::closingWritesThePendingLineAndDeletesThePreview() {
     nacti(DvaDilky);
-    zapis("loghra.txt", "");
-    zapis("tempwrl.wrl", "old");
+    zapis(SouborLogu, "");
+    zapis(SouborNahledu, "old");
     form().close();
-    QVERIFY(precti("loghra.txt")
+    QVERIFY(precti(SouborLogu)
                 .contains(" Hra nedokon\xE8"
                           "ena. Pokus\xF9: 0"));
-    QVERIFY(!QFile::exists("tempwrl.wrl"));
+    QVERIFY(!QFile::exists(SouborNahledu));
 
     form_->show();
-    zapis("loghra.txt", "");
+    zapis(SouborLogu, "");
     form().close(); // nothing pending any more
-    QCOMPARE(precti("loghra.txt"), QByteArray());
+    QCOMPARE(precti(SouborLogu), QByteArray());
 }
 
 void TForm1Test::aShortTextsFileEndsTheStartWithExitCode1() {
@@ -687,7 +687,7 @@ void TForm1Test::aShortTextsFileEndsTheStartWithExitCode1() {
         QByteArray texty;
         for (int i = 0; i < radku; ++i)
             texty += "text\r\n";
-        zapis("texty.tst", texty);
+        zapis(SouborTextuJmeno, texty);
         Odpovidac& odpovidac = odpovidac_;
         odpovidac.ocekavej({"OK"});
         QCOMPARE(spustHru(prostredi_, {}, {}, odpovidac.ukazBox()), 1);
