@@ -235,6 +235,51 @@ void RozborUlohy::zkontrolujDruhy(std::vector<Nalez>& nalezy) const {
     }
 }
 
+std::string popisNalezu(const Nalez& n) {
+    const std::string osa(1, n.osa);
+    switch (n.druh) {
+    case Nalez::Druh::NeniKod:
+        return "kód není řada skupin „číslo druhu a tři písmena P až Z“, hra ho nikdy nevytvoří";
+    case Nalez::Druh::PrazdnyKod:
+        return "prázdný kód: úlohu by vyřešila sestava bez jediného dílku";
+    case Nalez::Druh::NeznamyDruh:
+        return "druh " + std::to_string(n.druhDilku) + " nemá v úloze žádný řádek K s dílky";
+    case Nalez::Druh::PrilisMnohoDilku:
+        return "kód použije " + std::to_string(n.pocet) + " dílků druhu " +
+               std::to_string(n.druhDilku) + ", úloha jich má jen " + std::to_string(n.nejvic);
+    case Nalez::Druh::SpatnePoradi:
+        return "skupiny nejsou v pořadí, v jakém je hra píše (podle x, pak y, pak z, na jednom "
+               "místě podle čísla druhu), hra tento kód nikdy nevytvoří";
+    case Nalez::Druh::BezPNaOse:
+        return "kód používá všechny dílky úlohy a na ose " + osa +
+               " nemá žádné P: hra sestavu vždy posune až k 0, tento kód nikdy nevytvoří";
+    case Nalez::Druh::BezPSNepouzitymi:
+        return "na ose " + osa +
+               " nemá kód žádné P: hra ho uzná, jen když některý nepoužitý dílek leží na ose " +
+               osa + " níž než celá stavba (například zůstane na 0)";
+    case Nalez::Druh::StejnaPoloha:
+        return "dvě skupiny kódu leží na stejném místě";
+    case Nalez::Druh::PrekryvDilku:
+        return "dva dílky kódu se překrývají";
+    case Nalez::Druh::StejnyKod:
+        return "stejný kód už je na řádku " + std::to_string(n.jinyRadek);
+    case Nalez::Druh::StejneDruhy:
+        return "dílky tohoto druhu vypadají stejně jako dílky z řádku " +
+               std::to_string(n.jinyRadek) +
+               " (tvar, rozměry i barva): žák je nerozliší, kód ano, takže správnou stavbu s "
+               "„jiným“ dílkem hra neuzná";
+    case Nalez::Druh::ZadneReseni:
+        return "úloha nemá žádný řádek R, nedá se vyřešit";
+    case Nalez::Druh::VelkyObrazek:
+        return "obrázek má " + std::to_string(n.sirka) + " × " + std::to_string(n.vyska) +
+               " bodů, rámeček ukáže jen " + std::to_string(SirkaObrazku) + " × " +
+               std::to_string(VyskaObrazku) + ", zbytek se ořízne";
+    case Nalez::Druh::Metasoubor:
+        return "metasoubor (wmf, emf) se v této hře ukáže jako prázdný obrázek";
+    }
+    return {};
+}
+
 bool RozborUlohy::umistiKod(const std::string& kod) {
     const auto skupiny = rozeberKod(kod);
     if (!skupiny) return false;

@@ -48,6 +48,9 @@ struct Nalez {
     bool varovani() const;
 };
 
+// What a finding says, in Czech (UTF-8), for the task tool's lines and the editor's list.
+std::string popisNalezu(const Nalez& nalez);
+
 // A picture record of the task file and the picture the game showed for it.
 struct ObrazekUlohy {
     int radek = 0;

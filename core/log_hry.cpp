@@ -7,6 +7,7 @@
 #include "prostredi.h"
 #include "zamek_vedle.h"
 
+#include <algorithm>
 #include <cerrno>
 #include <chrono>
 #include <fcntl.h>
@@ -114,8 +115,14 @@ bool pripojRadekLogu(const char* cesta, const std::string& radek) {
     // handed the line to the server.
     const ZamekVedle mezistrojovy(std::string(cesta) + ".lock", nejpozdeji);
     const auto vedle = mezistrojovy.stav();
+    // A game holding the lock file waits for the record lock (a pupil's read lock that nobody
+    // lets go) far less than the time after which others take its lock file for a dead game's.
+    const auto zaznamNejpozdeji =
+        vedle == ZamekVedle::Stav::Drzen
+            ? std::min(nejpozdeji, std::chrono::steady_clock::now() + ZamekVedle::DobaOpusteni / 2)
+            : nejpozdeji;
     const Zamek zaznam =
-        vedle == ZamekVedle::Stav::Obsazen ? Zamek::Obsazen : zamkni(soubor, nejpozdeji);
+        vedle == ZamekVedle::Stav::Obsazen ? Zamek::Obsazen : zamkni(soubor, zaznamNejpozdeji);
     const bool sam =
         zaznam != Zamek::Obsazen && (vedle == ZamekVedle::Stav::Drzen || zaznam == Zamek::Drzen);
     // A lock nobody lets go must not silence the log: after the wait the line is appended as on

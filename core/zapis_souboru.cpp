@@ -29,9 +29,14 @@ bool zapisNahradou(const std::string& cesta, const std::string& obsah) {
     std::string docasny =
         cesta.substr(0, zacatekJmena) + "." + cesta.substr(zacatekJmena) + "-XXXXXX";
     struct stat puvodni {};
-    const mode_t prava = ::lstat(cesta.c_str(), &puvodni) == 0 && S_ISREG(puvodni.st_mode)
-                             ? puvodni.st_mode & 07777
-                             : 0644;
+    const bool bylo = ::lstat(cesta.c_str(), &puvodni) == 0;
+    // A device, a pipe or a folder under the name is never replaced: renamed over, a device
+    // node (/dev/full, for one) would be gone.
+    if (bylo && !S_ISREG(puvodni.st_mode) && !S_ISLNK(puvodni.st_mode)) {
+        errno = EEXIST;
+        return false;
+    }
+    const mode_t prava = bylo && S_ISREG(puvodni.st_mode) ? puvodni.st_mode & 07777 : 0644;
     const int soubor = ::mkostemp(docasny.data(), O_CLOEXEC);
     if (soubor < 0) return false;
     bool zapsano = ::fchmod(soubor, prava) == 0 && zapisVse(soubor, obsah);

@@ -104,6 +104,8 @@ void Promitani::trojuhelnikUBlizkeRoviny(const std::array<Vektor, 3>& body,
     BodObrazu promitnute[4];
     for (int i = 0; i < pocet; ++i) {
         auto& bod = promitnute[i];
+        // A corner cut at the near plane can round to just behind it; it lies on the plane.
+        orezane[i].poloha[2] = std::min(orezane[i].poloha[2], -Blizko);
         promitni(orezane[i].poloha, bod.x, bod.y);
         bod.w = 1 / -orezane[i].poloha[2];
         bod.barva = orezane[i].barva;
@@ -170,8 +172,10 @@ void Promitani::pridej(const BodObrazu& a, const BodObrazu& b0, const BodObrazu&
         const int i = (k + 1) % 3, j = (k + 2) % 3;
         const std::int64_t dx = x[j] - x[i], dy = y[j] - y[i];
         bezPosunu[k] = dx * (stredY - y[i]) - dy * (stredX - x[i]);
-        // A centre exactly on the edge belongs to the triangle on one side only.
-        const bool horniNeboLeva = dy > 0 || (dy == 0 && dx < 0);
+        // A centre exactly on the edge belongs to the triangle on one side only: the one the
+        // edge bounds from above or from the left. Inside lies where E >= 0, so a left edge runs
+        // up the screen (dy < 0) and a top edge to the right (dy == 0, dx > 0).
+        const bool horniNeboLeva = dy < 0 || (dy == 0 && dx > 0);
         p.e0[k] = bezPosunu[k] - (horniNeboLeva ? 0 : 1);
         p.ex[k] = -dy * Jednotka;
         p.ey[k] = dx * Jednotka;
@@ -195,21 +199,24 @@ void Promitani::pridej(const BodObrazu& a, const BodObrazu& b0, const BodObrazu&
         p.b0[i] += 0.5f;
     }
     p.jednobarevna = a.barva == b->barva && a.barva == c->barva;
+    p.dilek = dilek_;
     plochy_.push_back(p);
 }
 
 void Promitani::usecka(const Vektor& a, const Vektor& b, QRgb barva) {
     Vektor p = a, q = b;
     if (!(p[2] <= -Blizko) && !(q[2] <= -Blizko)) return;
-    if (!(p[2] <= -Blizko))
-        p = naHranici(
-            q, p, [](const Vektor& v) { return v[2]; }, -Blizko);
-    if (!(q[2] <= -Blizko))
-        q = naHranici(
-            p, q, [](const Vektor& v) { return v[2]; }, -Blizko);
+    // An end cut at the near plane lies on it, however the cut rounds.
+    const auto naRovine = [](const Vektor& uvnitr, const Vektor& venku) {
+        Vektor bod = naHranici(
+            uvnitr, venku, [](const Vektor& v) { return v[2]; }, -Blizko);
+        bod[2] = -Blizko;
+        return bod;
+    };
+    if (!(p[2] <= -Blizko)) p = naRovine(q, p);
+    if (!(q[2] <= -Blizko)) q = naRovine(p, q);
     Cara cara{};
-    promitni(p, cara.x0, cara.y0);
-    promitni(q, cara.x1, cara.y1);
+    if (!promitni(p, cara.x0, cara.y0) || !promitni(q, cara.x1, cara.y1)) return;
     cara.w0 = 1 / -p[2];
     cara.w1 = 1 / -q[2];
     cara.barva = barva;
@@ -276,14 +283,21 @@ inline QRgb barvaZ(std::int32_t r, std::int32_t g, std::int32_t b) {
     return 0xFF000000u | slozka(r) << 16 | slozka(g) << 8 | slozka(b);
 }
 
-void vyplnRadek(const Plocha& p, const Pas& pas, int y) {
+// The covered pixels of row y, od..po from the triangle's x0, and the depth at the first.
+bool radekPlochy(const Plocha& p, int y, int& od, int& po, float& w) {
     const std::int64_t dolu = y - p.y0;
     const std::int64_t e[3] = {p.e0[0] + p.ey[0] * dolu, p.e0[1] + p.ey[1] * dolu,
                                p.e0[2] + p.ey[2] * dolu};
+    if (!rozpeti(e, p.ex, p.x1 - p.x0, od, po)) return false;
+    w = p.w0 + p.wy * static_cast<float>(dolu) + p.wx * static_cast<float>(od);
+    return true;
+}
+
+void vyplnRadek(const Plocha& p, const Pas& pas, int y) {
     int od = 0, po = 0;
-    if (!rozpeti(e, p.ex, p.x1 - p.x0, od, po)) return;
-    const float fy = static_cast<float>(dolu), fod = static_cast<float>(od);
-    float w = p.w0 + p.wy * fy + p.wx * fod;
+    float w = 0;
+    if (!radekPlochy(p, y, od, po, w)) return;
+    const float fy = static_cast<float>(y - p.y0), fod = static_cast<float>(od);
     const std::size_t zacatek = static_cast<std::size_t>(y - pas.od) * pas.sirka + p.x0;
     QRgb* pixely = pas.pixely + zacatek;
     float* hloubka = pas.hloubka + zacatek;
@@ -364,6 +378,24 @@ void vyplnPlochy(const Promitani& promitani, const Pas& pas,
 void vyplnCary(const Promitani& promitani, const Pas& pas, int tloustka) {
     for (const Cara& cara : promitani.cary())
         vyplnCaru(cara, pas, tloustka);
+}
+
+void vyplnDilky(const Promitani& promitani, const Pas& pas,
+                const std::vector<std::uint32_t>& plochy) {
+    for (const std::uint32_t index : plochy) {
+        const Plocha& p = promitani.plochy()[index];
+        const QRgb dilek = static_cast<QRgb>(p.dilek);
+        for (int y = std::max(p.y0, pas.od); y <= std::min(p.y1, pas.doRadku - 1); ++y) {
+            int od = 0, po = 0;
+            float w = 0;
+            if (!radekPlochy(p, y, od, po, w)) continue;
+            const std::size_t zacatek = static_cast<std::size_t>(y - pas.od) * pas.sirka + p.x0;
+            QRgb* dilky = pas.pixely + zacatek;
+            float* hloubka = pas.hloubka + zacatek;
+            for (int i = od; i <= po; ++i, w += p.wx)
+                if (w > hloubka[i]) hloubka[i] = w, dilky[i] = dilek;
+        }
+    }
 }
 
 } // namespace tvarolam::kresleni

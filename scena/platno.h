@@ -35,6 +35,7 @@ struct Plocha {
     float w0, wx, wy;
     Vektor b0, bx, by; // colour in 0..255, with 0.5 added for rounding
     bool jednobarevna;
+    std::int32_t dilek; // the piece it belongs to, for a map of pieces
 };
 
 // A segment already cut to the picture.
@@ -49,6 +50,8 @@ public:
     Promitani(const Kamera& kamera, QSize velikost);
     // Starts a new frame, keeping the memory of the last one.
     void zacni(const Kamera& kamera, QSize velikost);
+    // The piece the triangles added from now on belong to.
+    void nastavDilek(std::int32_t dilek) { dilek_ = dilek; }
     // Room for this many triangles, taken once instead of growing step by step.
     void vyhrad(std::size_t trojuhelniku) { plochy_.reserve(trojuhelniku); }
 
@@ -78,6 +81,7 @@ private:
     Vektor poloha_;
     Kvaternion zpet_;
     float meritko_ = 1;
+    std::int32_t dilek_ = -1;
     std::vector<BodObrazu> promitnute_;
     std::vector<Plocha> plochy_;
     std::vector<Cara> cary_;
@@ -96,5 +100,8 @@ struct Pas {
 void vyplnPlochy(const Promitani& promitani, const Pas& pas,
                  const std::vector<std::uint32_t>& plochy);
 void vyplnCary(const Promitani& promitani, const Pas& pas, int tloustka);
+// The same triangles, each pixel taking the piece of the nearest instead of its colour.
+void vyplnDilky(const Promitani& promitani, const Pas& pas,
+                const std::vector<std::uint32_t>& plochy);
 
 } // namespace tvarolam::kresleni

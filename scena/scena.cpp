@@ -1,11 +1,10 @@
 #include "scena.h"
 
+#include "cteni_souboru.h"
 #include "nahled.h"
 
 #include <algorithm>
 #include <charconv>
-#include <fstream>
-#include <sstream>
 
 namespace tvarolam {
 
@@ -14,6 +13,8 @@ namespace {
 // The viewer is a program of its own: its messages are UTF-8, for Qt and the terminal.
 const char* const NeniScenaHry = "Soubor není náhled sestavy z Tvarolam-Hry.";
 const char* const PoskozenaScena = "Náhled sestavy je poškozený nebo neúplný.";
+const char* const NelzeNacist =
+    "Soubor nelze načíst: chybí, není to obyčejný soubor, nebo je příliš velký.";
 const char* const PrilisMnohoDilku = "Náhled sestavy má víc dílků, než hra zapisuje (nejvýše 100).";
 
 // The game writes at most 100 pieces; more would only be a way to keep the viewer busy.
@@ -93,12 +94,14 @@ Scena rozeberScenu(std::string_view bajty) {
     return scena;
 }
 
-Scena NactiScenu(const std::string& cesta) {
-    std::ifstream soubor(cesta, std::ios::binary);
-    if (!soubor) throw ChybaSceny("Soubor " + cesta + " nelze otevřít.");
-    std::ostringstream obsah;
-    obsah << soubor.rdbuf();
-    return rozeberScenu(obsah.str());
+Scena nactiScenu(const std::string& cesta) {
+    std::string bajty;
+    try {
+        bajty = prectiSoubor(cesta, NejvetsiScena);
+    } catch (const ChybaSouboru&) {
+        throw ChybaSceny(NelzeNacist);
+    }
+    return rozeberScenu(bajty);
 }
 
 } // namespace tvarolam

@@ -3,6 +3,7 @@
 // Dilek line per used piece. Nothing else is read: this is no general VRML browser.
 
 #include <array>
+#include <cstdint>
 #include <stdexcept>
 #include <string>
 #include <string_view>
@@ -29,8 +30,14 @@ struct Scena {
     std::vector<DilekSceny> dilky;
 };
 
+// A scene of the game's hundred pieces is a few tens of kilobytes; a larger file is refused
+// before it is read.
+inline constexpr std::int64_t NejvetsiScena = 1 << 20;
+
 // Throws ChybaSceny (a Czech message for the player) for anything the game did not write.
 Scena rozeberScenu(std::string_view bajty);
-Scena NactiScenu(const std::string& cesta);
+// The same for a file named by its bytes: only a regular file of at most NejvetsiScena bytes is
+// read, and a named pipe under the scene's name is never waited on.
+Scena nactiScenu(const std::string& cesta);
 
 } // namespace tvarolam

@@ -170,23 +170,27 @@ struct Rozvrh {
 
 // The workers project shares of the pieces, in the scene's order, so that filling the shares one
 // after another draws what one projection of the whole scene would.
+// A map of pieces needs neither the axes nor the edges.
 void promitniCasti(std::vector<CastSnimku>& casti, const Rozvrh& r, const Scena& scena,
-                   const Kamera& kamera) {
+                   const Kamera& kamera, bool sOsami) {
     const std::vector<std::size_t> zacatky = zacatkyCasti(scena, casti.size());
     naVlaknech(r.pracovniku, [&](int i) {
         const auto index = static_cast<std::size_t>(i);
         Promitani& promitani = casti[index].promitani;
         promitani.zacni(kamera, {r.sirka, r.vyska});
-        std::size_t trojuhelniku = i == r.pracovniku - 1 ? trojuhelnikuTvaru(Tvar::Koule) : 0;
+        const bool osy = sOsami && i == r.pracovniku - 1;
+        std::size_t trojuhelniku = osy ? trojuhelnikuTvaru(Tvar::Koule) : 0;
         for (std::size_t d = zacatky[index]; d < zacatky[index + 1]; ++d)
             trojuhelniku += trojuhelnikuTvaru(scena.dilky[d].tvar);
         promitani.vyhrad(trojuhelniku);
         for (std::size_t d = zacatky[index]; d < zacatky[index + 1]; ++d) {
             const DilekSceny& dilek = scena.dilky[d];
+            promitani.nastavDilek(static_cast<std::int32_t>(d));
             kresliTeleso(promitani, kamera, dilek.tvar, dilek.poloha, dilek.velikost, dilek.barva);
-            if (scena.hrany && dilek.tvar == Tvar::Hranol) kresliHrany(promitani, dilek);
+            if (sOsami && scena.hrany && dilek.tvar == Tvar::Hranol) kresliHrany(promitani, dilek);
         }
-        if (i == r.pracovniku - 1) promitniOsy(promitani, kamera);
+        promitani.nastavDilek(-1);
+        if (osy) promitniOsy(promitani, kamera);
         auto& plochyPasu = casti[index].plochyPasu;
         plochyPasu.resize(static_cast<std::size_t>(r.pasu));
         for (auto& plochy : plochyPasu)
@@ -199,12 +203,19 @@ void promitniCasti(std::vector<CastSnimku>& casti, const Rozvrh& r, const Scena&
     });
 }
 
+// Where the filled rows go: the picture's (or the map's) memory, and what stands where nothing is
+// drawn.
+struct Cil {
+    uchar* bity;
+    qsizetype radek;
+    int sirka; // in pixels
+    QRgb pozadi;
+    bool dilky; // pieces instead of colours
+};
+
 // Then they fill bands, each taken by whichever worker is free.
 void vyplnPasy(const std::vector<CastSnimku>& casti, std::vector<PametPasu>& pameti,
-               const Rozvrh& r, QImage& obraz) {
-    uchar* const bity = obraz.bits();
-    const qsizetype radekObrazu = obraz.bytesPerLine();
-    const QRgb pozadi = QColor::fromRgbF(0.8f, 0.8f, 1.f).rgb();
+               const Rozvrh& r, const Cil& cil) {
     std::atomic<int> dalsiPas = 0;
     naVlaknech(std::min(r.pasu, r.pracovniku), [&](int i) {
         PametPasu& pamet = pameti[static_cast<std::size_t>(i)];
@@ -216,20 +227,40 @@ void vyplnPasy(const std::vector<CastSnimku>& casti, std::vector<PametPasu>& pam
             const int od = pas * r.vPasu, doRadku = std::min(r.vyska, od + r.vPasu);
             const std::size_t pocet = static_cast<std::size_t>(doRadku - od) * r.sirka;
             QRgb* const pixely =
-                r.k == 1 ? reinterpret_cast<QRgb*>(bity + od * radekObrazu) : pamet.vzorky.data();
-            std::fill_n(pixely, pocet, pozadi);
+                r.k == 1 ? reinterpret_cast<QRgb*>(cil.bity + od * cil.radek) : pamet.vzorky.data();
+            std::fill_n(pixely, pocet, cil.pozadi);
             std::fill_n(pamet.hloubka.data(), pocet, 0.f);
             const Pas vPase{pixely, pamet.hloubka.data(), r.sirka, od, doRadku};
+            const auto plochy = [pas](const CastSnimku& cast) -> const auto& {
+                return cast.plochyPasu[static_cast<std::size_t>(pas)];
+            };
+            if (cil.dilky) {
+                for (const CastSnimku& cast : casti)
+                    vyplnDilky(cast.promitani, vPase, plochy(cast));
+                continue;
+            }
             for (const CastSnimku& cast : casti)
-                vyplnPlochy(cast.promitani, vPase, cast.plochyPasu[static_cast<std::size_t>(pas)]);
+                vyplnPlochy(cast.promitani, vPase, plochy(cast));
             for (const CastSnimku& cast : casti)
                 vyplnCary(cast.promitani, vPase, r.k);
             if (r.k == 1) continue;
             for (int y = od; y < doRadku; y += r.k)
                 zmensiRadek(pixely + static_cast<std::size_t>(y - od) * r.sirka, r.sirka,
-                            reinterpret_cast<QRgb*>(bity + (y / r.k) * radekObrazu), obraz.width());
+                            reinterpret_cast<QRgb*>(cil.bity + (y / r.k) * cil.radek), cil.sirka);
         }
     });
+}
+
+// A frame's sizes, and who draws what.
+Rozvrh rozvrh(QSize velikost, int k) {
+    Rozvrh r{};
+    r.k = k;
+    r.sirka = velikost.width() * r.k;
+    r.vyska = velikost.height() * r.k;
+    r.vPasu = radkuPasu(r.sirka, r.k);
+    r.pasu = (r.vyska + r.vPasu - 1) / r.vPasu;
+    r.pracovniku = static_cast<int>(std::clamp(std::thread::hardware_concurrency(), 1u, 8u));
+    return r;
 }
 
 } // namespace
@@ -246,23 +277,40 @@ QImage Vykreslovac::vykresli(const Scena& scena, const Kamera& kamera, QSize vel
                              Kvalita kvalita) {
     QImage obraz(velikost, QImage::Format_RGB32);
     if (obraz.isNull()) return obraz;
-    Rozvrh r{};
-    r.k = kvalita == Kvalita::Vyhlazena ? 2 : 1;
-    r.sirka = velikost.width() * r.k;
-    r.vyska = velikost.height() * r.k;
-    r.vPasu = radkuPasu(r.sirka, r.k);
-    r.pasu = (r.vyska + r.vPasu - 1) / r.vPasu;
-    r.pracovniku = static_cast<int>(std::clamp(std::thread::hardware_concurrency(), 1u, 8u));
+    const Rozvrh r = rozvrh(velikost, kvalita == Kvalita::Vyhlazena ? 2 : 1);
     pamet_->casti.resize(static_cast<std::size_t>(r.pracovniku));
     pamet_->pasy.resize(static_cast<std::size_t>(r.pracovniku));
-    promitniCasti(pamet_->casti, r, scena, kamera);
-    vyplnPasy(pamet_->casti, pamet_->pasy, r, obraz);
+    promitniCasti(pamet_->casti, r, scena, kamera, true);
+    vyplnPasy(pamet_->casti, pamet_->pasy, r,
+              {obraz.bits(), obraz.bytesPerLine(), obraz.width(),
+               QColor::fromRgbF(0.8f, 0.8f, 1.f).rgb(), false});
     kresliPopisky(kamera, obraz);
     return obraz;
 }
 
+MapaDilku Vykreslovac::mapaDilku(const Scena& scena, const Kamera& kamera, QSize velikost) {
+    MapaDilku mapa;
+    if (velikost.isEmpty()) return mapa;
+    mapa.velikost = velikost;
+    mapa.dilky.resize(static_cast<std::size_t>(velikost.width()) *
+                      static_cast<std::size_t>(velikost.height()));
+    const Rozvrh r = rozvrh(velikost, 1);
+    pamet_->casti.resize(static_cast<std::size_t>(r.pracovniku));
+    pamet_->pasy.resize(static_cast<std::size_t>(r.pracovniku));
+    promitniCasti(pamet_->casti, r, scena, kamera, false);
+    vyplnPasy(pamet_->casti, pamet_->pasy, r,
+              {reinterpret_cast<uchar*>(mapa.dilky.data()),
+               static_cast<qsizetype>(velikost.width()) * 4, velikost.width(),
+               static_cast<QRgb>(-1), true});
+    return mapa;
+}
+
 QImage vykresli(const Scena& scena, const Kamera& kamera, QSize velikost, Kvalita kvalita) {
     return Vykreslovac().vykresli(scena, kamera, velikost, kvalita);
+}
+
+MapaDilku mapaDilku(const Scena& scena, const Kamera& kamera, QSize velikost) {
+    return Vykreslovac().mapaDilku(scena, kamera, velikost);
 }
 
 Kamera kameraPohledu(Pohled pohled) {

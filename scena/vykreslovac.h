@@ -8,8 +8,10 @@
 #include <QSize>
 
 #include <array>
+#include <cstdint>
 #include <memory>
 #include <string_view>
+#include <vector>
 
 namespace tvarolam {
 
@@ -34,6 +36,20 @@ bool pohledZeJmena(std::string_view jmeno, Pohled& pohled);
 // view that is being dragged fluid.
 enum class Kvalita { Rychla, Vyhlazena };
 
+// For each pixel, the index in the scene of the piece drawn nearest at its centre, or -1 where
+// none is: the pictures' projection, filling rule and depth test, one sample a pixel. The axes and
+// the blocks' edges are no pieces and cover nothing.
+struct MapaDilku {
+    QSize velikost;
+    std::vector<std::int32_t> dilky; // row after row
+
+    int dilek(int x, int y) const {
+        if (x < 0 || y < 0 || x >= velikost.width() || y >= velikost.height()) return -1;
+        return dilky[static_cast<std::size_t>(y) * static_cast<std::size_t>(velikost.width()) +
+                     static_cast<std::size_t>(x)];
+    }
+};
+
 // Draws frames one after another and keeps its working memory between them: a view being dragged
 // is redrawn many times a second, and taking fresh memory from the system for every frame costs
 // more than drawing it. One object draws on one thread at a time.
@@ -46,6 +62,7 @@ public:
 
     QImage vykresli(const Scena& scena, const Kamera& kamera, QSize velikost,
                     Kvalita kvalita = Kvalita::Vyhlazena);
+    MapaDilku mapaDilku(const Scena& scena, const Kamera& kamera, QSize velikost);
 
 private:
     struct Pamet;
@@ -55,6 +72,8 @@ private:
 // A single frame.
 QImage vykresli(const Scena& scena, const Kamera& kamera, QSize velikost,
                 Kvalita kvalita = Kvalita::Vyhlazena);
+
+MapaDilku mapaDilku(const Scena& scena, const Kamera& kamera, QSize velikost);
 
 // Turns the camera around `stred` by yaw (about y) and pitch (about the camera's right axis),
 // keeping its distance; multiplies the distance by `priblizeni`.

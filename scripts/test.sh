@@ -15,6 +15,8 @@ TVAROLAM_BALICKY+=" desktop-file-utils appstream shared-mime-info groff-base dpk
 TVAROLAM_BALICKY+=" libglib2.0-bin"
 # The shared log on several machines: one folder mounted through FUSE (run by /usr/bin/python3).
 TVAROLAM_BALICKY+=" fuse3 python3-fusepy"
+# Signals and a lost display end the real game; xdotool opens its dialog under Xvfb.
+TVAROLAM_BALICKY+=" xdotool"
 "$koren/scripts/setup.sh"
 
 # The scene writer is tested under a Czech locale, whose decimal separator is a comma.

@@ -1,5 +1,6 @@
 #include "spusteni.h"
 
+#include "konec_sezeni.h"
 #include "prostredi.h"
 #include "texty.h"
 #include "tform1.h"
@@ -59,6 +60,7 @@ int spustHru(Prostredi& prostredi, const std::optional<UlohaPriStartu>& uloha,
         // Ends at once: the window was never shown, so no log line and no deletion.
         return ukonci(konec, ukazBox);
     }
+    koncitSeSezenim(Form1);
     Form1.show();
     if (uloha && uloha->jakoZMenu) Form1.otevriUlohu(uloha->cesta);
     if (poZobrazeni) poZobrazeni(Form1);

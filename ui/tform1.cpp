@@ -288,8 +288,14 @@ void TForm1::BVyhodnotClick() {
 }
 
 void TForm1::closeEvent(QCloseEvent* udalost) {
-    chranene([this] { hra_.FormClose(); });
+    ukonciHru();
     udalost->accept();
+}
+
+void TForm1::ukonciHru() {
+    if (ukonceno_) return;
+    ukonceno_ = true;
+    chranene([this] { hra_.FormClose(); });
 }
 
 bool TForm1::eventFilter(QObject* objekt, QEvent* udalost) {

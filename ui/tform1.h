@@ -92,6 +92,8 @@ public:
     void otevriUlohu(const std::string& cesta);
     void KOnec1Click() { close(); }
     void BVyhodnotClick();
+    // The shutdown steps of a close, once however the game ends (a close, the end of the session).
+    void ukonciHru();
 
 protected:
     void closeEvent(QCloseEvent* udalost) override;
@@ -133,6 +135,7 @@ private:
     ModelTabulky* model_ = nullptr;
     std::array<std::string, PocetPrvku> popisky_;
     int zbytekKolecka_ = 0;
+    bool ukonceno_ = false;
 };
 
 } // namespace tvarolam

@@ -82,6 +82,15 @@ TEST(Verze, EveryProgramPrintsTheProjectsVersion) {
     EXPECT_EQ(cisloVerze(spust(PROGRAM_DENIKU, "--version").vystup), verze);
     EXPECT_EQ(cisloVerze(spust("QT_QPA_PLATFORM=offscreen " PROGRAM_NAHLEDU, "--version").vystup),
               verze);
+    EXPECT_EQ(cisloVerze(spust(PROGRAM_EDITORU, "--version").vystup), verze);
+}
+
+TEST(PrikazovaRadkaEditoru, HelpAndMistakesNeedNoWindow) {
+    EXPECT_NE(spust(PROGRAM_EDITORU, "--help").vystup.find("[TASK.3du]"), std::string::npos);
+    const Vysledek dve = spust(PROGRAM_EDITORU, "a.3du b.3du");
+    EXPECT_EQ(dve.kod, 2);
+    EXPECT_NE(dve.chyby.find("one task at most"), std::string::npos) << dve.chyby;
+    EXPECT_EQ(spust(PROGRAM_EDITORU, "--bogus").kod, 2);
 }
 
 // The desktop entry runs "tvarolam-hra --otevri %f"; from the menu there is no file to give, and

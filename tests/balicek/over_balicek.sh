@@ -18,6 +18,7 @@ soubory=$(dpkg-deb -c "$balicek" | awk '{print $6}' | sed 's|^\./||; /\/$/d; /^$
 ma() { grep -qx "$1" <<<"$soubory" || chyba "missing $1"; }
 
 for soubor in usr/bin/tvarolam-hra usr/bin/tvarolam-nahled usr/bin/tvarolam-uloha usr/bin/tvarolam-denik \
+    usr/bin/tvarolam-editor usr/share/icons/hicolor/scalable/apps/cz.tvarolam.Editor.svg \
     usr/share/applications/cz.tvarolam.Hra.desktop usr/share/applications/cz.tvarolam.Nahled.desktop \
     usr/share/mime/packages/cz.tvarolam.Hra.xml usr/share/metainfo/cz.tvarolam.Hra.metainfo.xml \
     usr/share/icons/hicolor/scalable/apps/cz.tvarolam.Hra.svg \
@@ -64,6 +65,8 @@ done
 verze=$(pole Version)
 [ "$(env -u DISPLAY -u WAYLAND_DISPLAY "$rozbaleno/usr/bin/tvarolam-hra" --version)" = "tvarolam-hra $verze" ] ||
     chyba "tvarolam-hra --version does not say $verze"
+[ "$(env -u DISPLAY -u WAYLAND_DISPLAY "$rozbaleno/usr/bin/tvarolam-editor" --version)" = "tvarolam-editor $verze" ] ||
+    chyba "tvarolam-editor --version does not say $verze"
 # The README's example, from where the package puts the tool and the tasks.
 cd "$rozbaleno/usr/share/tvarolam-hra/ulohy"
 vystup=$("$rozbaleno/usr/bin/tvarolam-uloha" 01-dva-dilky.3du 1@0,0,0 2@1,0,0) ||

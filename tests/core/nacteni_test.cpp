@@ -155,6 +155,13 @@ TEST_F(HraTest, LoadsThatFailFollowTheFailurePath) {
     }
 }
 
+// The other side of the "more than 100 pieces" row: the largest task the code holds loads whole.
+TEST_F(HraTest, ATaskOfExactlyAHundredPiecesLoads) {
+    ASSERT_TRUE(nacti("K H 1 1 1 0 0 0 60\r\nK K 1 1 1 0 0 0 40\r\n"));
+    EXPECT_EQ(hra.tabulka().pocetRadku(), 101);
+    EXPECT_EQ(radek(100), "0|koule|1|1|1|0|0|0|NE|2");
+}
+
 TEST_F(HraTest, AFailedLoadLeavesWhatItHadReadAndTheCounters) {
     ASSERT_TRUE(nacti(DvaDilky));
     okno.nastavPopisek(Prvek::LPokusy, "4");

@@ -208,6 +208,105 @@ TEST(Dirky, NoneInSinglePiecesOfEveryShapeSizeAndPosition) {
             }
 }
 
+// Pupils zoom into the preview: a piece that reaches behind the camera still shows the part in
+// front of it. A red block from z = -20 seen along -z from (5, 3, 5): ending 0.1 in front of the
+// camera or running on behind it, it covers about the same picture.
+TEST(BlizkaRovina, APieceReachingBehindTheCameraShowsItsFront) {
+    const Kamera kamera{{5, 3, 5}, {0, 0, 1}, 0};
+    const auto cervenych = [&](float hloubka) {
+        Scena scena;
+        scena.dilky.push_back({Tvar::Hranol, {0, 0, -20}, {10, 1, hloubka}, {1, 0, 0}});
+        const QImage obraz = vykresli(scena, kamera, {160, 120}, Kvalita::Rychla);
+        int n = 0;
+        for (int y = 0; y < obraz.height(); ++y)
+            for (int x = 0; x < obraz.width(); ++x)
+                n += qRed(obraz.pixel(x, y)) > 60 && qGreen(obraz.pixel(x, y)) < 30;
+        return n;
+    };
+    const int predKamerou = cervenych(24.9f);
+    EXPECT_GT(predKamerou, 6000);
+    for (const float hloubka : {25.1f, 26.f, 40.f}) {
+        const int n = cervenych(hloubka);
+        EXPECT_GE(n, predKamerou) << hloubka;
+        EXPECT_LT(n, predKamerou * 11 / 10) << hloubka;
+    }
+}
+
+// Where an edge runs exactly through pixel centres, the top-left rule gives the pixels to the
+// triangle below or right of it: the top and left edges' rows and columns are filled, the bottom
+// and right ones' are not, so two blocks side by side share no pixel and leave none out. From
+// (0, 0, 10) with a right angle of view, the plane z = 0 shows 5 pixels a unit in a 100 x 100
+// picture: x = 50 + 5 X, y = 50 - 5 Y.
+TEST(PravidloPlneni, EdgesThroughPixelCentresFillTheTopAndLeftOnes) {
+    const Kamera kamera{{0, 0, 10}, {0, 0, 1}, 0, 1.5707964f};
+    Scena scena;
+    // Rows 10.5 to 60.5, columns 20.5 to 80.5: the camera lies between the front face's
+    // opposite edges, so they are the silhouette's and no side face shows beyond them.
+    scena.dilky.push_back({Tvar::Hranol, {-5.9f, -2.1f, -1}, {12, 10, 1}, {1, 0, 0}});
+    const MapaDilku mapa = mapaDilku(scena, kamera, {100, 100});
+    const QImage obraz = vykresli(scena, kamera, {100, 100}, Kvalita::Rychla);
+    // Rows and columns just outside and just inside the edges, away from the axes.
+    const std::pair<int, bool> radky[] = {{9, false}, {10, true}, {59, true}, {60, false}};
+    const std::pair<int, bool> sloupce[] = {{19, false}, {20, true}, {79, true}, {80, false}};
+    for (const auto& [y, pokryto] : radky)
+        for (const int x : {30, 70}) {
+            EXPECT_EQ(mapa.dilek(x, y) == 0, pokryto) << "row " << y;
+            EXPECT_EQ(obraz.pixel(x, y) != Pozadi, pokryto) << "row " << y;
+        }
+    for (const auto& [x, pokryto] : sloupce)
+        for (const int y : {30, 40}) {
+            EXPECT_EQ(mapa.dilek(x, y) == 0, pokryto) << "column " << x;
+            EXPECT_EQ(obraz.pixel(x, y) != Pozadi, pokryto) << "column " << x;
+        }
+}
+
+// The map of pieces covers exactly what the picture covers, one sample a pixel, and each pixel
+// names a piece whose colour is drawn there (a shade of it: the light only darkens). Where the
+// axes or the origin's sphere are drawn, nothing is compared: they are no pieces. The edged
+// scenes' lines reach a sample beyond the faces, so those are left out.
+TEST(MapaDilku, AgreesWithThePicturesCoverageOnTheExamples) {
+    const auto sceny = scenyPrikladu();
+    ASSERT_GE(sceny.size(), 20u);
+    Vykreslovac vykreslovac;
+    long long pokrytych = 0;
+    for (const auto& [nazev, scena] : sceny) {
+        if (scena.hrany) continue;
+        for (const Pohled pohled : VsechnyPohledy)
+            for (const QSize velikost : {QSize(240, 180), QSize(97, 61)}) {
+                const Kamera kamera = kameraPohledu(pohled);
+                const QImage obraz = vykreslovac.vykresli(scena, kamera, velikost, Kvalita::Rychla);
+                const QImage osy = vykresli(Scena{}, kamera, velikost, Kvalita::Rychla);
+                const MapaDilku mapa = vykreslovac.mapaDilku(scena, kamera, velikost);
+                ASSERT_EQ(mapa.velikost, velikost);
+                int chyb = 0;
+                for (int y = 0; y < velikost.height(); ++y)
+                    for (int x = 0; x < velikost.width(); ++x) {
+                        if (osy.pixel(x, y) != Pozadi) continue;
+                        const QRgb bod = obraz.pixel(x, y);
+                        const int d = mapa.dilek(x, y);
+                        chyb += (bod != Pozadi) != (d >= 0);
+                        if (d < 0 || bod == Pozadi) continue;
+                        ++pokrytych;
+                        const auto& barva = scena.dilky[static_cast<std::size_t>(d)].barva;
+                        const float nejvic = std::max({barva[0], barva[1], barva[2]});
+                        const int jas = std::max({qRed(bod), qGreen(bod), qBlue(bod)});
+                        if (nejvic == 0) {
+                            chyb += jas > 1;
+                            continue;
+                        }
+                        const float svetlo = static_cast<float>(jas) / 255 / nejvic;
+                        const int slozky[3] = {qRed(bod), qGreen(bod), qBlue(bod)};
+                        for (int k = 0; k < 3; ++k)
+                            chyb += std::abs(static_cast<float>(slozky[k]) -
+                                             barva[k] * 255 * svetlo) > 3;
+                    }
+                EXPECT_EQ(chyb, 0)
+                    << nazev << ", view " << static_cast<int>(pohled) << ", " << velikost.width();
+            }
+    }
+    EXPECT_GT(pokrytych, 50000);
+}
+
 // A flat-lit block seen askew: one sample a pixel gives only the face colours and the
 // background; 2 x 2 samples blend them along the silhouette.
 TEST(Vyhlazeni, EdgesGetIntermediateColoursOnlyWhenSmoothed) {

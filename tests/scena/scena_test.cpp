@@ -2,30 +2,15 @@
 
 #include "nahled.h"
 #include "scena.h"
+#include "sceny_testu.h"
 #include "vykreslovac.h"
 
 #include <QColor>
-#include <QFile>
-#include <QTemporaryDir>
 
 #include <gtest/gtest.h>
 
-#include <cstdio>
-#include <cstdlib>
-#include <fstream>
-#include <sys/wait.h>
-
 namespace tvarolam {
 namespace {
-
-std::string scena(bool hrany, const std::string& radky) {
-    return std::string(sablonaSceny(hrany)) + "\r\n" + radky;
-}
-
-std::string dilek(const char* tvar, const char* poloha, const char* velikost, const char* barva) {
-    return std::string("Dilek { tvar \"") + tvar + "\" poloha " + poloha + " velikost " + velikost +
-           " barva " + barva + " }\r\n";
-}
 
 TEST(RozeberScenu, ReadsBothTemplatesAllShapesAndColours) {
     const std::string radky = dilek("hranol", "0 0 0", "2 1 1", "1.00 0.00 0.00") +
@@ -73,7 +58,7 @@ TEST(RozeberScenu, RefusesWhatTheGameDidNotWrite) {
     };
     for (const auto& [nazev, bajty] : pripady)
         EXPECT_THROW(rozeberScenu(bajty), ChybaSceny) << nazev;
-    EXPECT_THROW(NactiScenu("/nonexistent/tempwrl.wrl"), ChybaSceny);
+    EXPECT_THROW(nactiScenu("/nonexistent/tempwrl.wrl"), ChybaSceny);
 }
 
 TEST(RozeberScenu, TakesTheGamesHundredPiecesAndItsExtremeSizesButNoMore) {
@@ -227,83 +212,6 @@ TEST(Vykresli, OrbitingKeepsTheDistanceAndDegenerateSizesDoNotCrash) {
         EXPECT_EQ(vykresli(s, otoc(kameraPohledu(p), {0, 0, 0}, 0, 0, 0.01f), {64, 48}).size(),
                   QSize(64, 48));
     }
-}
-
-// ---- tvarolam-nahled on the command line ----
-
-// Without a display, as task authors run it over ssh.
-int spustNahled(const std::string& argumenty) {
-    const std::string prikaz = "env -u QT_QPA_PLATFORM -u DISPLAY -u WAYLAND_DISPLAY " +
-                               std::string(PROGRAM_NAHLEDU) + " " + argumenty + " >/dev/null 2>&1";
-    const int stav = std::system(prikaz.c_str());
-    return WIFEXITED(stav) ? WEXITSTATUS(stav) : -1;
-}
-
-TEST(ProgramNahledu, DrawsASnapshotOrRefusesWithAnExitCode) {
-    if (std::string(PROGRAM_NAHLEDU).empty()) GTEST_SKIP() << "built without the window programs";
-    QTemporaryDir adresar;
-    const std::string cesta = adresar.path().toStdString();
-    std::ofstream(cesta + "/dobra.wrl", std::ios::binary)
-        << scena(true, dilek("kuzel", "0 0 0", "1 1 1", "1.00 0.50 0.00"));
-    std::ofstream(cesta + "/cizi.wrl", std::ios::binary) << "#VRML V2.0 utf8\nShape {}\n";
-    std::ofstream(cesta + "/nan.wrl", std::ios::binary)
-        << scena(false, dilek("hranol", "0 0 0", "nan 1 1", "1.00 0.50 0.00"));
-
-    EXPECT_EQ(spustNahled("--snimek " + cesta + "/s.png --pohled top --velikost 320x200 " + cesta +
-                          "/dobra.wrl"),
-              0);
-    EXPECT_EQ(QImage(QString::fromStdString(cesta + "/s.png")).size(), QSize(320, 200));
-    const std::string t = "--snimek " + cesta + "/t.png ";
-    const std::pair<std::string, int> pripady[] = {
-        {t + cesta + "/cizi.wrl", 1},
-        {t + cesta + "/chybi.wrl", 1},
-        {t + cesta + "/nan.wrl", 1},
-        // Wrong arguments: code 2, before the scene is even read.
-        {t + "--pohled bok " + cesta + "/dobra.wrl", 2},
-        {t + "--velikost 0x10 " + cesta + "/dobra.wrl", 2},
-        {t + "--velikost 8001x10 " + cesta + "/dobra.wrl", 2},
-        {t + "--priblizeni nan " + cesta + "/dobra.wrl", 2},
-        {t + "--priblizeni inf " + cesta + "/dobra.wrl", 2},
-        {t + "--priblizeni 0 " + cesta + "/dobra.wrl", 2},
-        {t + "--priblizeni -1 " + cesta + "/dobra.wrl", 2},
-        {t + "--priblizeni deset " + cesta + "/dobra.wrl", 2},
-        {t + "--priblizeni nan " + cesta + "/chybi.wrl", 2},
-        {t, 2},
-    };
-    for (const auto& [argumenty, kod] : pripady)
-        EXPECT_EQ(spustNahled(argumenty), kod) << argumenty;
-    EXPECT_FALSE(QFile::exists(QString::fromStdString(cesta + "/t.png")));
-}
-
-// A picture that cannot be written whole is an error at every size, small ones included (they
-// fit into a buffer that is only written out on closing).
-TEST(ProgramNahledu, APictureThatCannotBeWrittenIsAnError) {
-    if (std::string(PROGRAM_NAHLEDU).empty()) GTEST_SKIP() << "built without the window programs";
-    QTemporaryDir adresar;
-    const std::string cesta = adresar.path().toStdString();
-    std::ofstream(cesta + "/dobra.wrl", std::ios::binary)
-        << scena(false, dilek("koule", "0 0 0", "1 1 1", "1.00 0.50 0.00"));
-    for (const std::string& cil : {std::string("/dev/full"), cesta + "/chybi/s.png"})
-        for (const char* velikost : {"1x1", "64x48", "800x600"})
-            EXPECT_EQ(spustNahled("--snimek " + cil + " --velikost " + velikost + " " + cesta +
-                                  "/dobra.wrl"),
-                      1)
-                << cil << " " << velikost;
-}
-
-// Over ssh and in scripts there is no display.
-TEST(ProgramNahledu, HelpAndVersionNeedNoDisplay) {
-    if (std::string(PROGRAM_NAHLEDU).empty()) GTEST_SKIP() << "built without the window programs";
-    for (const char* prepinac : {"--version", "--help", "-v"})
-        EXPECT_EQ(spustNahled(prepinac), 0) << prepinac;
-    const std::string prikaz = "env -u QT_QPA_PLATFORM -u DISPLAY -u WAYLAND_DISPLAY " +
-                               std::string(PROGRAM_NAHLEDU) + " --version 2>/dev/null";
-    FILE* vystup = popen(prikaz.c_str(), "r");
-    ASSERT_NE(vystup, nullptr);
-    char radek[200] = {};
-    ASSERT_NE(std::fgets(radek, sizeof radek, vystup), nullptr);
-    pclose(vystup);
-    EXPECT_EQ(std::string(radek), std::string("tvarolam-nahled ") + TVAROLAM_VERZE + "\n");
 }
 
 } // namespace

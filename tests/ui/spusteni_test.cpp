@@ -16,6 +16,8 @@
 #include <QTimer>
 #include <QWidget>
 
+#include <csignal>
+
 using namespace tvarolam;
 
 namespace {
@@ -36,6 +38,8 @@ private slots:
     void cleanup();
     void aTaskFromOutsideLogsOnlyWhenOpenedAsTheMenuDoes_data();
     void aTaskFromOutsideLogsOnlyWhenOpenedAsTheMenuDoes();
+    void theEndOfTheSessionEndsTheGameAsAClose_data();
+    void theEndOfTheSessionEndsTheGameAsAClose();
 
 private:
     std::unique_ptr<QTemporaryDir> adresar_;
@@ -104,6 +108,32 @@ void SpusteniTest::aTaskFromOutsideLogsOnlyWhenOpenedAsTheMenuDoes() {
     QCOMPARE(precti("skola/trida/loghra.txt"), log);
     QCOMPARE(precti(tvarolam::SouborLogu), QByteArray());
     QCOMPARE(QDir(adresarHry).canonicalPath(), QDir(adresarNaKonci).canonicalPath());
+}
+
+// What logout, shutdown, a closed terminal and the session manager do to a running game.
+void SpusteniTest::theEndOfTheSessionEndsTheGameAsAClose_data() {
+    QTest::addColumn<int>("signal"); // 0: the message loop is told to end, no window closed
+    QTest::newRow("SIGTERM") << SIGTERM;
+    QTest::newRow("SIGHUP") << SIGHUP;
+    QTest::newRow("SIGINT") << SIGINT;
+    QTest::newRow("the loop ends, as a session manager may end it") << 0;
+}
+
+void SpusteniTest::theEndOfTheSessionEndsTheGameAsAClose() {
+    QFETCH(int, signal);
+    zapis("vez.3du", Uloha);
+    zapis(tvarolam::SouborLogu, "");
+    zapis(tvarolam::SouborNahledu, "from an earlier run");
+    PevneProstredi prostredi;
+    const int kod = spustHru(prostredi, UlohaPriStartu{"vez.3du", true}, [signal](QWidget&) {
+        if (signal != 0)
+            ::raise(signal);
+        else
+            QTimer::singleShot(0, qApp, [] { QCoreApplication::exit(0); });
+    });
+    QCOMPARE(kod, 0);
+    QCOMPARE(precti(tvarolam::SouborLogu), NedokoncenyRadek);
+    QVERIFY(!QFile::exists(tvarolam::SouborNahledu));
 }
 
 QTEST_MAIN(SpusteniTest)

@@ -1,8 +1,10 @@
-// The preview window: the template's viewpoints on keys, orbiting and zooming with the mouse.
+// The preview window and its 3D view: the template's viewpoints on keys, orbiting and zooming
+// with the mouse, a new scene under the same camera, the piece under a point.
 
 #include "hra.h"
 #include "okno_nahledu.h"
 
+#include <QScreen>
 #include <QTest>
 
 using namespace tvarolam;
@@ -25,16 +27,32 @@ class OknoNahleduTest : public QObject {
     Q_OBJECT
 
 private slots:
-    void titleNamesTheFile() {
+    void titleNamesTheFileAndTheIconIsTheGames() {
         OknoNahledu okno(jednaKoule(), "/tmp/x/tempwrl.wrl");
         QVERIFY(okno.windowTitle().startsWith(SouborNahledu));
+        QVERIFY(!okno.windowIcon().pixmap(32).isNull());
+    }
+
+    void escapeClosesAndTheWindowOpensInTheMiddleOfTheGamesScreen() {
+        const QRect plocha = QGuiApplication::primaryScreen()->availableGeometry();
+        qputenv(PromennaStreduHry,
+                QByteArray::number(plocha.left() + 5) + "," + QByteArray::number(plocha.top() + 5));
+        OknoNahledu okno(jednaKoule(), SouborNahledu);
+        okno.zobrazUprostred();
+        qunsetenv(PromennaStreduHry);
+        QVERIFY(QTest::qWaitForWindowExposed(&okno));
+        QVERIFY(qAbs(okno.geometry().center().x() - plocha.center().x()) <= 1);
+        QVERIFY(qAbs(okno.geometry().center().y() - plocha.center().y()) <= 1);
+        okno.activateWindow();
+        QTest::keyClick(&okno, Qt::Key_Escape);
+        QVERIFY(!okno.isVisible());
     }
 
     void keysPickTheTemplateViewpointsAndHomeGoesBack() {
         OknoNahledu okno(jednaKoule(), SouborNahledu);
         okno.show();
         QVERIFY(QTest::qWaitForWindowExposed(&okno));
-        PlatnoNahledu* platno = okno.platno();
+        ProhlizecSceny* platno = okno.prohlizec();
         QVERIFY(stejne(platno->kamera(), kameraPohledu(Pohled::Pohled)));
         QTest::keyClick(&okno, Qt::Key_2);
         QVERIFY(stejne(platno->kamera(), kameraPohledu(Pohled::Top)));
@@ -42,13 +60,48 @@ private slots:
         QVERIFY(stejne(platno->kamera(), kameraPohledu(Pohled::Front)));
         QTest::keyClick(platno, Qt::Key_Home);
         QVERIFY(stejne(platno->kamera(), kameraPohledu(Pohled::Pohled)));
+        // The view alone, held in another window, takes the same keys.
+        ProhlizecSceny samotny(jednaKoule());
+        samotny.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&samotny));
+        QTest::keyClick(&samotny, Qt::Key_3);
+        QVERIFY(stejne(samotny.kamera(), kameraPohledu(Pohled::Front)));
+        QTest::keyClick(&samotny, Qt::Key_2);
+        QVERIFY(stejne(samotny.kamera(), kameraPohledu(Pohled::Top)));
+        QTest::keyClick(&samotny, Qt::Key_1);
+        QVERIFY(stejne(samotny.kamera(), kameraPohledu(Pohled::Pohled)));
+    }
+
+    // An editor hands the view a new scene after every change: the camera the user turned to
+    // stays, the new pieces show, and a click finds the piece under it.
+    void aNewSceneKeepsTheCameraAndAPointFindsItsPiece() {
+        ProhlizecSceny prohlizec;
+        prohlizec.resize(320, 240);
+        prohlizec.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&prohlizec));
+        const Kamera zepredu = kameraPohledu(Pohled::Front);
+        prohlizec.nastavKameru(zamirNa(zepredu, {0.5f, 0.5f, 0.5f}, 20));
+        const Kamera kamera = prohlizec.kamera();
+        const QPoint stred(160, 120);
+        QCOMPARE(prohlizec.dilekNa(stred), -1);
+        Scena dve = jednaKoule();
+        dve.dilky.push_back({Tvar::Hranol, {0, 0, 2}, {1, 1, 1}, {0, 0, 1}});
+        prohlizec.nastavScenu(dve);
+        QVERIFY(stejne(prohlizec.kamera(), kamera));
+        prohlizec.repaint();
+        const QImage obraz = prohlizec.grab().toImage();
+        QCOMPARE(obraz.pixelColor(stred).blue() > 100 && obraz.pixelColor(stred).red() < 60, true);
+        // The block, nearer to the camera, hides the sphere.
+        QCOMPARE(prohlizec.dilekNa(stred), 1);
+        QCOMPARE(prohlizec.dilekNa({2, 2}), -1);
+        QCOMPARE(prohlizec.dilekNa({-1, 500}), -1);
     }
 
     void dragOrbitsAndTheWheelZooms() {
         OknoNahledu okno(jednaKoule(), SouborNahledu);
         okno.show();
         QVERIFY(QTest::qWaitForWindowExposed(&okno));
-        PlatnoNahledu* platno = okno.platno();
+        ProhlizecSceny* platno = okno.prohlizec();
         const Vektor stred{0.5f, 0.5f, 0.5f};
         const float puvodni = vzdalenost(platno->kamera().poloha, stred);
 
@@ -80,7 +133,7 @@ private slots:
         OknoNahledu okno(jednaKoule(), SouborNahledu);
         okno.show();
         QVERIFY(QTest::qWaitForWindowExposed(&okno));
-        PlatnoNahledu* platno = okno.platno();
+        ProhlizecSceny* platno = okno.prohlizec();
         QTRY_VERIFY(platno->vyhlazeno());
 
         QTest::mousePress(platno, Qt::LeftButton, {}, {100, 100});
@@ -102,4 +155,4 @@ private slots:
 };
 
 QTEST_MAIN(OknoNahleduTest)
-#include "nahled_okno_test.moc"
+#include "okno_nahledu_test.moc"

@@ -1,0 +1,805 @@
+#include "okno_editoru.h"
+
+#include "cteni_souboru.h"
+#include "kodovani.h"
+#include "kontrola_ulohy.h"
+#include "mrizka_dilku.h"
+#include "plocha_sestavy.h"
+#include "pravidla_druhu.h"
+#include "rozliseni_barev.h"
+#include "tabulka_dilku.h"
+#include "text_qt.h"
+#include "zapis_souboru.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QCloseEvent>
+#include <QColorDialog>
+#include <QComboBox>
+#include <QCoreApplication>
+#include <QFileDialog>
+#include <QFileInfo>
+#include <QFormLayout>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QMenuBar>
+#include <QMessageBox>
+#include <QProcess>
+#include <QPushButton>
+#include <QSpinBox>
+#include <QTableWidget>
+#include <QTemporaryDir>
+#include <QTimer>
+#include <QToolButton>
+#include <QUndoCommand>
+#include <QUndoStack>
+#include <QVBoxLayout>
+
+namespace tvarolam::editor {
+
+namespace {
+
+// The game's shapes by their letters, named as the default texts name them.
+constexpr char Tvary[] = {'H', 'K', 'V', 'Z'};
+const char* const JmenaTvaru[] = {"hranol", "koule", "válec", "kužel"};
+
+// The palette's colours by name, for the buttons' tooltips and accessible names.
+QString jmenoBarvy(int barva, int poradi) {
+    const auto [r, g, b] = rozlozBarvu(barva);
+    struct Jmeno {
+        int r, g, b;
+        const char* jmeno;
+    };
+    static constexpr Jmeno Jmena[] = {
+        {213, 94, 0, "rumělková"},      {230, 159, 0, "oranžová"},
+        {240, 228, 66, "žlutá"},        {0, 158, 115, "modrozelená"},
+        {86, 180, 233, "nebeská modř"}, {0, 114, 178, "modrá"},
+        {204, 121, 167, "růžová"},      {0, 0, 0, "černá"},
+        {255, 255, 255, "bílá"},
+    };
+    for (const Jmeno& j : Jmena)
+        if (j.r == r && j.g == g && j.b == b) return QString::fromUtf8(j.jmeno);
+    return QStringLiteral("barva %1").arg(poradi + 1);
+}
+
+QColor barvaDilku(int barva) {
+    const Rgb rgb = rozlozBarvu(barva);
+    return QColor(rgb.r, rgb.g, rgb.b);
+}
+
+// A piece must fit the lattice on each axis.
+constexpr int NejvetsiRozmer = NejvetsiSouradnice - NejmensiSouradnice + 1;
+
+int tvarIndex(char tvar) {
+    for (int i = 0; i < 4; ++i)
+        if (Tvary[i] == tvar) return i;
+    return -1;
+}
+
+int pocetDilku(const std::vector<DruhDilku>& druhy) {
+    int pocet = 0;
+    for (const DruhDilku& druh : druhy)
+        pocet += std::max(0, druh.pocet);
+    return pocet;
+}
+
+QString q(const std::string& utf8) {
+    return QString::fromStdString(utf8);
+}
+
+// Characters of `text` that Windows-1250 has no place for.
+QString nezobrazitelne(const QString& text) {
+    QString vysledek;
+    for (int i = 0; i < text.size(); ++i) {
+        const int delka = text[i].isHighSurrogate() && i + 1 < text.size() ? 2 : 1;
+        const QString znak = text.mid(i, delka);
+        i += delka - 1;
+        if (znak != u"?" && doCp1250(znak) == "?") vysledek += znak;
+    }
+    return vysledek;
+}
+
+} // namespace
+
+// One edit of the task: the whole content before and after it. Typing into one field merges.
+class ZmenaUlohy : public QUndoCommand {
+public:
+    ZmenaUlohy(OknoEditoru& okno, ObsahUlohy pred, ObsahUlohy po, const QString& popis, int id)
+        : QUndoCommand(popis), okno_(okno), pred_(std::move(pred)), po_(std::move(po)), id_(id) {}
+    void undo() override { nastav(pred_); }
+    void redo() override { nastav(po_); }
+    int id() const override { return id_; }
+    bool mergeWith(const QUndoCommand* jiny) override {
+        po_ = static_cast<const ZmenaUlohy*>(jiny)->po_;
+        return true;
+    }
+
+private:
+    void nastav(const ObsahUlohy& obsah) {
+        okno_.dokument_.obsah = obsah;
+        okno_.ukazObsah();
+    }
+    OknoEditoru& okno_;
+    ObsahUlohy pred_, po_;
+    int id_;
+};
+
+OknoEditoru::OknoEditoru(QWidget* rodic) : QMainWindow(rodic) {
+    const QString vedle = QCoreApplication::applicationDirPath() + QStringLiteral("/tvarolam-hra");
+    programHry = QFileInfo(vedle).isExecutable() ? vedle : QStringLiteral("tvarolam-hra");
+    zpet_ = new QUndoStack(this);
+    kontrola_ = new QTimer(this);
+    kontrola_->setSingleShot(true);
+    kontrola_->setInterval(400);
+    connect(kontrola_, &QTimer::timeout, this, &OknoEditoru::zkontrolujHned);
+    connect(zpet_, &QUndoStack::indexChanged, this, [this] {
+        aktualizujTitulek();
+        kontrola_->start();
+    });
+    vytvorOkno();
+    vytvorMenu();
+    ukazObsah();
+    zkontrolujHned();
+}
+
+OknoEditoru::~OknoEditoru() = default;
+
+void OknoEditoru::vytvorOkno() {
+    auto* plocha = new QWidget(this);
+    setCentralWidget(plocha);
+
+    auto tlacitko = [this](const QString& text, auto obsluha) {
+        auto* b = new QPushButton(text, this);
+        b->setAccessibleName(text);
+        connect(b, &QPushButton::clicked, this, obsluha);
+        return b;
+    };
+
+    // Title and description.
+    titulek_ = new QLineEdit(plocha);
+    popis_ = new QLineEdit(plocha);
+    poznamka_ = new QLabel(plocha);
+    poznamka_->setWordWrap(true);
+    auto* pole = new QFormLayout;
+    pole->addRow(QStringLiteral("&Název:"), titulek_);
+    pole->addRow(QStringLiteral("&Zadání:"), popis_);
+    titulek_->setAccessibleName(QStringLiteral("Název"));
+    popis_->setAccessibleName(QStringLiteral("Zadání"));
+    pole->addRow(poznamka_);
+    connect(titulek_, &QLineEdit::textEdited, this, [this](const QString& t) { nastavTitulek(t); });
+    connect(popis_, &QLineEdit::textEdited, this, [this](const QString& t) { nastavPopis(t); });
+
+    // Kinds: the table shows them all, the fields below edit the selected one.
+    auto* skupinaDruhu = new QGroupBox(QStringLiteral("Druhy dílků"), plocha);
+    druhy_ = new QTableWidget(0, 6, skupinaDruhu);
+    druhy_->setHorizontalHeaderLabels({QStringLiteral("tvar"), QStringLiteral("rx"),
+                                       QStringLiteral("ry"), QStringLiteral("rz"),
+                                       QStringLiteral("barva"), QStringLiteral("počet")});
+    druhy_->setAccessibleName(QStringLiteral("Druhy dílků"));
+    druhy_->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    druhy_->setSelectionBehavior(QAbstractItemView::SelectRows);
+    druhy_->setSelectionMode(QAbstractItemView::SingleSelection);
+    druhy_->setTabKeyNavigation(false);
+    druhy_->horizontalHeader()->setSectionResizeMode(QHeaderView::Stretch);
+    druhy_->setMinimumHeight(120);
+    connect(druhy_, &QTableWidget::currentCellChanged, this,
+            [this](int radek) { ukazDruh(radek); });
+
+    tvar_ = new QComboBox(skupinaDruhu);
+    for (const char* jmeno : JmenaTvaru)
+        tvar_->addItem(QString::fromUtf8(jmeno));
+    connect(tvar_, &QComboBox::activated, this, [this] { druhZPanelu(); });
+    auto* panel = new QGridLayout;
+    auto* stitekTvaru = new QLabel(QStringLiteral("&Tvar:"), skupinaDruhu);
+    stitekTvaru->setBuddy(tvar_);
+    tvar_->setAccessibleName(QStringLiteral("Tvar"));
+    panel->addWidget(stitekTvaru, 0, 0);
+    panel->addWidget(tvar_, 0, 1);
+    const char* osy[] = {"rx", "ry", "rz"};
+    for (int i = 0; i < 3; ++i) {
+        rozmery_[i] = new QSpinBox(skupinaDruhu);
+        rozmery_[i]->setRange(-99, 99); // the limit is told, not clamped silently
+        rozmery_[i]->setAccessibleName(QString::fromLatin1(osy[i]));
+        auto* stitek = new QLabel(QString::fromLatin1(osy[i]) + u':', skupinaDruhu);
+        stitek->setBuddy(rozmery_[i]);
+        panel->addWidget(stitek, 0, 2 + 2 * i);
+        panel->addWidget(rozmery_[i], 0, 3 + 2 * i);
+        connect(rozmery_[i], &QSpinBox::valueChanged, this, [this] { druhZPanelu(); });
+    }
+    pocet_ = new QSpinBox(skupinaDruhu);
+    pocet_->setRange(0, 999);
+    pocet_->setAccessibleName(QStringLiteral("Počet"));
+    auto* stitekPoctu = new QLabel(QStringLiteral("&Počet:"), skupinaDruhu);
+    stitekPoctu->setBuddy(pocet_);
+    connect(pocet_, &QSpinBox::valueChanged, this, [this] { druhZPanelu(); });
+    panel->addWidget(stitekPoctu, 0, 8);
+    panel->addWidget(pocet_, 0, 9);
+
+    barva_ = new QToolButton(skupinaDruhu);
+    barva_->setText(QStringLiteral("Barva…"));
+    barva_->setAccessibleName(barva_->text());
+    barva_->setToolButtonStyle(Qt::ToolButtonTextBesideIcon);
+    connect(barva_, &QToolButton::clicked, this, [this] {
+        const int i = vybranyDruh();
+        if (i < 0) return;
+        DruhDilku druh = dokument_.obsah.druhy[i];
+        const QColor barva = QColorDialog::getColor(QColor(druh.r, druh.g, druh.b), this,
+                                                    QStringLiteral("Barva dílků"));
+        if (!barva.isValid()) return;
+        druh.r = barva.red();
+        druh.g = barva.green();
+        druh.b = barva.blue();
+        zmenDruh(i, druh);
+    });
+    auto* paleta = new QHBoxLayout;
+    paleta->addWidget(barva_);
+    const auto barvyPalety = barvy::paletaRozlisitelnych();
+    for (std::size_t i = 0; i < barvyPalety.size(); ++i) {
+        const int p = barvyPalety[i];
+        auto* b = new QToolButton(skupinaDruhu);
+        const QString jmeno = jmenoBarvy(p, static_cast<int>(i));
+        b->setAccessibleName(jmeno);
+        b->setToolTip(jmeno);
+        b->setText(jmeno);
+        QPixmap vzorek(16, 16);
+        vzorek.fill(barvaDilku(p));
+        b->setIcon(vzorek);
+        b->setToolButtonStyle(Qt::ToolButtonIconOnly);
+        connect(b, &QToolButton::clicked, this, [this, p] {
+            const int i = vybranyDruh();
+            if (i < 0) return;
+            DruhDilku druh = dokument_.obsah.druhy[i];
+            const QColor barva = barvaDilku(p);
+            druh.r = barva.red();
+            druh.g = barva.green();
+            druh.b = barva.blue();
+            zmenDruh(i, druh);
+        });
+        paleta->addWidget(b);
+    }
+    paleta->addStretch();
+
+    auto* tlacitkaDruhu = new QHBoxLayout;
+    tlacitkaDruhu->addWidget(tlacitko(QStringLiteral("Přidat druh"), [this] {
+        // Each new kind takes the next colour of the palette, so kinds start apart.
+        const auto paleta = barvy::paletaRozlisitelnych();
+        const QColor barva = barvaDilku(paleta[dokument_.obsah.druhy.size() % paleta.size()]);
+        pridejDruh({'H', 1, 1, 1, barva.red(), barva.green(), barva.blue(), 1});
+    }));
+    tlacitkaDruhu->addWidget(tlacitko(QStringLiteral("Zdvojit druh"), [this] {
+        if (vybranyDruh() >= 0) pridejDruh(dokument_.obsah.druhy[vybranyDruh()]);
+    }));
+    tlacitkaDruhu->addWidget(tlacitko(QStringLiteral("Odebrat druh"), [this] {
+        if (vybranyDruh() >= 0) odeberDruh(vybranyDruh());
+    }));
+    tlacitkaDruhu->addStretch();
+
+    auto* vDruzich = new QVBoxLayout(skupinaDruhu);
+    vDruzich->addWidget(druhy_, 1);
+    vDruzich->addLayout(panel);
+    vDruzich->addLayout(paleta);
+    vDruzich->addLayout(tlacitkaDruhu);
+
+    // Accepted solutions.
+    auto* skupinaReseni = new QGroupBox(QStringLiteral("Řešení"), plocha);
+    reseni_ = new QListWidget(skupinaReseni);
+    reseni_->setAccessibleName(QStringLiteral("Řešení"));
+    kod_ = new QLabel(skupinaReseni);
+    kod_->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    auto* tlacitkaReseni = new QHBoxLayout;
+    tlacitkaReseni->addWidget(
+        tlacitko(QStringLiteral("Přidat řešení"), [this] { pridejReseni(); }));
+    tlacitkaReseni->addWidget(
+        tlacitko(QStringLiteral("Odebrat řešení"), [this] { odeberReseni(vybraneReseni()); }));
+    tlacitkaReseni->addWidget(
+        tlacitko(QStringLiteral("Ukázat"), [this] { ukazReseni(vybraneReseni()); }));
+    tlacitkaReseni->addWidget(
+        tlacitko(QStringLiteral("Nahoru"), [this] { posunReseni(vybraneReseni(), -1); }));
+    tlacitkaReseni->addWidget(
+        tlacitko(QStringLiteral("Dolů"), [this] { posunReseni(vybraneReseni(), 1); }));
+    auto* vReseni = new QVBoxLayout(skupinaReseni);
+    vReseni->addWidget(kod_);
+    vReseni->addWidget(reseni_, 1);
+    vReseni->addLayout(tlacitkaReseni);
+
+    // The checker's findings; choosing one selects what it is about.
+    auto* skupinaKontroly = new QGroupBox(QStringLiteral("Kontrola"), plocha);
+    seznamNalezu_ = new QListWidget(skupinaKontroly);
+    seznamNalezu_->setAccessibleName(QStringLiteral("Kontrola"));
+    seznamNalezu_->setWordWrap(true);
+    connect(seznamNalezu_, &QListWidget::currentRowChanged, this, [this](int radek) {
+        if (radek < 0 || radek >= static_cast<int>(cilNalezu_.size())) return;
+        const int cil = cilNalezu_[radek];
+        if (cil >= 1000)
+            reseni_->setCurrentRow(cil - 1000);
+        else if (cil >= 0)
+            druhy_->selectRow(cil);
+        else if (cil == -2)
+            titulek_->setFocus();
+    });
+    auto* vKontrole = new QVBoxLayout(skupinaKontroly);
+    vKontrole->addWidget(seznamNalezu_);
+    vKontrole->addWidget(tlacitko(QStringLiteral("Vyzkoušet ve hře"), [this] { vyzkousej(); }));
+
+    sestava_ = new PlochaSestavy(plocha);
+    connect(sestava_, &PlochaSestavy::sestavaZmenena, this, &OknoEditoru::poZmeneSestavy);
+
+    auto* levy = new QVBoxLayout;
+    levy->addLayout(pole);
+    levy->addWidget(skupinaDruhu, 2);
+    levy->addWidget(skupinaReseni, 1);
+    levy->addWidget(skupinaKontroly, 1);
+    auto* pravy = new QVBoxLayout;
+    pravy->addWidget(sestava_, 1);
+    auto* rozlozeni = new QHBoxLayout(plocha);
+    rozlozeni->addLayout(levy, 2);
+    rozlozeni->addLayout(pravy, 3);
+    resize(1280, 800);
+}
+
+void OknoEditoru::vytvorMenu() {
+    QMenu* soubor = menuBar()->addMenu(QStringLiteral("&Soubor"));
+    soubor->addAction(QStringLiteral("&Nový"), QKeySequence::New, this, [this] { novy(); });
+    soubor->addAction(QStringLiteral("&Otevřít…"), QKeySequence::Open, this, [this] {
+        if (!smiZahodit()) return;
+        const QString cesta = souborKOtevreni();
+        if (!cesta.isEmpty()) otevri(cesta);
+    });
+    soubor->addAction(QStringLiteral("&Uložit"), QKeySequence::Save, this, [this] { uloz(); });
+    soubor->addAction(QStringLiteral("Uložit &jako…"),
+                      QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S), this, [this] {
+                          const QString cesta = souborKUlozeni();
+                          if (!cesta.isEmpty()) ulozJako(cesta);
+                      });
+    soubor->addSeparator();
+    soubor->addAction(QStringLiteral("&Vyzkoušet ve hře"), QKeySequence(Qt::Key_F5), this,
+                      [this] { vyzkousej(); });
+    soubor->addSeparator();
+    soubor->addAction(QStringLiteral("&Konec"), QKeySequence::Quit, this, &QWidget::close);
+
+    QMenu* upravy = menuBar()->addMenu(QStringLiteral("Ú&pravy"));
+    QAction* zpet = zpet_->createUndoAction(this, QStringLiteral("&Zpět"));
+    zpet->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Z));
+    QAction* znovu = zpet_->createRedoAction(this, QStringLiteral("&Znovu"));
+    znovu->setShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z));
+    upravy->addAction(zpet);
+    upravy->addAction(znovu);
+}
+
+// ---- the document ----
+
+void OknoEditoru::proved(const ObsahUlohy& nove, const QString& popis, int sloucit) {
+    if (nove == dokument_.obsah) return;
+    zpet_->push(new ZmenaUlohy(*this, dokument_.obsah, nove, popis, sloucit));
+}
+
+void OknoEditoru::ukazObsah() {
+    ukazuji_ = true;
+    const ObsahUlohy& o = dokument_.obsah;
+    if (doCp1250(titulek_->text()) != o.titulek) titulek_->setText(zCp1250(o.titulek));
+    if (doCp1250(popis_->text()) != o.popis) popis_->setText(zCp1250(o.popis));
+
+    const int vybrany = druhy_->currentRow();
+    druhy_->setRowCount(static_cast<int>(o.druhy.size()));
+    for (int i = 0; i < druhy_->rowCount(); ++i) {
+        const DruhDilku& d = o.druhy[i];
+        const int tvar = tvarIndex(d.tvar);
+        const QStringList bunky = {tvar >= 0 ? QString::fromUtf8(JmenaTvaru[tvar]) : QString(),
+                                   QString::number(d.rx),
+                                   QString::number(d.ry),
+                                   QString::number(d.rz),
+                                   QString(),
+                                   QString::number(d.pocet)};
+        for (int s = 0; s < bunky.size(); ++s) {
+            auto* bunka = new QTableWidgetItem(bunky[s]);
+            if (s == 4) {
+                bunka->setBackground(QColor(d.r & 0xFF, d.g & 0xFF, d.b & 0xFF));
+                bunka->setText(QStringLiteral("%1 %2 %3").arg(d.r).arg(d.g).arg(d.b));
+                bunka->setForeground(qGray(d.r, d.g, d.b) < 128 ? Qt::white : Qt::black);
+            }
+            druhy_->setItem(i, s, bunka);
+        }
+    }
+    druhy_->setVerticalHeaderLabels([&] {
+        QStringList cisla;
+        for (int i = 1; i <= druhy_->rowCount(); ++i)
+            cisla << QString::number(i);
+        return cisla;
+    }());
+    const int radek = std::min(std::max(vybrany, 0), druhy_->rowCount() - 1);
+    druhy_->setCurrentCell(radek, 0);
+    ukazDruh(radek);
+
+    const int vybraneReseni = reseni_->currentRow();
+    reseni_->clear();
+    for (std::size_t i = 0; i < o.reseni.size(); ++i)
+        reseni_->addItem(QStringLiteral("%1. %2").arg(i + 1).arg(zCp1250(o.reseni[i])));
+    reseni_->setCurrentRow(std::min(vybraneReseni, reseni_->count() - 1));
+    ukazuji_ = false;
+
+    // The assembly follows the kinds; it is rebuilt only when they change.
+    static_assert(sizeof(DruhDilku) > 0);
+    sestava_->nastavDruhy(o.druhy);
+    aktualizujTitulek();
+}
+
+void OknoEditoru::ukazDruh(int index) {
+    const bool ma = index >= 0 && index < static_cast<int>(dokument_.obsah.druhy.size());
+    const bool predtim = ukazuji_;
+    ukazuji_ = true;
+    for (QWidget* w : std::initializer_list<QWidget*>{tvar_, rozmery_[0], rozmery_[1], rozmery_[2],
+                                                      pocet_, barva_})
+        w->setEnabled(ma);
+    if (ma) {
+        const DruhDilku& d = dokument_.obsah.druhy[index];
+        tvar_->setCurrentIndex(std::max(0, tvarIndex(d.tvar)));
+        rozmery_[0]->setValue(d.rx);
+        rozmery_[1]->setValue(d.ry);
+        rozmery_[2]->setValue(d.rz);
+        pocet_->setValue(d.pocet);
+        QPixmap vzorek(16, 16);
+        vzorek.fill(QColor(d.r & 0xFF, d.g & 0xFF, d.b & 0xFF));
+        barva_->setIcon(vzorek);
+    }
+    ukazuji_ = predtim;
+}
+
+void OknoEditoru::druhZPanelu() {
+    const int i = vybranyDruh();
+    if (ukazuji_ || i < 0) return;
+    DruhDilku druh = dokument_.obsah.druhy[i];
+    // A shape the file left to the kind before stays as it was until another is chosen.
+    if (tvarIndex(druh.tvar) >= 0 || tvar_->currentIndex() > 0)
+        druh.tvar = Tvary[tvar_->currentIndex()];
+    druh.rx = rozmery_[0]->value();
+    druh.ry = rozmery_[1]->value();
+    druh.rz = rozmery_[2]->value();
+    druh.pocet = pocet_->value();
+    if (!zmenDruh(i, druh)) ukazDruh(i);
+}
+
+int OknoEditoru::vybranyDruh() const {
+    const int i = druhy_->currentRow();
+    return i >= 0 && i < static_cast<int>(dokument_.obsah.druhy.size()) ? i : -1;
+}
+
+int OknoEditoru::vybraneReseni() const {
+    return reseni_->currentRow();
+}
+
+bool OknoEditoru::prijmiText(QLineEdit* pole, QString& text) {
+    const QString chybi = nezobrazitelne(text);
+    if (chybi.isEmpty()) return true;
+    const int kurzor = pole->cursorPosition();
+    QString prijaty;
+    for (int i = 0; i < text.size(); ++i) {
+        const int delka = text[i].isHighSurrogate() && i + 1 < text.size() ? 2 : 1;
+        if (!chybi.contains(text.mid(i, delka))) prijaty += text.mid(i, delka);
+        i += delka - 1;
+    }
+    poznamka_->setText(QStringLiteral("Znak „%1“ nelze uložit v kódování úloh (Windows-1250), "
+                                      "proto nebyl přijat.")
+                           .arg(chybi.left(chybi[0].isHighSurrogate() ? 2 : 1)));
+    pole->setText(prijaty);
+    pole->setCursorPosition(std::max(0, kurzor - static_cast<int>(text.size() - prijaty.size())));
+    text = prijaty;
+    return false;
+}
+
+void OknoEditoru::nastavTitulek(const QString& text) {
+    QString t = text;
+    prijmiText(titulek_, t);
+    ObsahUlohy nove = dokument_.obsah;
+    nove.titulek = doCp1250(t);
+    proved(nove, QStringLiteral("název"), 1);
+}
+
+void OknoEditoru::nastavPopis(const QString& text) {
+    QString t = text;
+    prijmiText(popis_, t);
+    ObsahUlohy nove = dokument_.obsah;
+    nove.popis = doCp1250(t);
+    proved(nove, QStringLiteral("zadání"), 2);
+}
+
+bool OknoEditoru::pridejDruh(const DruhDilku& druh) {
+    ObsahUlohy nove = dokument_.obsah;
+    nove.druhy.push_back(druh);
+    if (pocetDilku(nove.druhy) > NejviceDilku) {
+        oznam(QStringLiteral("Úloha může mít nejvýš %1 dílků; druh s %2 dílky by jich dal %3.")
+                  .arg(NejviceDilku)
+                  .arg(druh.pocet)
+                  .arg(pocetDilku(nove.druhy)));
+        return false;
+    }
+    proved(nove, QStringLiteral("přidání druhu"));
+    druhy_->setCurrentCell(druhy_->rowCount() - 1, 0);
+    return true;
+}
+
+bool OknoEditoru::zmenDruh(int index, const DruhDilku& druh) {
+    if (index < 0 || index >= static_cast<int>(dokument_.obsah.druhy.size())) return false;
+    for (const int rozmer : {druh.rx, druh.ry, druh.rz})
+        if (rozmer < 1 || rozmer > NejvetsiRozmer) {
+            oznam(QStringLiteral("Rozměr dílku musí být od 1 do %1: víc se do mřížky hry nevejde.")
+                      .arg(NejvetsiRozmer));
+            return false;
+        }
+    if (druh.pocet < 0) return false;
+    ObsahUlohy nove = dokument_.obsah;
+    nove.druhy[index] = druh;
+    if (pocetDilku(nove.druhy) > NejviceDilku) {
+        oznam(QStringLiteral("Úloha může mít nejvýš %1 dílků, takto by jich měla %2.")
+                  .arg(NejviceDilku)
+                  .arg(pocetDilku(nove.druhy)));
+        return false;
+    }
+    std::vector<int> stejne(nove.druhy.size());
+    for (std::size_t i = 0; i < stejne.size(); ++i)
+        stejne[i] = static_cast<int>(i);
+    const auto prekodovani = prekodujReseni(nove.reseni, stejne, nove.druhy);
+    if (!prekodovani.porusena.empty() &&
+        !zeptej(QStringLiteral("Při %1 dílcích druhu %2 už nejde postavit %3. Změnit počet a tato "
+                               "řešení odebrat?")
+                    .arg(druh.pocet)
+                    .arg(index + 1)
+                    .arg(q(jmenaReseni(prekodovani.porusena)))))
+        return false;
+    nove.reseni = prekodovani.reseni;
+    proved(nove, QStringLiteral("změna druhu %1").arg(index + 1));
+    return true;
+}
+
+bool OknoEditoru::odeberDruh(int index) {
+    const auto& druhy = dokument_.obsah.druhy;
+    if (index < 0 || index >= static_cast<int>(druhy.size())) return false;
+    ObsahUlohy nove = dokument_.obsah;
+    nove.druhy.erase(nove.druhy.begin() + index);
+    std::vector<int> novyDruh(druhy.size());
+    for (int i = 0; i < static_cast<int>(druhy.size()); ++i)
+        novyDruh[i] = i < index ? i : i == index ? -1 : i - 1;
+    const auto prekodovani = prekodujReseni(nove.reseni, novyDruh, nove.druhy);
+    if (!prekodovani.porusena.empty() &&
+        !zeptej(QStringLiteral("Druh %1 používá %2. Odebrat druh i tato řešení?")
+                    .arg(index + 1)
+                    .arg(q(jmenaReseni(prekodovani.porusena)))))
+        return false;
+    nove.reseni = prekodovani.reseni;
+    proved(nove, QStringLiteral("odebrání druhu %1").arg(index + 1));
+    return true;
+}
+
+bool OknoEditoru::pridejReseni() {
+    const std::string kod = sestava_->kod();
+    if (kod.empty()) {
+        oznam(QStringLiteral("Sestava nemá žádný použitý dílek: označte dílky, které do řešení "
+                             "patří, jako „Použít“."));
+        return false;
+    }
+    const auto& reseni = dokument_.obsah.reseni;
+    const auto stejne = std::find(reseni.begin(), reseni.end(), kod);
+    if (stejne != reseni.end()) {
+        oznam(QStringLiteral("Tato sestava už je mezi řešeními (řešení %1).")
+                  .arg(stejne - reseni.begin() + 1));
+        return false;
+    }
+    ObsahUlohy nove = dokument_.obsah;
+    nove.reseni.push_back(kod);
+    proved(nove, QStringLiteral("přidání řešení"));
+    reseni_->setCurrentRow(reseni_->count() - 1);
+    return true;
+}
+
+bool OknoEditoru::odeberReseni(int index) {
+    if (index < 0 || index >= static_cast<int>(dokument_.obsah.reseni.size())) return false;
+    ObsahUlohy nove = dokument_.obsah;
+    nove.reseni.erase(nove.reseni.begin() + index);
+    proved(nove, QStringLiteral("odebrání řešení %1").arg(index + 1));
+    return true;
+}
+
+bool OknoEditoru::posunReseni(int index, int smer) {
+    const int cil = index + smer;
+    const int pocet = static_cast<int>(dokument_.obsah.reseni.size());
+    if (index < 0 || index >= pocet || cil < 0 || cil >= pocet) return false;
+    ObsahUlohy nove = dokument_.obsah;
+    std::swap(nove.reseni[index], nove.reseni[cil]);
+    proved(nove, QStringLiteral("přesun řešení %1").arg(index + 1));
+    reseni_->setCurrentRow(cil);
+    return true;
+}
+
+bool OknoEditoru::ukazReseni(int index) {
+    if (index < 0 || index >= static_cast<int>(dokument_.obsah.reseni.size())) return false;
+    if (sestava_->ukaz(dokument_.obsah.reseni[index])) return true;
+    oznam(QStringLiteral("Řešení %1 nejde z dílků úlohy postavit.").arg(index + 1));
+    return false;
+}
+
+void OknoEditoru::poZmeneSestavy() {
+    const std::string kod = sestava_->kod();
+    kod_->setText(kod.empty() ? QStringLiteral("Kód sestavy: (žádný použitý dílek)")
+                              : QStringLiteral("Kód sestavy: %1").arg(zCp1250(kod)));
+}
+
+void OknoEditoru::aktualizujTitulek() {
+    const QString jmeno =
+        cesta_.isEmpty() ? QStringLiteral("nová úloha") : QFileInfo(cesta_).fileName();
+    setWindowTitle(jmeno + (dokument_.zmeneno() ? QStringLiteral(" *") : QString()) +
+                   QStringLiteral(" – Tvarolam – editor úloh"));
+}
+
+// ---- checks ----
+
+void OknoEditoru::zkontrolujHned() {
+    kontrola_->stop();
+    nalezy_.clear();
+    cilNalezu_.clear();
+    const ObsahUlohy& o = dokument_.obsah;
+    auto pridej = [this](const QString& text, int cil) {
+        nalezy_ << text;
+        cilNalezu_.push_back(cil);
+    };
+    if (o.titulek.empty()) pridej(QStringLiteral("Úloha nemá název."), -2);
+    if (pocetDilku(o.druhy) == 0)
+        pridej(QStringLiteral("Úloha nemá žádný dílek: hra ji nenačte."), -1);
+
+    // The checker reads the task as the game loads it: title, description, kinds and codes on
+    // known lines, so each finding points back to what it is about.
+    QTemporaryDir slozka;
+    const std::string cesta = slozka.filePath(QStringLiteral("kontrola.3du")).toStdString();
+    std::string text = "U " + o.titulek + "\r\nu " + o.popis + "\r\n";
+    for (const DruhDilku& druh : o.druhy)
+        text += radekDruhu(druh) + "\r\n";
+    for (const std::string& kod : o.reseni)
+        text += "R " + kod + "\r\n";
+    const Texty texty;
+    RozborUlohy rozbor(texty);
+    if (pocetDilku(o.druhy) > 0 && zapisNahradou(cesta, text) && rozbor.nacti(cesta)) {
+        const int prvniKod = 3 + static_cast<int>(o.druhy.size());
+        for (const Nalez& n : rozbor.nalezy()) {
+            int cil = -1;
+            if (n.radek >= prvniKod)
+                cil = 1000 + n.radek - prvniKod;
+            else if (n.radek >= 3)
+                cil = n.radek - 3;
+            const QString kde = cil >= 1000 ? QStringLiteral("Řešení %1").arg(cil - 1000 + 1)
+                                : cil >= 0  ? QStringLiteral("Druh %1").arg(cil + 1)
+                                            : QStringLiteral("Úloha");
+            pridej(QStringLiteral("%1: %2%3")
+                       .arg(kde, n.varovani() ? QStringLiteral("varování: ") : QString(),
+                            q(popisNalezu(n))),
+                   cil);
+        }
+    }
+    seznamNalezu_->clear();
+    seznamNalezu_->addItems(nalezy_);
+}
+
+QStringList OknoEditoru::nalezy() const {
+    return nalezy_;
+}
+
+// ---- files ----
+
+bool OknoEditoru::novy() {
+    if (!smiZahodit()) return false;
+    dokument_ = {};
+    cesta_.clear();
+    zpet_->clear();
+    poznamka_->clear();
+    ukazObsah();
+    zkontrolujHned();
+    return true;
+}
+
+bool OknoEditoru::otevri(const QString& cesta) {
+    DokumentUlohy dokument;
+    try {
+        dokument = DokumentUlohy::zBajtu(prectiSoubor(cesta.toStdString(), NejvetsiUloha));
+    } catch (const std::exception& chyba) {
+        oznam(QStringLiteral("Úlohu %1 se nepodařilo otevřít: %2").arg(cesta, q(chyba.what())));
+        return false;
+    }
+    dokument_ = std::move(dokument);
+    cesta_ = QFileInfo(cesta).absoluteFilePath();
+    zpet_->clear();
+    poznamka_->clear();
+    if (dokument_.prevedenoZUtf8()) {
+        QString text =
+            QStringLiteral("Soubor byl v kódování UTF-8; editor ho převedl do "
+                           "Windows-1250, v němž ho hra čte. Uložením se převod zapíše.");
+        if (!dokument_.nezobrazitelne().empty())
+            text += QStringLiteral(" Znaky %1 v něm nejsou, nahradil je otazník.")
+                        .arg(q(dokument_.nezobrazitelne()));
+        poznamka_->setText(text);
+    }
+    ukazObsah();
+    zkontrolujHned();
+    return true;
+}
+
+bool OknoEditoru::uloz() {
+    if (cesta_.isEmpty()) {
+        const QString cesta = souborKUlozeni();
+        return !cesta.isEmpty() && ulozJako(cesta);
+    }
+    return ulozJako(cesta_);
+}
+
+bool OknoEditoru::ulozJako(const QString& cesta) {
+    zkontrolujHned();
+    if (!nalezy_.isEmpty() &&
+        !zeptej(QStringLiteral("Kontrola úlohy našla %1 nálezů, první: %2\nPřesto uložit?")
+                    .arg(nalezy_.size())
+                    .arg(nalezy_.front())))
+        return false;
+    if (!zapisNahradou(cesta.toStdString(), dokument_.bajty())) {
+        oznam(QStringLiteral("Úlohu se nepodařilo uložit do %1.").arg(cesta));
+        return false;
+    }
+    dokument_.ulozeno();
+    cesta_ = QFileInfo(cesta).absoluteFilePath();
+    zpet_->setClean();
+    aktualizujTitulek();
+    return true;
+}
+
+bool OknoEditoru::vyzkousej() {
+    if ((cesta_.isEmpty() || dokument_.zmeneno()) &&
+        (!zeptej(QStringLiteral("Hra otevře uloženou úlohu. Uložit ji teď?")) || !uloz()))
+        return false;
+    // The plain task argument: a task to try out, with no line in the game log.
+    if (QProcess::startDetached(programHry, {cesta_}, QFileInfo(cesta_).absolutePath()))
+        return true;
+    oznam(QStringLiteral("Hru (%1) se nepodařilo spustit.").arg(programHry));
+    return false;
+}
+
+// ---- dialogs ----
+
+bool OknoEditoru::zeptej(const QString& otazka) {
+    return QMessageBox::question(this, QStringLiteral("Tvarolam – editor úloh"), otazka) ==
+           QMessageBox::Yes;
+}
+
+void OknoEditoru::oznam(const QString& zprava) {
+    QMessageBox::information(this, QStringLiteral("Tvarolam – editor úloh"), zprava);
+}
+
+QString OknoEditoru::souborKOtevreni() {
+    return QFileDialog::getOpenFileName(this, QStringLiteral("Otevřít úlohu"),
+                                        QFileInfo(cesta_).path(),
+                                        QStringLiteral("3D-úlohy (*.3du);;Všechny soubory (*)"));
+}
+
+QString OknoEditoru::souborKUlozeni() {
+    QString cesta = QFileDialog::getSaveFileName(this, QStringLiteral("Uložit úlohu"), cesta_,
+                                                 QStringLiteral("3D-úlohy (*.3du)"));
+    if (!cesta.isEmpty() && QFileInfo(cesta).suffix().isEmpty()) cesta += QStringLiteral(".3du");
+    return cesta;
+}
+
+bool OknoEditoru::smiZahodit() {
+    if (!dokument_.zmeneno()) return true;
+    const auto odpoved = QMessageBox::question(
+        this, QStringLiteral("Tvarolam – editor úloh"),
+        QStringLiteral("Úloha má neuložené změny. Uložit je?"),
+        QMessageBox::Save | QMessageBox::Discard | QMessageBox::Cancel, QMessageBox::Save);
+    if (odpoved == QMessageBox::Save) return uloz();
+    return odpoved == QMessageBox::Discard;
+}
+
+void OknoEditoru::closeEvent(QCloseEvent* udalost) {
+    if (smiZahodit())
+        udalost->accept();
+    else
+        udalost->ignore();
+}
+
+} // namespace tvarolam::editor

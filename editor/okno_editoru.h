@@ -1,0 +1,120 @@
+#pragma once
+// tvarolam-editor's window: a task's title, description, pictures, piece kinds and accepted
+// codes, its assembly built with the game's grid, the checker's findings, saving and trying out.
+
+#include "dokument_ulohy.h"
+
+#include <QImage>
+#include <QMainWindow>
+
+#include <array>
+#include <optional>
+
+class QComboBox;
+class QLabel;
+class QLineEdit;
+class QListWidget;
+class QPushButton;
+class QSpinBox;
+class QTableWidget;
+class QTimer;
+class QToolButton;
+class QUndoStack;
+
+namespace tvarolam::editor {
+
+class PlochaSestavy;
+
+// A picture box: drawn from a solution or taken from a file, written beside the task on saving.
+struct ObrazekEditoru {
+    QImage obraz;        // what the pupil will see
+    std::string bajty;   // what is written: JPEG of a drawing, or the picked file's bytes
+    std::string pripona; // "jpg", "bmp", … of what is written
+};
+
+class OknoEditoru : public QMainWindow {
+    Q_OBJECT
+public:
+    explicit OknoEditoru(QWidget* rodic = nullptr);
+    ~OknoEditoru() override;
+
+    // The file commands; false when nothing happened (refused, cancelled, failed with a message).
+    bool novy();
+    bool otevri(const QString& cesta);
+    bool uloz();
+    bool ulozJako(const QString& cesta);
+
+    const DokumentUlohy& dokument() const { return dokument_; }
+    const QString& cesta() const { return cesta_; }
+    QUndoStack* zpet() const { return zpet_; }
+    PlochaSestavy* sestava() const { return sestava_; }
+
+    // Edits, each one step of the undo stack. The kind and code edits refuse with a message what
+    // the game cannot take, and ask before a change that breaks accepted codes.
+    void nastavTitulek(const QString& text);
+    void nastavPopis(const QString& text);
+    bool pridejDruh(const DruhDilku& druh);
+    bool zmenDruh(int index, const DruhDilku& druh);
+    bool odeberDruh(int index);
+    bool pridejReseni();
+    bool odeberReseni(int index);
+    bool posunReseni(int index, int smer);
+    bool ukazReseni(int index);
+
+    // The checker's findings on the task as it is now, in Czech.
+    QStringList nalezy() const;
+    // Runs the checker at once rather than after the pause in typing.
+    void zkontrolujHned();
+    // F5: the saved task in the game, as a task to try out.
+    bool vyzkousej();
+
+    // The game that F5 starts; by default the one beside this program, else the one on the path.
+    QString programHry;
+
+protected:
+    // Dialogs, replaced in tests.
+    virtual bool zeptej(const QString& otazka);
+    virtual void oznam(const QString& zprava);
+    virtual QString souborKOtevreni();
+    virtual QString souborKUlozeni();
+    // Save, discard or cancel before unsaved changes are lost: true to go on.
+    virtual bool smiZahodit();
+    void closeEvent(QCloseEvent* udalost) override;
+
+private:
+    friend class ZmenaUlohy;
+    void vytvorOkno();
+    void vytvorMenu();
+    void proved(const ObsahUlohy& nove, const QString& popis, int sloucit = -1);
+    void ukazObsah(); // the widgets from dokument_.obsah
+    void ukazDruh(int index);
+    void druhZPanelu();
+    void poZmeneSestavy();
+    void aktualizujTitulek();
+    int vybranyDruh() const;
+    int vybraneReseni() const;
+    bool prijmiText(QLineEdit* pole, QString& text);
+
+    DokumentUlohy dokument_;
+    QString cesta_;
+    QStringList nalezy_;
+    std::vector<int> cilNalezu_; // per finding: kind index, 1000 + solution index, or -1
+
+    QUndoStack* zpet_;
+    QTimer* kontrola_;
+    QLineEdit* titulek_;
+    QLineEdit* popis_;
+    QLabel* poznamka_;
+    QTableWidget* druhy_;
+    QComboBox* tvar_;
+    std::array<QSpinBox*, 3> rozmery_{};
+    QToolButton* barva_;
+    QSpinBox* pocet_;
+    QListWidget* reseni_;
+    QListWidget* seznamNalezu_;
+    QLabel* kod_;
+    PlochaSestavy* sestava_;
+    bool ukazuji_ = false; // while the widgets follow the document, their signals are no edits
+};
+
+} // namespace tvarolam::editor

@@ -1,0 +1,170 @@
+#include "plocha_sestavy.h"
+
+#include "dokument_ulohy.h"
+#include "kontrola_ulohy.h"
+#include "model_tabulky.h"
+#include "mrizka_dilku.h"
+#include "nahled.h"
+#include "prohlizec_sceny.h"
+#include "sipky.h"
+#include "text_qt.h"
+#include "zapis_souboru.h"
+
+#include <QCheckBox>
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QVBoxLayout>
+#include <QWheelEvent>
+
+namespace tvarolam::editor {
+
+PlochaSestavy::PlochaSestavy(QWidget* rodic)
+    : QWidget(rodic), hra_(static_cast<OknoHry&>(*this), prostredi_, texty_) {
+    hra_.FormCreate(std::nullopt);
+
+    model_ = new ModelTabulky(hra_, this);
+    mrizka_ = new MrizkaDilku(*model_, this);
+    mrizka_->setAccessibleName(QStringLiteral("Dílky"));
+    mrizka_->viewport()->installEventFilter(this);
+    mrizka_->installEventFilter(this);
+    connect(mrizka_, &MrizkaDilku::pohybMysi, this, [this](int x) { hra_.SGSeznamMouseMove(x); });
+
+    auto* ovladani = new QHBoxLayout;
+    const char* nazvy[] = {"x", "y", "z"};
+    for (int i = 0; i < 3; ++i) {
+        auto* popisek = new QLabel(QString::fromLatin1(nazvy[i]), this);
+        sipky_[i] = new Sipky(this);
+        sipky_[i]->setFixedSize(30, 24);
+        sipky_[i]->setAccessibleName(popisek->text());
+        popisek->setBuddy(sipky_[i]);
+        ovladani->addWidget(popisek);
+        ovladani->addWidget(sipky_[i]);
+        const auto osa = static_cast<Osa>(i);
+        connect(sipky_[i], &Sipky::klik, this, [this, osa] {
+            hra_.UDClick(osa);
+            poZmene();
+        });
+    }
+    pouzit_ = new QCheckBox(QStringLiteral("Použít"), this);
+    pouzit_->setAccessibleName(pouzit_->text());
+    connect(pouzit_, &QCheckBox::clicked, this, [this] {
+        hra_.CBPouzitClick();
+        poZmene();
+    });
+    ovladani->addWidget(pouzit_);
+    ovladani->addStretch();
+
+    auto* levy = new QVBoxLayout;
+    levy->addLayout(ovladani);
+    levy->addWidget(mrizka_, 1);
+
+    pohled3d_ = new ProhlizecSceny({}, this);
+    pohled3d_->setMinimumSize(320, 240);
+    pohled3d_->setAccessibleName(QStringLiteral("Sestava ve 3D"));
+
+    auto* rozlozeni = new QHBoxLayout(this);
+    rozlozeni->setContentsMargins(0, 0, 0, 0);
+    rozlozeni->addLayout(levy);
+    rozlozeni->addWidget(pohled3d_, 1);
+
+    setTabOrder(mrizka_, sipky_[0]);
+    setTabOrder(sipky_[0], sipky_[1]);
+    setTabOrder(sipky_[1], sipky_[2]);
+    setTabOrder(sipky_[2], pouzit_);
+    nastavDruhy({});
+}
+
+PlochaSestavy::~PlochaSestavy() = default;
+
+std::string PlochaSestavy::souborUlohy() const {
+    return slozka_.filePath(QStringLiteral("sestava.3du")).toStdString();
+}
+
+void PlochaSestavy::nastavDruhy(const std::vector<DruhDilku>& druhy) {
+    const std::string kodPred = kod();
+    std::string text;
+    for (const DruhDilku& druh : druhy)
+        text += radekDruhu(druh) + "\r\n";
+    nacteno_ = zapisNahradou(souborUlohy(), text) && hra_.NactiUlohu(souborUlohy());
+    mrizka_->setEnabled(nacteno_);
+    if (nacteno_ && !kodPred.empty()) ukaz(kodPred);
+    poZmene();
+}
+
+std::string PlochaSestavy::kod() const {
+    if (!nacteno_) return {};
+    try {
+        return hra_.KodSestavy();
+    } catch (const std::exception&) {
+        return {};
+    }
+}
+
+bool PlochaSestavy::ukaz(const std::string& kod) {
+    if (!nacteno_) return false;
+    RozborUlohy rozbor(texty_);
+    if (!rozbor.nacti(souborUlohy()) || !rozbor.umistiKod(kod)) return false;
+    // Row by row as the player would: select, move, mark.
+    const TabulkaDilku& vzor = rozbor.hra().tabulka();
+    for (int radek = 1; radek < vzor.pocetRadku(); ++radek) {
+        hra_.SGSeznamSelectCell(1, radek);
+        for (int i = 0; i < 3; ++i) {
+            sipky_[i]->nastavPolohu(std::stoi(vzor.bunka(TabulkaDilku::X + i, radek)));
+            hra_.UDClick(static_cast<Osa>(i));
+        }
+        pouzit_->setChecked(vzor.bunka(TabulkaDilku::Pouzit, radek) == texty_[Text::Ano]);
+        hra_.CBPouzitClick();
+    }
+    hra_.SGSeznamSelectCell(1, hra_.tabulka().radek());
+    poZmene();
+    return true;
+}
+
+Scena PlochaSestavy::scena() const {
+    if (!nacteno_) return {};
+    bool uplna = true;
+    try {
+        return rozeberScenu(textSceny(hra_.tabulka(), texty_, true, uplna));
+    } catch (const std::exception&) {
+        return {};
+    }
+}
+
+void PlochaSestavy::poZmene() {
+    pohled3d_->nastavScenu(scena());
+    emit sestavaZmenena();
+}
+
+void PlochaSestavy::nastavPolohu(Osa osa, int poloha) {
+    sipky(osa)->nastavPolohu(poloha);
+}
+
+int PlochaSestavy::poloha(Osa osa) const {
+    return sipky(osa)->poloha();
+}
+
+void PlochaSestavy::nastavPouzit(bool zaskrtnuto) {
+    pouzit_->setChecked(zaskrtnuto);
+}
+
+bool PlochaSestavy::pouzit() const {
+    return pouzit_->isChecked();
+}
+
+// The wheel over the grid moves the piece as in the game: one step per notch, by the column the
+// pointer last crossed.
+bool PlochaSestavy::eventFilter(QObject* objekt, QEvent* udalost) {
+    if (udalost->type() != QEvent::Wheel || !mrizka_->hasFocus())
+        return QWidget::eventFilter(objekt, udalost);
+    zbytekKolecka_ += static_cast<QWheelEvent*>(udalost)->angleDelta().y();
+    for (; zbytekKolecka_ >= 120; zbytekKolecka_ -= 120)
+        hra_.SGSeznamMouseWheel(true);
+    for (; zbytekKolecka_ <= -120; zbytekKolecka_ += 120)
+        hra_.SGSeznamMouseWheel(false);
+    udalost->accept();
+    poZmene();
+    return true;
+}
+
+} // namespace tvarolam::editor

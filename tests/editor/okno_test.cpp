@@ -1,0 +1,263 @@
+// The editor's window on the offscreen platform: its editing rules, what a save writes, and a
+// task made from nothing that the game then accepts.
+
+#include "hra.h"
+#include "kontrola_ulohy.h"
+#include "mrizka_dilku.h"
+#include "okno_editoru.h"
+#include "pevne_prostredi.h"
+#include "plocha_sestavy.h"
+#include "sipky.h"
+
+#include <QApplication>
+#include <QCheckBox>
+#include <QDir>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPushButton>
+#include <QTableWidget>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QToolButton>
+#include <QUndoStack>
+
+#include <fstream>
+#include <sstream>
+
+using namespace tvarolam;
+using namespace tvarolam::editor;
+
+namespace {
+
+// Dialogs answer from a list and are remembered.
+class Editor : public OknoEditoru {
+public:
+    QStringList otazky, zpravy;
+    QList<bool> odpovedi;
+    QString ulozitDo;
+
+protected:
+    bool zeptej(const QString& otazka) override {
+        otazky << otazka;
+        return !odpovedi.isEmpty() && odpovedi.takeFirst();
+    }
+    void oznam(const QString& zprava) override { zpravy << zprava; }
+    QString souborKOtevreni() override { return {}; }
+    QString souborKUlozeni() override { return ulozitDo; }
+    bool smiZahodit() override { return true; }
+};
+
+std::string precti(const QString& cesta) {
+    std::ifstream soubor(cesta.toStdString(), std::ios::binary);
+    std::ostringstream obsah;
+    obsah << soubor.rdbuf();
+    return obsah.str();
+}
+
+// The player's way: pick the row, move with the arrows, tick "Použít".
+void umisti(PlochaSestavy& sestava, int radek, int x, int y, int z) {
+    sestava.hra().vyberBunku(1, radek);
+    const int cil[3] = {x, y, z};
+    for (int i = 0; i < 3; ++i)
+        for (int krok = 0; krok < cil[i]; ++krok)
+            QTest::mouseClick(sestava.sipky(static_cast<Osa>(i))->nahoru(), Qt::LeftButton);
+    if (!sestava.pouzitBox()->isChecked()) QTest::mouseClick(sestava.pouzitBox(), Qt::LeftButton);
+}
+
+bool ukazuje(QWidget& okno, const QString& text) {
+    for (auto* l : okno.findChildren<QLabel*>())
+        if (l->text().contains(text)) return true;
+    return false;
+}
+
+QPushButton* tlacitko(QWidget& okno, const QString& text) {
+    for (auto* b : okno.findChildren<QPushButton*>())
+        if (b->text() == text) return b;
+    return nullptr;
+}
+
+} // namespace
+
+class OknoEditoruTest : public QObject {
+    Q_OBJECT
+private slots:
+    void initTestCase() { QVERIFY(slozka_.isValid()); }
+
+    void aTaskMadeFromNothingIsAcceptedByTheGame() {
+        Editor e;
+        e.nastavTitulek(QStringLiteral("Věž"));
+        for (const char tvar : {'H', 'K', 'Z'})
+            QVERIFY(e.pridejDruh({tvar, 1, 1, 1, 200, tvar == 'K' ? 200 : 0, 0, 1}));
+        umisti(*e.sestava(), 1, 0, 0, 0);
+        umisti(*e.sestava(), 2, 0, 1, 0);
+        umisti(*e.sestava(), 3, 1, 1, 0);
+        QCOMPARE(e.sestava()->kod(), std::string("1PPP2PQP3QQP"));
+        QTest::mouseClick(tlacitko(e, QStringLiteral("Přidat řešení")), Qt::LeftButton);
+        QCOMPARE(e.dokument().obsah.reseni, std::vector<std::string>{"1PPP2PQP3QQP"});
+        e.zkontrolujHned();
+        QCOMPARE(e.nalezy(), QStringList{});
+
+        const QString cesta = slozka_.filePath(QStringLiteral("vez.3du"));
+        QVERIFY(e.ulozJako(cesta));
+        QCOMPARE(precti(cesta), std::string("U V\xec\x9e\r\nK H 1 1 1 200 0 0 1\r\n"
+                                            "K K 1 1 1 200 200 0 1\r\nK Z 1 1 1 200 0 0 1\r\n"
+                                            "R 1PPP2PQP3QQP\r\n"));
+
+        // The game loads it and accepts that assembly.
+        QDir::setCurrent(slozka_.path());
+        PametoveOkno okno;
+        PevneProstredi prostredi;
+        const Texty texty;
+        Hra hra(okno, prostredi, texty);
+        hra.FormCreate(std::nullopt);
+        QVERIFY(hra.NactiUlohu(cesta.toStdString()));
+        hra.umistiDilek(1, 0, 0, 0, true);
+        hra.umistiDilek(2, 0, 1, 0, true);
+        hra.umistiDilek(3, 1, 1, 0, true);
+        hra.BVyhodnotClick();
+        QCOMPARE(okno.zpravy.front(), texty[Text::SpravneReseni]);
+        RozborUlohy rozbor(texty);
+        QVERIFY(rozbor.nacti(cesta.toStdString()));
+        QVERIFY(rozbor.nalezy().empty());
+
+        // An unchanged save writes the same bytes; Ukázat places the solution back.
+        const std::string ulozeno = precti(cesta);
+        QVERIFY(e.otevri(cesta));
+        QVERIFY(e.ukazReseni(0));
+        QCOMPARE(e.sestava()->kod(), std::string("1PPP2PQP3QQP"));
+        QVERIFY(e.uloz());
+        QCOMPARE(precti(cesta), ulozeno);
+    }
+
+    void whatTheGameCannotTakeIsRefusedWithAMessage() {
+        Editor e;
+        QVERIFY(e.pridejDruh({'H', 1, 1, 1, 0, 0, 0, 60}));
+        const auto pred = e.dokument().obsah;
+        struct Pripad {
+            const char* jmeno;
+            std::function<bool()> zmena;
+        };
+        const std::vector<Pripad> pripady = {
+            {"a size beyond the lattice",
+             [&] {
+                 return e.zmenDruh(0, {'H', 12, 1, 1, 0, 0, 0, 60});
+             }},
+            {"a size of 0",
+             [&] {
+                 return e.zmenDruh(0, {'H', 1, 0, 1, 0, 0, 0, 60});
+             }},
+            {"over 100 pieces by count",
+             [&] {
+                 return e.zmenDruh(0, {'H', 1, 1, 1, 0, 0, 0, 101});
+             }},
+            {"over 100 pieces by a new kind",
+             [&] {
+                 return e.pridejDruh({'K', 1, 1, 1, 0, 0, 0, 41});
+             }},
+            {"a code of no used piece", [&] { return e.pridejReseni(); }},
+        };
+        for (const auto& p : pripady) {
+            e.zpravy.clear();
+            QVERIFY2(!p.zmena(), p.jmeno);
+            QVERIFY2(e.zpravy.size() == 1, p.jmeno);
+            QVERIFY2(e.dokument().obsah == pred, p.jmeno);
+        }
+        umisti(*e.sestava(), 1, 0, 0, 0);
+        QVERIFY(e.pridejReseni());
+        e.zpravy.clear();
+        QVERIFY(!e.pridejReseni()); // the same code again
+        QVERIFY(e.zpravy.front().contains(QStringLiteral("řešení 1")));
+
+        // A character Windows-1250 lacks is refused as it is typed, and named.
+        auto* titulek = e.findChild<QLineEdit*>();
+        titulek->setFocus();
+        QTest::keyClicks(titulek, QStringLiteral("Sn"));
+        QKeyEvent snehulak(QEvent::KeyPress, 0, Qt::NoModifier, QStringLiteral("\u2603"));
+        QApplication::sendEvent(titulek, &snehulak);
+        QTest::keyClicks(titulek, QStringLiteral("h"));
+        QCOMPARE(titulek->text(), QStringLiteral("Snh"));
+        QCOMPARE(e.dokument().obsah.titulek, std::string("Snh"));
+        QVERIFY(ukazuje(e, QStringLiteral("„\u2603“")));
+    }
+
+    void kindChangesAskBeforeBreakingACodeAndReEncodeTheRest() {
+        Editor e;
+        for (int i = 0; i < 3; ++i)
+            QVERIFY(e.pridejDruh({'H', 1, 1, 1, 50 * i, 0, 0, 2}));
+        ObsahUlohy o = e.dokument().obsah;
+        // Codes that use kind 2, and one that uses kinds 1 and 3 only.
+        for (const char* kod : {"1PPP2QPP", "1PPP3QPP3RPP", "2PPP2QPP"}) {
+            e.sestava()->ukaz(kod);
+            QVERIFY(e.pridejReseni());
+        }
+        e.odpovedi = {false};
+        QVERIFY(!e.odeberDruh(1));
+        QVERIFY(e.otazky.back().contains(QStringLiteral("řešení 1, 3")));
+        QCOMPARE(e.dokument().obsah.druhy.size(), std::size_t(3));
+
+        e.odpovedi = {true};
+        QVERIFY(e.odeberDruh(1));
+        QCOMPARE(e.dokument().obsah.reseni, std::vector<std::string>{"1PPP2QPP2RPP"});
+        // Fewer pieces of a kind than a code uses.
+        e.odpovedi = {false};
+        QVERIFY(!e.zmenDruh(1, {'H', 1, 1, 1, 100, 0, 0, 1}));
+        QVERIFY(e.otazky.back().contains(QStringLiteral("řešení 1")));
+
+        // Undo goes back step by step, redo forward again.
+        e.zpet()->undo();
+        QCOMPARE(e.dokument().obsah.druhy.size(), std::size_t(3));
+        QCOMPARE(e.dokument().obsah.reseni.size(), std::size_t(3));
+        e.zpet()->redo();
+        QCOMPARE(e.dokument().obsah.reseni, std::vector<std::string>{"1PPP2QPP2RPP"});
+        while (e.zpet()->canUndo())
+            e.zpet()->undo();
+        QVERIFY(e.dokument().obsah == ObsahUlohy{});
+        QVERIFY(!e.dokument().zmeneno());
+    }
+
+    void findingsPointAtWhatTheyAreAboutAndSavingThemAsks() {
+        Editor e;
+        e.nastavTitulek(QStringLiteral("Dvojice"));
+        QVERIFY(e.pridejDruh({'H', 1, 1, 1, 0, 0, 0, 1}));
+        QVERIFY(e.pridejDruh({'H', 1, 1, 1, 0, 0, 0, 1}));
+        e.zkontrolujHned();
+        QCOMPARE(e.nalezy().size(), 2); // no code at all; kind 2 looks like kind 1
+        QListWidget* seznam = nullptr;
+        for (auto* l : e.findChildren<QListWidget*>())
+            if (l->accessibleName() == QStringLiteral("Kontrola")) seznam = l;
+        QVERIFY(seznam);
+        const int stejne = e.nalezy()[0].startsWith(QStringLiteral("Druh 2")) ? 0 : 1;
+        QVERIFY(e.nalezy()[stejne].startsWith(QStringLiteral("Druh 2: varování: dílky")));
+        e.findChild<QTableWidget*>()->setCurrentCell(0, 0);
+        seznam->setCurrentRow(stejne);
+        QCOMPARE(e.findChild<QTableWidget*>()->currentRow(), 1);
+
+        const QString cesta = slozka_.filePath(QStringLiteral("dvojice.3du"));
+        e.odpovedi = {false};
+        QVERIFY(!e.ulozJako(cesta));
+        QVERIFY(!QFile::exists(cesta));
+        e.odpovedi = {true};
+        QVERIFY(e.ulozJako(cesta));
+        QVERIFY(QFile::exists(cesta));
+    }
+
+    void aUtf8TaskOpensConvertedWithANote() {
+        const QString cesta = slozka_.filePath(QStringLiteral("utf8.3du"));
+        std::ofstream(cesta.toStdString(), std::ios::binary)
+            << "U \xC5\xBDidle\nK H 1 1 1 0 0 0 1\n";
+        Editor e;
+        QVERIFY(e.otevri(cesta));
+        QCOMPARE(e.dokument().obsah.titulek, std::string("\x8Eidle"));
+        QCOMPARE(e.findChild<QLineEdit*>()->text(), QStringLiteral("Židle"));
+        QVERIFY(ukazuje(e, QStringLiteral("UTF-8")));
+        QVERIFY(e.windowTitle().contains(u'*'));
+    }
+
+private:
+    QTemporaryDir slozka_;
+};
+
+QTEST_MAIN(OknoEditoruTest)
+#include "okno_test.moc"
