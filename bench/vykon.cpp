@@ -127,6 +127,16 @@ void OtaceniNahledu(benchmark::State& stav) {
     }
 }
 
+// Which piece covers each pixel, for the task checker's pictures and a click into the 3D view.
+void MapaDilkuNahledu(benchmark::State& stav) {
+    const Scena scena = scenaSeSto();
+    const QSize velikost(static_cast<int>(stav.range(0)), static_cast<int>(stav.range(1)));
+    Vykreslovac vykreslovac;
+    for (auto _ : stav)
+        benchmark::DoNotOptimize(
+            vykreslovac.mapaDilku(scena, kameraPohledu(Pohled::Pohled), velikost));
+}
+
 } // namespace
 
 BENCHMARK(NacteniUlohySeStoDilky)->Unit(benchmark::kMicrosecond);
@@ -139,6 +149,11 @@ BENCHMARK(SnimekNahledu)
     ->Unit(benchmark::kMillisecond)
     ->UseRealTime();
 BENCHMARK(OtaceniNahledu)->Unit(benchmark::kMillisecond)->UseRealTime();
+BENCHMARK(MapaDilkuNahledu)
+    ->Args({240, 180})
+    ->Args({1920, 1080})
+    ->Unit(benchmark::kMillisecond)
+    ->UseRealTime();
 
 int main(int argc, char** argv) {
     if (!qEnvironmentVariableIsSet("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");

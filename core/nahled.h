@@ -9,6 +9,11 @@ namespace tvarolam {
 class TabulkaDilku;
 class Texty;
 
+// Where the game stands when it hands a preview to the desktop: "x,y", the middle of its window
+// on the desktop, in the environment of the desktop's "open", which passes it on to the viewer so
+// that the viewer appears over the game.
+inline constexpr const char* PromennaStreduHry = "TVAROLAM_STRED_HRY";
+
 // The two templates, byte for byte, lines ended by CR LF.
 std::string_view sablonaSceny(bool hrany);
 

@@ -4,11 +4,13 @@
 #include "kodovani.h"
 #include "kontrola_ulohy.h"
 #include "mrizka_dilku.h"
+#include "obrazky.h"
 #include "plocha_sestavy.h"
 #include "pravidla_druhu.h"
 #include "rozliseni_barev.h"
 #include "tabulka_dilku.h"
 #include "text_qt.h"
+#include "zapis_jpeg.h"
 #include "zapis_souboru.h"
 
 #include <QAction>
@@ -17,6 +19,7 @@
 #include <QColorDialog>
 #include <QComboBox>
 #include <QCoreApplication>
+#include <QDir>
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QFormLayout>
@@ -145,6 +148,7 @@ OknoEditoru::OknoEditoru(QWidget* rodic) : QMainWindow(rodic) {
     vytvorMenu();
     ukazObsah();
     zkontrolujHned();
+    titulek_->setFocus();
 }
 
 OknoEditoru::~OknoEditoru() = default;
@@ -326,6 +330,29 @@ void OknoEditoru::vytvorOkno() {
     vKontrole->addWidget(seznamNalezu_);
     vKontrole->addWidget(tlacitko(QStringLiteral("Vyzkoušet ve hře"), [this] { vyzkousej(); }));
 
+    // The three pictures as the game shows them: the box's size, centred, cut at its edges.
+    auto* radaObrazku = new QHBoxLayout;
+    for (int i = 0; i < 3; ++i) {
+        auto* sloupec = new QVBoxLayout;
+        obrazky_[i] = new QLabel(plocha);
+        obrazky_[i]->setFixedSize(SirkaObrazku, VyskaObrazku);
+        obrazky_[i]->setAlignment(Qt::AlignCenter);
+        obrazky_[i]->setFrameShape(QFrame::Box);
+        obrazky_[i]->setAccessibleName(QStringLiteral("Obrázek %1").arg(i + 1));
+        sloupec->addWidget(obrazky_[i]);
+        auto* tlacitka = new QHBoxLayout;
+        tlacitka->addWidget(
+            tlacitko(QStringLiteral("Obrázek %1 ze souboru…").arg(i + 1), [this, i] {
+                const QString soubor = souborObrazku();
+                if (!soubor.isEmpty()) vyberObrazek(i + 1, soubor);
+            }));
+        tlacitka->addWidget(tlacitko(QStringLiteral("Bez obrázku %1").arg(i + 1),
+                                     [this, i] { odeberObrazek(i + 1); }));
+        sloupec->addLayout(tlacitka);
+        radaObrazku->addLayout(sloupec);
+    }
+    radaObrazku->addStretch();
+
     sestava_ = new PlochaSestavy(plocha);
     connect(sestava_, &PlochaSestavy::sestavaZmenena, this, &OknoEditoru::poZmeneSestavy);
 
@@ -335,11 +362,12 @@ void OknoEditoru::vytvorOkno() {
     levy->addWidget(skupinaReseni, 1);
     levy->addWidget(skupinaKontroly, 1);
     auto* pravy = new QVBoxLayout;
+    pravy->addLayout(radaObrazku);
     pravy->addWidget(sestava_, 1);
     auto* rozlozeni = new QHBoxLayout(plocha);
     rozlozeni->addLayout(levy, 2);
     rozlozeni->addLayout(pravy, 3);
-    resize(1280, 800);
+    resize(1280, 860);
 }
 
 void OknoEditoru::vytvorMenu() {
@@ -422,8 +450,7 @@ void OknoEditoru::ukazObsah() {
     reseni_->setCurrentRow(std::min(vybraneReseni, reseni_->count() - 1));
     ukazuji_ = false;
 
-    // The assembly follows the kinds; it is rebuilt only when they change.
-    static_assert(sizeof(DruhDilku) > 0);
+    ukazObrazky();
     sestava_->nastavDruhy(o.druhy);
     aktualizujTitulek();
 }
@@ -634,6 +661,102 @@ void OknoEditoru::aktualizujTitulek() {
                    QStringLiteral(" – Tvarolam – editor úloh"));
 }
 
+// ---- pictures ----
+
+QImage OknoEditoru::obrazek(int cislo) const {
+    const std::string& jmeno = dokument_.obsah.obrazky.at(cislo - 1);
+    if (jmeno.empty()) return {};
+    if (const auto novy = noveObrazky_.find(jmeno); novy != noveObrazky_.end())
+        return novy->second.obraz;
+    // A picture already beside the task, read by the game's own loader.
+    const QString slozka = cesta_.isEmpty() ? QDir::currentPath() : QFileInfo(cesta_).path();
+    try {
+        return NactiObrazek((slozka + u'/').toStdString() + cp1250NaUtf8(jmeno));
+    } catch (const std::exception&) {
+        return {};
+    }
+}
+
+void OknoEditoru::ukazObrazky() {
+    for (int i = 0; i < 3; ++i) {
+        const QImage obraz = obrazek(i + 1);
+        const std::string& jmeno = dokument_.obsah.obrazky[i];
+        if (obraz.isNull()) {
+            obrazky_[i]->setPixmap({});
+            obrazky_[i]->setText(jmeno.empty() ? QStringLiteral("(bez obrázku)")
+                                               : QStringLiteral("%1\nchybí").arg(zCp1250(jmeno)));
+        } else {
+            obrazky_[i]->setPixmap(QPixmap::fromImage(obraz));
+        }
+    }
+}
+
+// NAME-1.jpg beside NAME.3du, as the task tool names the pictures it draws.
+std::string OknoEditoru::jmenoObrazku(int cislo, const QString& cestaUlohy,
+                                      const std::string& pripona) const {
+    const QString kmen =
+        cestaUlohy.isEmpty() ? QStringLiteral("uloha") : QFileInfo(cestaUlohy).completeBaseName();
+    return doCp1250(kmen) + "-" + std::to_string(cislo) + "." + pripona;
+}
+
+bool OknoEditoru::vyberObrazek(int cislo, const QString& soubor) {
+    QImage obraz;
+    std::string bajty;
+    try {
+        obraz = NactiObrazek(soubor.toStdString());
+        bajty = prectiSoubor(soubor.toStdString(), NejvetsiObrazek);
+    } catch (const std::exception& chyba) {
+        oznam(QStringLiteral("Obrázek %1 hra neukáže: %2").arg(soubor, q(chyba.what())));
+        return false;
+    }
+    std::string pripona = QFileInfo(soubor).suffix().toLower().toStdString();
+    if ((obraz.width() > SirkaObrazku || obraz.height() > VyskaObrazku) &&
+        zeptej(QStringLiteral("Obrázek má %1 × %2 bodů, hra z něj ukáže jen prostředních %3 × %4. "
+                              "Zmenšit ho, aby se vešel celý?")
+                   .arg(obraz.width())
+                   .arg(obraz.height())
+                   .arg(SirkaObrazku)
+                   .arg(VyskaObrazku))) {
+        obraz =
+            obraz.scaled(SirkaObrazku, VyskaObrazku, Qt::KeepAspectRatio, Qt::SmoothTransformation);
+        bajty = zakodujJpeg(obraz);
+        pripona = "jpg";
+    }
+    const std::string jmeno = jmenoObrazku(cislo, cesta_, pripona);
+    noveObrazky_[jmeno] = {obraz, bajty};
+    ObsahUlohy nove = dokument_.obsah;
+    nove.obrazky.at(cislo - 1) = jmeno;
+    if (nove == dokument_.obsah) ukazObrazky(); // the same name: only the picture is new
+    proved(nove, QStringLiteral("obrázek %1").arg(cislo));
+    return true;
+}
+
+bool OknoEditoru::odeberObrazek(int cislo) {
+    ObsahUlohy nove = dokument_.obsah;
+    nove.obrazky.at(cislo - 1).clear();
+    proved(nove, QStringLiteral("bez obrázku %1").arg(cislo));
+    return true;
+}
+
+// New pictures go beside the task under names derived from its own; the task then names them.
+bool OknoEditoru::zapisObrazky(const QString& cestaUlohy) {
+    const QString slozka = QFileInfo(cestaUlohy).path() + u'/';
+    for (int i = 0; i < 3; ++i) {
+        std::string& jmeno = dokument_.obsah.obrazky[i];
+        const auto novy = noveObrazky_.find(jmeno);
+        if (novy == noveObrazky_.end()) continue;
+        const std::string pripona = jmeno.substr(jmeno.rfind('.') + 1);
+        const std::string cilove = jmenoObrazku(i + 1, cestaUlohy, pripona);
+        if (!zapisNahradou(slozka.toStdString() + cp1250NaUtf8(cilove), novy->second.bajty)) {
+            oznam(QStringLiteral("Obrázek %1 se nepodařilo uložit.").arg(zCp1250(cilove)));
+            return false;
+        }
+        jmeno = cilove;
+    }
+    noveObrazky_.clear();
+    return true;
+}
+
 // ---- checks ----
 
 void OknoEditoru::zkontrolujHned() {
@@ -648,6 +771,13 @@ void OknoEditoru::zkontrolujHned() {
     if (o.titulek.empty()) pridej(QStringLiteral("Úloha nemá název."), -2);
     if (pocetDilku(o.druhy) == 0)
         pridej(QStringLiteral("Úloha nemá žádný dílek: hra ji nenačte."), -1);
+    for (int i = 0; i < 3; ++i)
+        if (!o.obrazky[i].empty() && obrazek(i + 1).isNull())
+            pridej(QStringLiteral("Obrázek %1 (%2) chybí nebo ho hra neumí ukázat: hra úlohu "
+                                  "nenačte.")
+                       .arg(i + 1)
+                       .arg(zCp1250(o.obrazky[i])),
+                   -1);
 
     // The checker reads the task as the game loads it: title, description, kinds and codes on
     // known lines, so each finding points back to what it is about.
@@ -690,6 +820,7 @@ QStringList OknoEditoru::nalezy() const {
 bool OknoEditoru::novy() {
     if (!smiZahodit()) return false;
     dokument_ = {};
+    noveObrazky_.clear();
     cesta_.clear();
     zpet_->clear();
     poznamka_->clear();
@@ -707,6 +838,7 @@ bool OknoEditoru::otevri(const QString& cesta) {
         return false;
     }
     dokument_ = std::move(dokument);
+    noveObrazky_.clear();
     cesta_ = QFileInfo(cesta).absoluteFilePath();
     zpet_->clear();
     poznamka_->clear();
@@ -739,7 +871,7 @@ bool OknoEditoru::ulozJako(const QString& cesta) {
                     .arg(nalezy_.size())
                     .arg(nalezy_.front())))
         return false;
-    if (!zapisNahradou(cesta.toStdString(), dokument_.bajty())) {
+    if (!zapisObrazky(cesta) || !zapisNahradou(cesta.toStdString(), dokument_.bajty())) {
         oznam(QStringLiteral("Úlohu se nepodařilo uložit do %1.").arg(cesta));
         return false;
     }
@@ -776,6 +908,11 @@ QString OknoEditoru::souborKOtevreni() {
     return QFileDialog::getOpenFileName(this, QStringLiteral("Otevřít úlohu"),
                                         QFileInfo(cesta_).path(),
                                         QStringLiteral("3D-úlohy (*.3du);;Všechny soubory (*)"));
+}
+
+QString OknoEditoru::souborObrazku() {
+    return QFileDialog::getOpenFileName(this, QStringLiteral("Obrázek"), QFileInfo(cesta_).path(),
+                                        QStringLiteral("Obrázky (*.jpg *.jpeg *.bmp *.ico)"));
 }
 
 QString OknoEditoru::souborKUlozeni() {

@@ -8,6 +8,7 @@
 #include <QMainWindow>
 
 #include <array>
+#include <map>
 #include <optional>
 
 class QComboBox;
@@ -25,11 +26,11 @@ namespace tvarolam::editor {
 
 class PlochaSestavy;
 
-// A picture box: drawn from a solution or taken from a file, written beside the task on saving.
-struct ObrazekEditoru {
-    QImage obraz;        // what the pupil will see
-    std::string bajty;   // what is written: JPEG of a drawing, or the picked file's bytes
-    std::string pripona; // "jpg", "bmp", … of what is written
+// A picture not yet beside the task: drawn from a solution or taken from a file, written beside
+// the task when it is saved.
+struct NovyObrazek {
+    QImage obraz;      // what the pupil will see
+    std::string bajty; // what is written
 };
 
 class OknoEditoru : public QMainWindow {
@@ -60,6 +61,11 @@ public:
     bool odeberReseni(int index);
     bool posunReseni(int index, int smer);
     bool ukazReseni(int index);
+    // Box 1..3 from a picture file: a picture larger than the box is offered scaled to fit.
+    bool vyberObrazek(int cislo, const QString& soubor);
+    bool odeberObrazek(int cislo);
+    // What box 1..3 shows, as the game would show it; null for an empty box.
+    QImage obrazek(int cislo) const;
 
     // The checker's findings on the task as it is now, in Czech.
     QStringList nalezy() const;
@@ -77,6 +83,7 @@ protected:
     virtual void oznam(const QString& zprava);
     virtual QString souborKOtevreni();
     virtual QString souborKUlozeni();
+    virtual QString souborObrazku();
     // Save, discard or cancel before unsaved changes are lost: true to go on.
     virtual bool smiZahodit();
     void closeEvent(QCloseEvent* udalost) override;
@@ -94,6 +101,10 @@ private:
     int vybranyDruh() const;
     int vybraneReseni() const;
     bool prijmiText(QLineEdit* pole, QString& text);
+    void ukazObrazky();
+    std::string jmenoObrazku(int cislo, const QString& cestaUlohy,
+                             const std::string& pripona) const;
+    bool zapisObrazky(const QString& cestaUlohy);
 
     DokumentUlohy dokument_;
     QString cesta_;
@@ -113,6 +124,8 @@ private:
     QListWidget* reseni_;
     QListWidget* seznamNalezu_;
     QLabel* kod_;
+    std::array<QLabel*, 3> obrazky_{};
+    std::map<std::string, NovyObrazek> noveObrazky_; // by the name the task gives them
     PlochaSestavy* sestava_;
     bool ukazuji_ = false; // while the widgets follow the document, their signals are no edits
 };

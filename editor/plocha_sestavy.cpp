@@ -14,6 +14,7 @@
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QLabel>
+#include <QMouseEvent>
 #include <QVBoxLayout>
 #include <QWheelEvent>
 
@@ -62,6 +63,7 @@ PlochaSestavy::PlochaSestavy(QWidget* rodic)
     pohled3d_ = new ProhlizecSceny({}, this);
     pohled3d_->setMinimumSize(320, 240);
     pohled3d_->setAccessibleName(QStringLiteral("Sestava ve 3D"));
+    pohled3d_->installEventFilter(this);
 
     auto* rozlozeni = new QHBoxLayout(this);
     rozlozeni->setContentsMargins(0, 0, 0, 0);
@@ -136,6 +138,20 @@ void PlochaSestavy::poZmene() {
     emit sestavaZmenena();
 }
 
+bool PlochaSestavy::vyberDilekNa(QPoint bod) {
+    int poradi = pohled3d_->dilekNa(bod);
+    if (poradi < 0) return false;
+    // The scene holds the used pieces in row order.
+    const TabulkaDilku& tabulka = hra_.tabulka();
+    for (int radek = 1; radek < tabulka.pocetRadku(); ++radek)
+        if (tabulka.bunka(TabulkaDilku::Pouzit, radek) == texty_[Text::Ano] && poradi-- == 0) {
+            hra_.vyberBunku(TabulkaDilku::Barva, radek);
+            mrizka_->setFocus();
+            return true;
+        }
+    return false;
+}
+
 void PlochaSestavy::nastavPolohu(Osa osa, int poloha) {
     sipky(osa)->nastavPolohu(poloha);
 }
@@ -155,6 +171,15 @@ bool PlochaSestavy::pouzit() const {
 // The wheel over the grid moves the piece as in the game: one step per notch, by the column the
 // pointer last crossed.
 bool PlochaSestavy::eventFilter(QObject* objekt, QEvent* udalost) {
+    if (objekt == pohled3d_) {
+        // A click that did not drag picks the piece under it, as a click on its row would.
+        const auto* mys = static_cast<QMouseEvent*>(udalost);
+        if (udalost->type() == QEvent::MouseButtonPress) stisk_ = mys->position().toPoint();
+        if (udalost->type() == QEvent::MouseButtonRelease && mys->button() == Qt::LeftButton &&
+            (mys->position().toPoint() - stisk_).manhattanLength() < 4)
+            vyberDilekNa(stisk_);
+        return QWidget::eventFilter(objekt, udalost);
+    }
     if (udalost->type() != QEvent::Wheel || !mrizka_->hasFocus())
         return QWidget::eventFilter(objekt, udalost);
     zbytekKolecka_ += static_cast<QWheelEvent*>(udalost)->angleDelta().y();

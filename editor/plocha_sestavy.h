@@ -39,6 +39,8 @@ public:
     // kind); every other piece goes back to 0, 0, 0 unused. False, with nothing changed, for a
     // code that cannot be placed on these kinds.
     bool ukaz(const std::string& kod);
+    // Selects the row of the piece drawn at a point of the 3D view; false over the background.
+    bool vyberDilekNa(QPoint bod);
     // The preview scene of the used pieces, blocks with their edges.
     Scena scena() const;
 
@@ -77,6 +79,7 @@ private:
     QTemporaryDir slozka_;
     bool nacteno_ = false;
     int zbytekKolecka_ = 0;
+    QPoint stisk_;
 
     ModelTabulky* model_;
     MrizkaDilku* mrizka_;

@@ -1,15 +1,12 @@
 #pragma once
 // tvarolam-nahled's window: the scene's 3D view with a menu of the viewpoints.
 
+#include "nahled.h"
 #include "prohlizec_sceny.h"
 
 #include <QMainWindow>
 
 namespace tvarolam {
-
-// Where the game that opened the preview stands: "x,y", the middle of its window on the desktop.
-// The game sets it for the desktop's "open", which passes it on to the viewer.
-inline constexpr const char* PromennaStreduHry = "TVAROLAM_STRED_HRY";
 
 class OknoNahledu : public QMainWindow {
     Q_OBJECT

@@ -5,9 +5,12 @@
 
 #include <QApplication>
 #include <QDateTime>
+#include <QDialog>
 #include <QLocale>
 #include <QSessionManager>
 #include <QSocketNotifier>
+#include <QThread>
+#include <QTimer>
 
 #include <cstdlib>
 
@@ -23,15 +26,28 @@ extern "C" void priUkonceniProcesu() {
     if (hlavniOkno) hlavniOkno->ukonciHru();
 }
 
-void ukonciJakoZavreni(TForm1& okno) {
-    if (!QApplication::activeModalWidget() && !QApplication::activePopupWidget()) {
+// A handler waiting in a dialog (evaluate's question, the open dialog) would go on where it
+// stopped once the window had closed, and write the line a second time, or half of it before: its
+// dialogs are answered "no" or cancelled, the handler finishes its line, and then the window
+// closes. One that keeps a dialog up for three seconds ends the game where it is.
+void ukonciJakoZavreni(TForm1& okno, int pokus = 0) {
+    if (QThread::currentThread()->loopLevel() <= 1) {
         okno.close();
         return;
     }
-    // A dialog is open inside a handler, which would go on where it stopped once the dialog is
-    // gone and could write the line a second time: the game ends here.
-    okno.ukonciHru();
-    std::exit(0);
+    if (QWidget* dialog = QApplication::activeModalWidget()) {
+        if (auto* okenko = qobject_cast<QDialog*>(dialog))
+            okenko->reject();
+        else
+            dialog->close();
+    } else if (QWidget* nabidka = QApplication::activePopupWidget()) {
+        nabidka->close();
+    }
+    if (pokus >= 300) {
+        okno.ukonciHru();
+        std::exit(0);
+    }
+    QTimer::singleShot(10, &okno, [&okno, pokus] { ukonciJakoZavreni(okno, pokus + 1); });
 }
 
 } // namespace

@@ -7,6 +7,7 @@
 #include "okno_editoru.h"
 #include "pevne_prostredi.h"
 #include "plocha_sestavy.h"
+#include "prohlizec_sceny.h"
 #include "sipky.h"
 
 #include <QApplication>
@@ -17,6 +18,7 @@
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
+#include <QSet>
 #include <QTableWidget>
 #include <QTemporaryDir>
 #include <QTest>
@@ -94,18 +96,49 @@ private slots:
         umisti(*e.sestava(), 2, 0, 1, 0);
         umisti(*e.sestava(), 3, 1, 1, 0);
         QCOMPARE(e.sestava()->kod(), std::string("1PPP2PQP3QQP"));
+
+        // A click on a piece in the 3D view selects its row.
+        e.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&e));
+        auto* pohled = e.sestava()->pohled3d();
+        QSet<int> vybrane;
+        for (int y = 0; y < pohled->height(); y += 12)
+            for (int x = 0; x < pohled->width(); x += 12) {
+                const int dilek = pohled->dilekNa({x, y});
+                if (dilek < 0) continue;
+                QVERIFY(e.sestava()->vyberDilekNa({x, y}));
+                QCOMPARE(e.sestava()->hra().AktRadek(), dilek + 1); // all three rows are used
+                vybrane.insert(dilek);
+            }
+        QCOMPARE(vybrane.size(), 3);
+
         QTest::mouseClick(tlacitko(e, QStringLiteral("Přidat řešení")), Qt::LeftButton);
+
+        // A photo larger than the box, offered scaled to fit; a small picture as it is.
+        const QString fotka = slozka_.filePath(QStringLiteral("fotka.bmp"));
+        const QString maly = slozka_.filePath(QStringLiteral("maly.bmp"));
+        QVERIFY(QImage(480, 240, QImage::Format_RGB32).save(fotka));
+        QVERIFY(QImage(100, 50, QImage::Format_RGB32).save(maly));
+        e.odpovedi = {true};
+        QVERIFY(e.vyberObrazek(1, fotka));
+        QCOMPARE(e.obrazek(1).size(), QSize(240, 120));
+        QVERIFY(e.vyberObrazek(2, maly));
+        QCOMPARE(e.otazky.size(), 1);
+        QCOMPARE(e.obrazek(2).size(), QSize(100, 50));
         QCOMPARE(e.dokument().obsah.reseni, std::vector<std::string>{"1PPP2PQP3QQP"});
         e.zkontrolujHned();
         QCOMPARE(e.nalezy(), QStringList{});
 
         const QString cesta = slozka_.filePath(QStringLiteral("vez.3du"));
         QVERIFY(e.ulozJako(cesta));
-        QCOMPARE(precti(cesta), std::string("U V\xec\x9e\r\nK H 1 1 1 200 0 0 1\r\n"
+        QCOMPARE(precti(cesta), std::string("U V\xec\x9e\r\nO vez-1.jpg\r\np vez-2.bmp\r\n"
+                                            "K H 1 1 1 200 0 0 1\r\n"
                                             "K K 1 1 1 200 200 0 1\r\nK Z 1 1 1 200 0 0 1\r\n"
                                             "R 1PPP2PQP3QQP\r\n"));
 
-        // The game loads it and accepts that assembly.
+        QCOMPARE(precti(slozka_.filePath(QStringLiteral("vez-2.bmp"))), precti(maly));
+
+        // The game loads it, pictures included, and accepts that assembly.
         QDir::setCurrent(slozka_.path());
         PametoveOkno okno;
         PevneProstredi prostredi;
@@ -121,6 +154,19 @@ private slots:
         RozborUlohy rozbor(texty);
         QVERIFY(rozbor.nacti(cesta.toStdString()));
         QVERIFY(rozbor.nalezy().empty());
+
+        // F5 hands the saved task to the game as its one argument, in the task's folder.
+        const QString zaznam = slozka_.filePath(QStringLiteral("hra.txt"));
+        const QString skript = slozka_.filePath(QStringLiteral("hra.sh"));
+        std::ofstream(skript.toStdString())
+            << "#!/bin/sh\necho \"$# $1 $(pwd)\" > " << zaznam.toStdString() << ".tmp && mv "
+            << zaznam.toStdString() << ".tmp " << zaznam.toStdString() << "\n";
+        QFile::setPermissions(skript, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+        e.programHry = skript;
+        QVERIFY(e.vyzkousej());
+        QTRY_VERIFY(QFile::exists(zaznam));
+        QCOMPARE(precti(zaznam),
+                 "1 " + cesta.toStdString() + " " + slozka_.path().toStdString() + "\n");
 
         // An unchanged save writes the same bytes; Ukázat places the solution back.
         const std::string ulozeno = precti(cesta);

@@ -8,7 +8,8 @@ trap 'rm -rf "$xdg"' EXIT
 mkdir -p "$xdg/data/applications" "$xdg/config"
 cat >"$xdg/viewer.sh" <<VIEWER
 #!/bin/sh
-printf '%s\n' "\$1" >"$xdg/otevreno"
+printf '%s\n%s\n' "\$1" "\$TVAROLAM_STRED_HRY" >"$xdg/otevreno.novy"
+mv "$xdg/otevreno.novy" "$xdg/otevreno"
 VIEWER
 chmod +x "$xdg/viewer.sh"
 cat >"$xdg/data/applications/tvarolam-test-viewer.desktop" <<DESKTOP

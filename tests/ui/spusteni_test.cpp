@@ -5,9 +5,11 @@
 #include "pevne_prostredi.h"
 #include "soubory_testu.h"
 #include "spusteni.h"
+#include "tform1.h"
 
 #include <QAbstractButton>
 #include <QApplication>
+#include <QCheckBox>
 #include <QDir>
 #include <QFile>
 #include <QMessageBox>
@@ -40,6 +42,7 @@ private slots:
     void aTaskFromOutsideLogsOnlyWhenOpenedAsTheMenuDoes();
     void theEndOfTheSessionEndsTheGameAsAClose_data();
     void theEndOfTheSessionEndsTheGameAsAClose();
+    void aSignalDuringEvaluatesQuestionLetsTheSolvedLineFinishOnce();
 
 private:
     std::unique_ptr<QTemporaryDir> adresar_;
@@ -133,6 +136,34 @@ void SpusteniTest::theEndOfTheSessionEndsTheGameAsAClose() {
     });
     QCOMPARE(kod, 0);
     QCOMPARE(precti(tvarolam::SouborLogu), NedokoncenyRadek);
+    QVERIFY(!QFile::exists(tvarolam::SouborNahledu));
+}
+
+// The signal comes while a correct evaluation shows its boxes, before its line is complete: the
+// boxes are closed (the question answered "no"), the solved line is written once, whole.
+void SpusteniTest::aSignalDuringEvaluatesQuestionLetsTheSolvedLineFinishOnce() {
+    zapis("vez.3du", Uloha);
+    zapis(tvarolam::SouborLogu, "");
+    PevneProstredi prostredi;
+    int otazek = 0;
+    const int kod = spustHru(
+        prostredi, UlohaPriStartu{"vez.3du", true},
+        [](QWidget& okno) {
+            QTimer::singleShot(0, &okno, [&okno] {
+                auto& hra = static_cast<TForm1&>(okno);
+                hra.CBPouzit()->click();
+                hra.BVyhodnotClick();
+            });
+        },
+        [&otazek](QMessageBox& box) {
+            if (++otazek == 1) ::raise(SIGTERM);
+            ukazModalne(box);
+        });
+    QCOMPARE(kod, 0);
+    QCOMPARE(otazek, 2); // "correct", then the question about edges
+    QCOMPARE(precti(tvarolam::SouborLogu),
+             "Hra: V\xECz START: 8.12.2026 10:20:30 Hra dokon\xE8"
+             "ena. Pokus\xF9: 1 N\xE1hled\xF9: 0 KONEC: 10:20:30\r\n");
     QVERIFY(!QFile::exists(tvarolam::SouborNahledu));
 }
 
