@@ -18,6 +18,16 @@ namespace tvarolam {
 class Prostredi;
 class TextovySoubor;
 
+// Told after each record of a task file was read (its type byte and the 1-based line where it
+// starts), while the loader runs: a checker maps what it finds back to the file's lines.
+class PozorovatelNacteni {
+public:
+    virtual void zaznamNacten(char typ, int radek) = 0;
+
+protected:
+    ~PozorovatelNacteni() = default;
+};
+
 // Files the game uses in the current directory.
 inline constexpr const char* SouborNahledu = "tempwrl.wrl";
 inline constexpr const char* SouborLogu = "loghra.txt";
@@ -32,8 +42,8 @@ public:
     void FormCreate(const std::optional<std::string>& ulohaZPrikazoveRadky);
 
     // Loads a task (path in the system's file-name encoding). All errors end in the one message
-    // box; returns whether the task loaded.
-    bool NactiUlohu(const std::string& cesta);
+    // box; returns whether the task loaded. A pozorovatel hears of each record as it is read.
+    bool NactiUlohu(const std::string& cesta, PozorovatelNacteni* pozorovatel = nullptr);
 
     std::string KodSestavy() const;
     // Writes the scene of the used pieces and hands it to the shell. Never reports an error.
@@ -59,10 +69,6 @@ public:
     // unmarked placement leaves the mark as it was).
     void umistiDilek(int radek, int x, int y, int z, bool oznacitPouzity);
 
-    // Told after each record of a task file was read (its type byte and the 1-based line where it
-    // starts), while the loader runs; the task tool maps what it finds back to the file's lines.
-    std::function<void(char typ, int radek)> poZaznamu;
-
     // Menu "Načíst", after the player chose a file and the current directory moved to its folder.
     void Nast1Click(const std::string& cesta);
     // The window is closing.
@@ -78,7 +84,7 @@ public:
     bool HraDokoncena() const { return HraDokoncena_; }
 
 private:
-    void nactiUlohuZeSouboru(const std::string& cesta);
+    void nactiUlohuZeSouboru(const std::string& cesta, PozorovatelNacteni* pozorovatel);
     void nactiDruhDilku(TextovySoubor& soubor, std::string& tvar);
     void nactiObrazek(int cislo, const std::string& jmeno);
     void selhaniNacteni(const std::string& cesta);

@@ -34,10 +34,10 @@ std::string orizni(const std::string& text) {
 
 } // namespace
 
-bool Hra::NactiUlohu(const std::string& cesta) {
+bool Hra::NactiUlohu(const std::string& cesta, PozorovatelNacteni* pozorovatel) {
     bool nacteno = true;
     try {
-        nactiUlohuZeSouboru(cesta);
+        nactiUlohuZeSouboru(cesta, pozorovatel);
     } catch (const std::exception&) {
         selhaniNacteni(cesta);
         nacteno = false;
@@ -49,7 +49,7 @@ bool Hra::NactiUlohu(const std::string& cesta) {
     return nacteno;
 }
 
-void Hra::nactiUlohuZeSouboru(const std::string& cesta) {
+void Hra::nactiUlohuZeSouboru(const std::string& cesta, PozorovatelNacteni* pozorovatel) {
     auto soubor = TextovySoubor::otevri(cesta, NejvetsiUloha);
 
     tabulka_.nastavPocetRadku(0);
@@ -91,7 +91,7 @@ void Hra::nactiUlohuZeSouboru(const std::string& cesta) {
         default:
             soubor.preskocRadek();
         }
-        if (poZaznamu) poZaznamu(typ, radek);
+        if (pozorovatel) pozorovatel->zaznamNacten(typ, radek);
     }
 
     // A task without pieces has nothing to play: the header would be the only row.

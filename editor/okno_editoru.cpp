@@ -191,6 +191,7 @@ void OknoEditoru::vytvorOkno() {
     druhy_->setTabKeyNavigation(false);
     druhy_->horizontalHeader()->setSectionResizeMode(QHeaderView::Stretch);
     druhy_->setMinimumHeight(120);
+    druhy_->setMinimumWidth(420);
     connect(druhy_, &QTableWidget::currentCellChanged, this,
             [this](int radek) { ukazDruh(radek); });
 
@@ -295,6 +296,8 @@ void OknoEditoru::vytvorOkno() {
     reseni_->setAccessibleName(QStringLiteral("Řešení"));
     kod_ = new QLabel(skupinaReseni);
     kod_->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    // A long code must not widen the window; it can be selected and copied whole.
+    kod_->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
     auto* tlacitkaReseni = new QHBoxLayout;
     tlacitkaReseni->addWidget(
         tlacitko(QStringLiteral("Přidat řešení"), [this] { pridejReseni(); }));
@@ -356,7 +359,10 @@ void OknoEditoru::vytvorOkno() {
     sestava_ = new PlochaSestavy(plocha);
     connect(sestava_, &PlochaSestavy::sestavaZmenena, this, &OknoEditoru::poZmeneSestavy);
 
-    auto* levy = new QVBoxLayout;
+    auto* levyPanel = new QWidget(plocha);
+    levyPanel->setMaximumWidth(520);
+    auto* levy = new QVBoxLayout(levyPanel);
+    levy->setContentsMargins(0, 0, 0, 0);
     levy->addLayout(pole);
     levy->addWidget(skupinaDruhu, 2);
     levy->addWidget(skupinaReseni, 1);
@@ -365,8 +371,8 @@ void OknoEditoru::vytvorOkno() {
     pravy->addLayout(radaObrazku);
     pravy->addWidget(sestava_, 1);
     auto* rozlozeni = new QHBoxLayout(plocha);
-    rozlozeni->addLayout(levy, 2);
-    rozlozeni->addLayout(pravy, 3);
+    rozlozeni->addWidget(levyPanel, 0);
+    rozlozeni->addLayout(pravy, 1);
     resize(1280, 860);
 }
 
@@ -426,9 +432,10 @@ void OknoEditoru::ukazObsah() {
         for (int s = 0; s < bunky.size(); ++s) {
             auto* bunka = new QTableWidgetItem(bunky[s]);
             if (s == 4) {
+                // The swatch alone, as the game's grid shows it; the numbers for those who ask.
                 bunka->setBackground(QColor(d.r & 0xFF, d.g & 0xFF, d.b & 0xFF));
-                bunka->setText(QStringLiteral("%1 %2 %3").arg(d.r).arg(d.g).arg(d.b));
-                bunka->setForeground(qGray(d.r, d.g, d.b) < 128 ? Qt::white : Qt::black);
+                bunka->setToolTip(QStringLiteral("%1, %2, %3").arg(d.r).arg(d.g).arg(d.b));
+                bunka->setData(Qt::AccessibleTextRole, bunka->toolTip());
             }
             druhy_->setItem(i, s, bunka);
         }
@@ -447,7 +454,7 @@ void OknoEditoru::ukazObsah() {
     reseni_->clear();
     for (std::size_t i = 0; i < o.reseni.size(); ++i)
         reseni_->addItem(QStringLiteral("%1. %2").arg(i + 1).arg(zCp1250(o.reseni[i])));
-    reseni_->setCurrentRow(std::min(vybraneReseni, reseni_->count() - 1));
+    reseni_->setCurrentRow(std::min(std::max(vybraneReseni, 0), reseni_->count() - 1));
     ukazuji_ = false;
 
     ukazObrazky();

@@ -27,6 +27,8 @@ PlochaSestavy::PlochaSestavy(QWidget* rodic)
     model_ = new ModelTabulky(hra_, this);
     mrizka_ = new MrizkaDilku(*model_, this);
     mrizka_->setAccessibleName(QStringLiteral("Dílky"));
+    // The game's ten columns whole, with room for the scroll bar.
+    mrizka_->setMinimumWidth(MrizkaDilku::SirkaKlientu + 30);
     mrizka_->viewport()->installEventFilter(this);
     mrizka_->installEventFilter(this);
     connect(mrizka_, &MrizkaDilku::pohybMysi, this, [this](int x) { hra_.SGSeznamMouseMove(x); });

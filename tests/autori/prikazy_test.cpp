@@ -1,6 +1,8 @@
-// The task tool, run as authors run it: its output is a format their scripts read.
+// The task tool's commands, called as the program calls them: their output is a format authors'
+// scripts read, compared byte for byte.
 
 #include "pomocne.h"
+#include "prikazy_autoru.h"
 
 #include <gtest/gtest.h>
 
@@ -8,7 +10,9 @@
 
 #include <array>
 #include <cstdio>
+#include <cstring>
 #include <filesystem>
+#include <sstream>
 #include <sys/wait.h>
 
 namespace tvarolam::test {
@@ -20,18 +24,16 @@ struct Vysledek {
     std::string chyby;
 };
 
-Vysledek spust(const std::string& argumenty) {
-    const std::string prikaz = std::string(NASTROJ_ULOHA) + " " + argumenty + " 2>chyby.txt";
-    std::FILE* proces = ::popen(prikaz.c_str(), "r");
-    Vysledek vysledek{-1, {}, {}};
-    if (!proces) return vysledek;
-    std::array<char, 4096> buffer;
-    for (std::size_t n; (n = std::fread(buffer.data(), 1, buffer.size(), proces)) > 0;)
-        vysledek.vystup.append(buffer.data(), n);
-    const int stav = ::pclose(proces);
-    vysledek.kod = WIFEXITED(stav) ? WEXITSTATUS(stav) : -1;
-    vysledek.chyby = prectiSoubor("chyby.txt");
-    return vysledek;
+// Arguments split at spaces, as a shell would split these.
+Vysledek spust(const std::string& prikazovaRadka) {
+    std::vector<std::string> argumenty;
+    std::istringstream slova(prikazovaRadka);
+    for (std::string slovo; slova >> slovo;)
+        argumenty.push_back(slovo);
+    std::ostringstream vystup;
+    std::ostringstream chyby;
+    const int kod = nastroj::spust(nastroj::Argumenty(argumenty), vystup, chyby);
+    return {kod, vystup.str(), chyby.str()};
 }
 
 class NastrojUloha : public VDocasnemAdresari {};
@@ -188,12 +190,12 @@ TEST_F(NastrojUloha, NamesThePicturesAfterTheTaskInWindows1250) {
     for (const Pripad& pripad : pripady) {
         const std::string uloha = pripad.kmen + ".3du";
         zapisSoubor(uloha, "K H 1 1 1 255 0 0 1\nR 1PPP\n");
-        const auto vysledek = spust("obrazky '" + uloha + "' --zapis");
+        const auto vysledek = spust("obrazky " + uloha + " --zapis");
         EXPECT_EQ(vysledek.kod, pripad.kod) << vysledek.chyby;
         if (pripad.kod != 0) continue;
         EXPECT_NE(prectiSoubor(uloha).find(pripad.radek), std::string::npos) << prectiSoubor(uloha);
         EXPECT_TRUE(std::filesystem::exists(pripad.kmen + "-3.jpg"));
-        const auto kontrola = spust("zkontroluj '" + uloha + "'");
+        const auto kontrola = spust("zkontroluj " + uloha);
         EXPECT_EQ(kontrola.kod, 0) << "the game finds the pictures: " << kontrola.vystup;
         std::filesystem::remove(uloha);
     }
@@ -220,14 +222,51 @@ TEST_F(NastrojUloha, FindsNothingToReportInTheBundledExamples) {
     EXPECT_GE(uloh, 3);
 }
 
-TEST_F(NastrojUloha, AnswersHelpAndVersion) {
-    const auto napoveda = spust("--help");
-    EXPECT_EQ(napoveda.kod, 0);
-    EXPECT_NE(napoveda.vystup.find("ROW@X,Y,Z"), std::string::npos);
-    const auto verze = spust("--version");
-    EXPECT_EQ(verze.kod, 0);
-    EXPECT_EQ(verze.vystup.rfind("tvarolam-uloha ", 0), 0u);
+// The program itself: the arguments reach the library as the system passed them, and what the
+// library returns and prints is the process's.
+struct RadekPrikazu {
+    const char* jmeno;
+    const char* argumenty;
+    int kod;
+    const char* vystup; // the start of stdout
+    const char* chyby;  // the start of stderr
+};
+
+class ProgramUloha : public ::testing::TestWithParam<RadekPrikazu> {};
+
+TEST_P(ProgramUloha, HandsItsArgumentsToTheLibrary) {
+    const RadekPrikazu& r = GetParam();
+    const std::string chyby = ::testing::TempDir() + "uloha_" + r.jmeno + ".txt";
+    const std::string prikaz = std::string("cd ") + ZDROJE + "/ulohy && env -u QT_QPA_PLATFORM " +
+                               NASTROJ_ULOHA + " " + r.argumenty + " 2>" + chyby;
+    std::FILE* proces = ::popen(prikaz.c_str(), "r");
+    ASSERT_NE(proces, nullptr);
+    std::string vystup;
+    std::array<char, 4096> blok;
+    while (const std::size_t n = std::fread(blok.data(), 1, blok.size(), proces))
+        vystup.append(blok.data(), n);
+    const int stav = ::pclose(proces);
+    EXPECT_EQ(WIFEXITED(stav) ? WEXITSTATUS(stav) : -1, r.kod);
+    EXPECT_EQ(vystup.substr(0, std::strlen(r.vystup)), r.vystup);
+    EXPECT_EQ(prectiSoubor(chyby).substr(0, std::strlen(r.chyby)), r.chyby);
+    std::filesystem::remove(chyby);
 }
+
+INSTANTIATE_TEST_SUITE_P(
+    Pripady, ProgramUloha,
+    ::testing::Values(
+        RadekPrikazu{"Version", "--version", 0, "tvarolam-uloha " TVAROLAM_VERZE "\n", ""},
+        RadekPrikazu{"Help", "--help", 0, "Usage: ", ""},
+        RadekPrikazu{"CommandHelp", "zkontroluj --help", 0,
+                     "Usage: tvarolam-uloha zkontroluj FILE\n", ""},
+        RadekPrikazu{"Dump", "01-dva-dilky.3du 1@0,0,0", 0, "titulek\tDva d\xC3\xADlky\n", ""},
+        RadekPrikazu{"NoTask", "", 2, "", "tvarolam-uloha: no task file given\n"},
+        RadekPrikazu{"UnknownOption", "--bogus", 2, "", "tvarolam-uloha: Unknown option 'bogus'."},
+        RadekPrikazu{"QtOptionIsNoTask", "obrazky -platform offscreen --help", 0,
+                     "Usage: tvarolam-uloha obrazky", ""},
+        RadekPrikazu{"CommandWithoutItsFile", "nahled 01-dva-dilky.3du --reseni 1", 2, "",
+                     "Usage: tvarolam-uloha nahled"}),
+    [](const auto& info) { return std::string(info.param.jmeno); });
 
 } // namespace
 } // namespace tvarolam::test

@@ -59,7 +59,6 @@ bool Nalez::varovani() const {
 
 RozborUlohy::RozborUlohy(const Texty& texty) : hra_(okno_, prostredi_, texty) {
     hra_.FormCreate(std::nullopt);
-    hra_.poZaznamu = [this](char typ, int radek) { zaznamNacten(typ, radek); };
 }
 
 bool RozborUlohy::nacti(const std::string& cesta) {
@@ -68,7 +67,7 @@ bool RozborUlohy::nacti(const std::string& cesta) {
     obrazky_.clear();
     okno_.zpravy.clear();
     zpravaNacteni_.clear();
-    if (hra_.NactiUlohu(cesta)) return true;
+    if (hra_.NactiUlohu(cesta, this)) return true;
     if (!okno_.zpravy.empty()) zpravaNacteni_ = okno_.zpravy.back();
     return false;
 }

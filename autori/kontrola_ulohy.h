@@ -67,7 +67,7 @@ struct DruhUlohy {
     int pocet = 0;
 };
 
-class RozborUlohy {
+class RozborUlohy : private PozorovatelNacteni {
 public:
     explicit RozborUlohy(const Texty& texty);
     RozborUlohy(const RozborUlohy&) = delete;
@@ -95,7 +95,7 @@ public:
     int radekPrvnihoDruhu() const { return druhy_.empty() ? 1 : druhy_.front().radek; }
 
 private:
-    void zaznamNacten(char typ, int radek);
+    void zaznamNacten(char typ, int radek) override;
     void zkontrolujKod(std::size_t index, std::vector<Nalez>& nalezy) const;
     void zkontrolujDruhy(std::vector<Nalez>& nalezy) const;
     int pocetDilku(std::int32_t druh) const;
