@@ -14,6 +14,13 @@ namespace {
 
 constexpr char Osy[3] = {'x', 'y', 'z'};
 
+// "dílek druhu 2 (z řádku 4) na x 1, y 0, z 3"
+std::string dilekNaMiste(const Nalez& n) {
+    return "dílek druhu " + std::to_string(n.druhDilku) + " (z řádku " +
+           std::to_string(n.jinyRadek) + ") na x " + std::to_string(n.poloha[0]) + ", y " +
+           std::to_string(n.poloha[1]) + ", z " + std::to_string(n.poloha[2]);
+}
+
 Nalez nalez(int radek, Nalez::Druh druh) {
     Nalez n;
     n.radek = radek;
@@ -48,7 +55,10 @@ bool Nalez::varovani() const {
     case Druh::StejnyKod:
     case Druh::StejnaPoloha:
     case Druh::PrekryvDilku:
+    case Druh::SkrytyDilek:
+    case Druh::NeviditelnyPosun:
     case Druh::StejneDruhy:
+    case Druh::PodobneBarvy:
     case Druh::VelkyObrazek:
     case Druh::Metasoubor:
         return true;
@@ -57,7 +67,7 @@ bool Nalez::varovani() const {
     }
 }
 
-RozborUlohy::RozborUlohy(const Texty& texty) : hra_(okno_, prostredi_, texty) {
+RozborUlohy::RozborUlohy(const Texty& texty) : texty_(texty), hra_(okno_, prostredi_, texty) {
     hra_.FormCreate(std::nullopt);
 }
 
@@ -104,8 +114,19 @@ int RozborUlohy::pocetDilku(std::int32_t druh) const {
 std::vector<Nalez> RozborUlohy::nalezy() const {
     std::vector<Nalez> vysledek;
     if (reseni().empty()) vysledek.push_back(nalez(1, Nalez::Druh::ZadneReseni));
-    for (std::size_t i = 0; i < reseni().size(); ++i)
+    for (std::size_t i = 0; i < reseni().size(); ++i) {
+        const std::size_t pred = vysledek.size();
         zkontrolujKod(i, vysledek);
+        // Pictures of a code the game never gives, or of pieces inside each other, show nothing
+        // a pupil could build.
+        const bool stavba = std::none_of(vysledek.begin() + static_cast<std::ptrdiff_t>(pred),
+                                         vysledek.end(), [](const Nalez& n) {
+                                             return !n.varovani() ||
+                                                    n.druh == Nalez::Druh::StejnaPoloha ||
+                                                    n.druh == Nalez::Druh::PrekryvDilku;
+                                         });
+        if (stavba) zkontrolujViditelnost(i, vysledek);
+    }
     zkontrolujDruhy(vysledek);
     for (const auto& obrazek : obrazky_) {
         if (jeMetasoubor(obrazek.jmeno)) {
@@ -224,13 +245,55 @@ void RozborUlohy::zkontrolujDruhy(std::vector<Nalez>& nalezy) const {
     for (std::size_t b = 0; b < druhy_.size(); ++b) {
         if (druhy_[b].pocet <= 0) continue;
         for (std::size_t a = 0; a < b; ++a) {
-            if (druhy_[a].pocet > 0 && vzhled(druhy_[a]) == vzhled(druhy_[b])) {
+            if (druhy_[a].pocet <= 0) continue;
+            const auto va = vzhled(druhy_[a]), vb = vzhled(druhy_[b]);
+            if (va == vb) {
                 Nalez n = nalez(druhy_[b].radek, Nalez::Druh::StejneDruhy);
                 n.jinyRadek = druhy_[a].radek;
                 nalezy.push_back(n);
                 break;
             }
+            // Shape and sizes alike, colours close.
+            if (!std::equal(va.begin() + 1, va.end(), vb.begin() + 1)) continue;
+            const auto barvaA = zkusStrToInt(va[0]), barvaB = zkusStrToInt(vb[0]);
+            if (!barvaA || !barvaB) continue;
+            if (const auto videni = barvy::nerozlisi(*barvaA, *barvaB)) {
+                Nalez n = nalez(druhy_[b].radek, Nalez::Druh::PodobneBarvy);
+                n.jinyRadek = druhy_[a].radek;
+                n.videni = *videni;
+                nalezy.push_back(n);
+                break;
+            }
         }
+    }
+}
+
+void RozborUlohy::zkontrolujViditelnost(std::size_t index, std::vector<Nalez>& nalezy) const {
+    const auto skupiny = rozeberKod(reseni()[index]);
+    if (!skupiny || skupiny->empty()) return;
+    // Placed as umistiKod places it, on a copy of the table as it loaded.
+    using S = TabulkaDilku::Sloupec;
+    TabulkaDilku tabulka = hra_.tabulka();
+    tabulka.nastavPozorovatele(nullptr); // no view follows the copy
+    std::vector<int> dalsi(druhy_.size(), 0);
+    for (const auto& skupina : *skupiny) {
+        const int pocet = pocetDilku(skupina.druh);
+        if (pocet == 0 || dalsi[skupina.druh - 1] >= pocet) return;
+        const int radek = druhy_[skupina.druh - 1].prvniRadek + dalsi[skupina.druh - 1]++;
+        for (int k = 0; k < 3; ++k)
+            tabulka.nastavBunku(S::X + k, radek, IntToStr(skupina.poloha[k]));
+        tabulka.nastavBunku(S::Pouzit, radek, texty_[Text::Ano]);
+    }
+    for (const auto& v : coNeniVidet(tabulka, texty_, reseni())) {
+        const auto druh = zkusStrToInt(tabulka.bunka(S::Druh, v.radek)).value_or(0);
+        if (pocetDilku(druh) == 0) continue;
+        Nalez n = nalez(radkyReseni_[index],
+                        v.skryty ? Nalez::Druh::SkrytyDilek : Nalez::Druh::NeviditelnyPosun);
+        n.druhDilku = druh;
+        n.jinyRadek = druhy_[druh - 1].radek;
+        n.poloha = v.poloha;
+        n.posuny = v.posuny;
+        nalezy.push_back(std::move(n));
     }
 }
 
@@ -262,11 +325,33 @@ std::string popisNalezu(const Nalez& n) {
         return "dva dílky kódu se překrývají";
     case Nalez::Druh::StejnyKod:
         return "stejný kód už je na řádku " + std::to_string(n.jinyRadek);
+    case Nalez::Druh::SkrytyDilek:
+        return dilekNaMiste(n) + " není vidět na žádném obrázku: žák nepozná, že tam má být";
+    case Nalez::Druh::NeviditelnyPosun: {
+        std::string posuny;
+        for (const auto& posun : n.posuny)
+            posuny += (posuny.empty() ? "" : ", ") + std::string(1, Osy[posun.osa]) +
+                      (posun.smer > 0 ? "+" : "-");
+        return dilekNaMiste(n) + " jde posunout o krok (" + posuny +
+               ") a žádný obrázek se viditelně nezmění; hra takovou stavbu neuzná (kód " +
+               (n.posuny.empty() ? "" : n.posuny.front().kod) + ")";
+    }
     case Nalez::Druh::StejneDruhy:
         return "dílky tohoto druhu vypadají stejně jako dílky z řádku " +
                std::to_string(n.jinyRadek) +
                " (tvar, rozměry i barva): žák je nerozliší, kód ano, takže správnou stavbu s "
                "„jiným“ dílkem hra neuzná";
+    case Nalez::Druh::PodobneBarvy: {
+        const std::string stejne = "skoro stejnou barvu jako dílky z řádku " +
+                                   std::to_string(n.jinyRadek) + " se stejným tvarem i rozměry";
+        if (n.videni == barvy::Videni::Bezne)
+            return "dílky tohoto druhu mají " + stejne + ": žák je těžko rozliší";
+        return std::string("pro žáky s ") +
+               (n.videni == barvy::Videni::Protanopie ? "protanopií" : "deuteranopií") +
+               " (červenozelená barvoslepost, asi jeden chlapec z dvanácti) mají dílky tohoto "
+               "druhu " +
+               stejne;
+    }
     case Nalez::Druh::ZadneReseni:
         return "úloha nemá žádný řádek R, nedá se vyřešit";
     case Nalez::Druh::VelkyObrazek:

@@ -6,7 +6,9 @@
 #include "kod_sestavy.h"
 #include "okno_hry.h"
 #include "prostredi.h"
+#include "rozliseni_barev.h"
 #include "texty.h"
+#include "viditelnost.h"
 
 #include <array>
 #include <string>
@@ -27,8 +29,14 @@ struct Nalez {
         StejnaPoloha,     // two groups at one position
         PrekryvDilku,     // two pieces' boxes overlap
         StejnyKod,        // the code of line `jinyRadek` again
+        // An R line, about what its three pictures show; the piece of kind `druhDilku` (K line
+        // `jinyRadek`) at `poloha`:
+        SkrytyDilek,      // covers no pixel in any picture
+        NeviditelnyPosun, // moves by `posuny` while no picture changes visibly
         // The task as a whole:
         StejneDruhy,  // kind of line `jinyRadek` looks the same as this one
+        PodobneBarvy, // kind of line `jinyRadek` has the same shape and sizes and a colour
+                      // too close to tell apart with `videni` (Bezne: for every pupil)
         ZadneReseni,  // no R line
         VelkyObrazek, // `sirka` x `vyska`, larger than the 240 x 180 box
         Metasoubor,   // a metafile picture, shown empty here
@@ -43,6 +51,9 @@ struct Nalez {
     int jinyRadek = 0;
     int sirka = 0;
     int vyska = 0;
+    std::array<int, 3> poloha{};
+    std::vector<Posun> posuny;
+    barvy::Videni videni = barvy::Videni::Bezne;
 
     // Warnings describe tasks that still work, only not as the author may expect.
     bool varovani() const;
@@ -91,6 +102,8 @@ public:
     const std::vector<int>& radkyReseni() const { return radkyReseni_; }
     const std::vector<DruhUlohy>& druhy() const { return druhy_; }
     const std::vector<ObrazekUlohy>& obrazky() const { return obrazky_; }
+    // What the game showed: captions and pictures.
+    const PametoveOkno& okno() const { return okno_; }
     // The line of the first K record.
     int radekPrvnihoDruhu() const { return druhy_.empty() ? 1 : druhy_.front().radek; }
 
@@ -98,8 +111,10 @@ private:
     void zaznamNacten(char typ, int radek) override;
     void zkontrolujKod(std::size_t index, std::vector<Nalez>& nalezy) const;
     void zkontrolujDruhy(std::vector<Nalez>& nalezy) const;
+    void zkontrolujViditelnost(std::size_t index, std::vector<Nalez>& nalezy) const;
     int pocetDilku(std::int32_t druh) const;
 
+    const Texty& texty_;
     PametoveOkno okno_;
     SystemoveProstredi prostredi_; // the loader's clock; nothing here reads it
     Hra hra_;

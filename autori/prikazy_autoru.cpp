@@ -7,10 +7,12 @@
 #include "nahled.h"
 #include "obrazky.h"
 #include "okno_hry.h"
+#include "pracovni_list.h"
 #include "prostredi.h"
 #include "scena.h"
 #include "texty.h"
 #include "umisteni.h"
+#include "viditelnost.h"
 #include "vykreslovac.h"
 #include "zapis_jpeg.h"
 #include "zapis_souboru.h"
@@ -59,7 +61,9 @@ Rozbor rozeber(QCommandLineParser& parser, const Argumenty& argumenty, int pozic
             << pomoc.mid(std::max<qsizetype>(0, pomoc.indexOf("Options:"))).toStdString();
         return {false, Uspech};
     }
-    if (parser.positionalArguments().size() != pozicnich) {
+    // A negative count: at least one.
+    const auto pocet = parser.positionalArguments().size();
+    if (pozicnich >= 0 ? pocet != pozicnich : pocet < 1) {
         err << "Usage: " << pouziti << '\n';
         return {false, SpatneArgumenty};
     }
@@ -111,21 +115,6 @@ bool nactiAUmisti(RozborUlohy& rozbor, const QString& soubor, const std::string&
         err << "tvarolam-uloha: warning: placed so, the game gives the code " << naTerminal(hra)
             << ", not " << naTerminal(kodReseni) << '\n';
     return true;
-}
-
-// The viewpoint turned as the scene has it, moved so the whole assembly fills the picture.
-Kamera kameraNaSestavu(Pohled pohled, const Scena& scena) {
-    const Kamera kamera = kameraPohledu(pohled);
-    const Vektor stred = stredSceny(scena);
-    float polomer = 0.5f;
-    for (const auto& dilek : scena.dilky)
-        for (int roh = 0; roh < 8; ++roh) {
-            Vektor bod = dilek.poloha;
-            for (int k = 0; k < 3; ++k)
-                if (roh & (1 << k)) bod[k] += dilek.velikost[k];
-            polomer = std::max(polomer, vzdalenost(bod, stred));
-        }
-    return zamirNa(kamera, stred, 1.2f * polomer / std::sin(kamera.zornePole / 2));
 }
 
 std::string zakodujBmp(const QImage& obraz) {
@@ -208,7 +197,8 @@ Argumenty Argumenty::zbytek() const {
 }
 
 bool kresli(const Argumenty& argumenty) {
-    return !argumenty.bajty.empty() && argumenty.bajty.front() == "obrazky";
+    return !argumenty.bajty.empty() &&
+           (argumenty.bajty.front() == "obrazky" || argumenty.bajty.front() == "list");
 }
 
 int spust(const Argumenty& argumenty, std::ostream& out, std::ostream& err) {
@@ -216,6 +206,7 @@ int spust(const Argumenty& argumenty, std::ostream& out, std::ostream& err) {
     if (prikaz == "zkontroluj") return zkontroluj(argumenty.zbytek(), out, err);
     if (prikaz == "obrazky") return obrazky(argumenty.zbytek(), out, err);
     if (prikaz == "nahled") return nahled(argumenty.zbytek(), out, err);
+    if (prikaz == "list") return list(argumenty.zbytek(), out, err);
     return vypis(argumenty, out, err);
 }
 
@@ -380,14 +371,15 @@ int obrazky(const Argumenty& argumenty, std::ostream& out, std::ostream& err) {
                      soubor.toStdString() +
                          ": the name cannot be written in Windows-1250, as task files are",
                      Selhani);
-    const Pohled pohledy[3] = {Pohled::Pohled, Pohled::Front, Pohled::Top};
     const char typy[3] = {'O', 'p', 'q'};
     std::array<std::string, 3> radky;
     for (int i = 0; i < 3; ++i) {
         // Appended piece by piece: GCC 12 misreads "-" + std::string&& as an overlapping copy.
         std::string jmeno = "-";
         jmeno += std::to_string(i + 1) + "." + pripona.toStdString();
-        const QImage obraz = vykresli(scena, kameraNaSestavu(pohledy[i], scena), VelikostObrazku);
+        const QImage obraz =
+            vykresli(scena, kameraNaSestavu(PohledyObrazku[static_cast<std::size_t>(i)], scena),
+                     VelikostObrazku);
         const std::string bajty = pripona == "jpg" ? zakodujJpeg(obraz) : zakodujBmp(obraz);
         if (bajty.empty() || !zapisNahradou(slozka + kmen + jmeno, bajty))
             return chyba(err, "cannot write " + slozka + kmen + jmeno, Selhani);
@@ -436,6 +428,25 @@ int nahled(const Argumenty& argumenty, std::ostream& out, std::ostream& err) {
     if (!uplna || !zapisNahradou(argumenty.bajtyArgumentu(vystup), text))
         return chyba(err, "cannot write " + vystup.toStdString(), Selhani);
     return Uspech;
+}
+
+int list(const Argumenty& argumenty, std::ostream& out, std::ostream& err) {
+    QCommandLineParser parser;
+    const QCommandLineOption pdf("pdf", "Write the worksheets to OUT.pdf.", "OUT.pdf");
+    parser.addOption(pdf);
+    const char* pouziti = "tvarolam-uloha list FILE... --pdf OUT.pdf";
+    if (const auto r = rozeber(parser, argumenty, -1, pouziti, out, err); !r.dal) return r.kod;
+    if (!parser.isSet(pdf)) {
+        err << "Usage: " << pouziti << '\n';
+        return SpatneArgumenty;
+    }
+    Texty texty;
+    int kod = Uspech;
+    if (!nactiTexty(texty, err, kod)) return kod;
+    std::vector<std::string> ulohy;
+    for (const QString& soubor : parser.positionalArguments())
+        ulohy.push_back(argumenty.bajtyArgumentu(soubor));
+    return pracovniList(ulohy, argumenty.bajtyArgumentu(parser.value(pdf)), texty, err);
 }
 
 } // namespace tvarolam::nastroj

@@ -1,6 +1,7 @@
 // Reading a class's logs: one million generated lines, read and summed up as tvarolam-denik does.
 
 #include "cteni_logu.h"
+#include "hra.h"
 #include "kodovani.h"
 #include "souhrn.h"
 

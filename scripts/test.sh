@@ -17,6 +17,8 @@ TVAROLAM_BALICKY+=" libglib2.0-bin"
 TVAROLAM_BALICKY+=" fuse3 python3-fusepy"
 # Signals and a lost display end the real game; xdotool opens its dialog under Xvfb.
 TVAROLAM_BALICKY+=" xdotool"
+# Worksheets: pdftoppm renders their pages, pdftotext and pdffonts read them.
+TVAROLAM_BALICKY+=" poppler-utils"
 "$koren/scripts/setup.sh"
 
 # The scene writer is tested under a Czech locale, whose decimal separator is a comma.

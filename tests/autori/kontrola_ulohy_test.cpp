@@ -29,7 +29,26 @@ struct Pripad {
     int radek;
     D druh;
     int jinyRadek = 0;
+    const char* posuny = ""; // the steps no picture shows, as "z+"
+    barvy::Videni videni = barvy::Videni::Bezne;
 };
+
+// What a pupil cannot see, each with a twin that differs by the fault only. Kind 1 (line 1) is
+// a red cube; grey pieces hide it: a 2x1x2 roof (kind 2), a 2x1x1 wall in front (kind 3) and a
+// cube to its right (kind 4).
+const std::string Ukryt = "K H 1 1 1 255 0 0 1\r\nK H 2 1 2 128 128 128 1\r\n"
+                          "K H 2 1 1 128 128 128 1\r\nK H 1 1 1 128 128 128 1\r\n";
+const std::string PodUkrytem = Ukryt + "R 1PPP3PPQ2PQP4QPP\r\n";
+const std::string NaUkrytu = Ukryt + "R 3PPQ2PQP1PRP4QPP\r\n";
+// The red cube under a deep grey 3x1x5 plate: at its back corner only the front view shows it,
+// and that view cannot tell how deep it stands; at the front corner the oblique view shows it.
+const std::string Deska = "K H 1 1 1 255 0 0 1\r\nK H 3 1 5 128 128 128 1\r\n";
+const std::string VzaduPodDeskou = Deska + "R 1PPP2PQP\r\n";
+const std::string VpreduPodDeskou = Deska + "R 2PQP1RPT\r\n";
+// Two cubes side by side whose second colour varies.
+std::string dveKostky(const char* druhaBarva) {
+    return std::string("K H 1 1 1 220 30 30 1\r\nK H 1 1 1 ") + druhaBarva + " 1\r\nR 1PPP2QPP\r\n";
+}
 
 class KontrolaUlohy : public VDocasnemAdresari {
 protected:
@@ -76,6 +95,11 @@ TEST_F(KontrolaUlohy, EachFaultIsFoundOnItsLine) {
         // LF ends, a K line whose numbers go on over the next line: lines still count.
         {"lines as the file has them",
          "U Test\nK H 2 1 1\n255 0 0 2\nK K 1 1 1 0 0 255 1\n\nx\nR 1PP\n", 7, D::NeniKod},
+        {"a piece no picture shows", PodUkrytem, 5, D::SkrytyDilek, 1},
+        {"a depth no picture shows", VzaduPodDeskou, 3, D::NeviditelnyPosun, 1, "z+"},
+        {"two reds a shade apart", dveKostky("200 30 30"), 2, D::PodobneBarvy, 1},
+        {"a red and a green alike for deuteranopes", dveKostky("90 160 0"), 2, D::PodobneBarvy, 1,
+         "", barvy::Videni::Deuteranopie},
     };
     for (const auto& p : pripady) {
         SCOPED_TRACE(p.nazev);
@@ -84,6 +108,11 @@ TEST_F(KontrolaUlohy, EachFaultIsFoundOnItsLine) {
         EXPECT_EQ(nalezy[0].radek, p.radek);
         EXPECT_EQ(nalezy[0].druh, p.druh);
         EXPECT_EQ(nalezy[0].jinyRadek, p.jinyRadek);
+        std::string posuny;
+        for (const auto& posun : nalezy[0].posuny)
+            posuny += std::string(1, "xyz"[posun.osa]) + (posun.smer > 0 ? "+" : "-");
+        EXPECT_EQ(posuny, p.posuny);
+        EXPECT_EQ(nalezy[0].videni, p.videni);
     }
 }
 
@@ -95,6 +124,9 @@ TEST_F(KontrolaUlohy, TheSameTaskWithoutTheFaultIsClean) {
              Zacatek + "K H 2 1 1 0 255 0 1\r\n" + "R 1PPP3PPQ2QQP1RPP\r\n",
              std::string(
                  "U Test\nK H 2 1 1\n255 0 0 2\nK K 1 1 1 0 0 255 1\n\nx\nR 1PPP2QQP1RPP\n"),
+             NaUkrytu,
+             VpreduPodDeskou,
+             dveKostky("40 80 220"),
          }) {
         SCOPED_TRACE(uloha);
         EXPECT_TRUE(zkontroluj(uloha).empty());

@@ -265,7 +265,14 @@ INSTANTIATE_TEST_SUITE_P(
         RadekPrikazu{"QtOptionIsNoTask", "obrazky -platform offscreen --help", 0,
                      "Usage: tvarolam-uloha obrazky", ""},
         RadekPrikazu{"CommandWithoutItsFile", "nahled 01-dva-dilky.3du --reseni 1", 2, "",
-                     "Usage: tvarolam-uloha nahled"}),
+                     "Usage: tvarolam-uloha nahled"},
+        // Worksheets need fonts, so a GUI application, without a display; Qt may warn on
+        // stderr about its runtime folder, so only the exit codes count here.
+        RadekPrikazu{"Worksheets",
+                     "list 01-dva-dilky.3du 02-vez.3du --pdf \"${TMPDIR:-/tmp}/uloha_list.pdf\"", 0,
+                     "", ""},
+        RadekPrikazu{"WorksheetsWithoutThePdf", "list 01-dva-dilky.3du", 2, "", ""},
+        RadekPrikazu{"WorksheetOfATaskThatDoesNotLoad", "list chybi.3du --pdf x.pdf", 2, "", ""}),
     [](const auto& info) { return std::string(info.param.jmeno); });
 
 } // namespace
