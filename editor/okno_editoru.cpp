@@ -13,6 +13,7 @@
 #include "zapis_jpeg.h"
 #include "zapis_souboru.h"
 
+#include <QAbstractItemView>
 #include <QAction>
 #include <QApplication>
 #include <QCloseEvent>
@@ -133,8 +134,12 @@ private:
 };
 
 OknoEditoru::OknoEditoru(QWidget* rodic) : QMainWindow(rodic) {
-    const QString vedle = QCoreApplication::applicationDirPath() + QStringLiteral("/tvarolam-hra");
-    programHry = QFileInfo(vedle).isExecutable() ? vedle : QStringLiteral("tvarolam-hra");
+    const auto program = [](const QString& jmeno) {
+        const QString vedle = QCoreApplication::applicationDirPath() + u'/' + jmeno;
+        return QFileInfo(vedle).isExecutable() ? vedle : jmeno;
+    };
+    programHry = program(QStringLiteral("tvarolam-hra"));
+    programNastroje = program(QStringLiteral("tvarolam-uloha"));
     zpet_ = new QUndoStack(this);
     kontrola_ = new QTimer(this);
     kontrola_->setSingleShot(true);
@@ -145,6 +150,7 @@ OknoEditoru::OknoEditoru(QWidget* rodic) : QMainWindow(rodic) {
         kontrola_->start();
     });
     vytvorOkno();
+    poradiTabulatoru();
     vytvorMenu();
     ukazObsah();
     zkontrolujHned();
@@ -157,17 +163,22 @@ void OknoEditoru::vytvorOkno() {
     auto* plocha = new QWidget(this);
     setCentralWidget(plocha);
 
-    auto tlacitko = [this](const QString& text, auto obsluha) {
-        auto* b = new QPushButton(text, this);
+    // Every control is made inside the widget that shows it, in the order Tab visits them: a
+    // widget moved to another parent later leaves the focus chain out of order.
+    auto* levyPanel = new QWidget(plocha);
+    levyPanel->setMaximumWidth(520);
+    QWidget* rodicTlacitek = levyPanel;
+    auto tlacitko = [this, &rodicTlacitek](const QString& text, auto obsluha) {
+        auto* b = new QPushButton(text, rodicTlacitek);
         b->setAccessibleName(text);
         connect(b, &QPushButton::clicked, this, obsluha);
         return b;
     };
 
     // Title and description.
-    titulek_ = new QLineEdit(plocha);
-    popis_ = new QLineEdit(plocha);
-    poznamka_ = new QLabel(plocha);
+    titulek_ = new QLineEdit(levyPanel);
+    popis_ = new QLineEdit(levyPanel);
+    poznamka_ = new QLabel(levyPanel);
     poznamka_->setWordWrap(true);
     auto* pole = new QFormLayout;
     pole->addRow(QStringLiteral("&Název:"), titulek_);
@@ -179,7 +190,8 @@ void OknoEditoru::vytvorOkno() {
     connect(popis_, &QLineEdit::textEdited, this, [this](const QString& t) { nastavPopis(t); });
 
     // Kinds: the table shows them all, the fields below edit the selected one.
-    auto* skupinaDruhu = new QGroupBox(QStringLiteral("Druhy dílků"), plocha);
+    auto* skupinaDruhu = new QGroupBox(QStringLiteral("Druhy dílků"), levyPanel);
+    rodicTlacitek = skupinaDruhu;
     druhy_ = new QTableWidget(0, 6, skupinaDruhu);
     druhy_->setHorizontalHeaderLabels({QStringLiteral("tvar"), QStringLiteral("rx"),
                                        QStringLiteral("ry"), QStringLiteral("rz"),
@@ -291,7 +303,8 @@ void OknoEditoru::vytvorOkno() {
     vDruzich->addLayout(tlacitkaDruhu);
 
     // Accepted solutions.
-    auto* skupinaReseni = new QGroupBox(QStringLiteral("Řešení"), plocha);
+    auto* skupinaReseni = new QGroupBox(QStringLiteral("Řešení"), levyPanel);
+    rodicTlacitek = skupinaReseni;
     reseni_ = new QListWidget(skupinaReseni);
     reseni_->setAccessibleName(QStringLiteral("Řešení"));
     kod_ = new QLabel(skupinaReseni);
@@ -306,6 +319,8 @@ void OknoEditoru::vytvorOkno() {
     tlacitkaReseni->addWidget(
         tlacitko(QStringLiteral("Ukázat"), [this] { ukazReseni(vybraneReseni()); }));
     tlacitkaReseni->addWidget(
+        tlacitko(QStringLiteral("Obrázky z řešení"), [this] { nakresliObrazky(vybraneReseni()); }));
+    tlacitkaReseni->addWidget(
         tlacitko(QStringLiteral("Nahoru"), [this] { posunReseni(vybraneReseni(), -1); }));
     tlacitkaReseni->addWidget(
         tlacitko(QStringLiteral("Dolů"), [this] { posunReseni(vybraneReseni(), 1); }));
@@ -315,7 +330,8 @@ void OknoEditoru::vytvorOkno() {
     vReseni->addLayout(tlacitkaReseni);
 
     // The checker's findings; choosing one selects what it is about.
-    auto* skupinaKontroly = new QGroupBox(QStringLiteral("Kontrola"), plocha);
+    auto* skupinaKontroly = new QGroupBox(QStringLiteral("Kontrola"), levyPanel);
+    rodicTlacitek = skupinaKontroly;
     seznamNalezu_ = new QListWidget(skupinaKontroly);
     seznamNalezu_->setAccessibleName(QStringLiteral("Kontrola"));
     seznamNalezu_->setWordWrap(true);
@@ -334,6 +350,7 @@ void OknoEditoru::vytvorOkno() {
     vKontrole->addWidget(tlacitko(QStringLiteral("Vyzkoušet ve hře"), [this] { vyzkousej(); }));
 
     // The three pictures as the game shows them: the box's size, centred, cut at its edges.
+    rodicTlacitek = plocha;
     auto* radaObrazku = new QHBoxLayout;
     for (int i = 0; i < 3; ++i) {
         auto* sloupec = new QVBoxLayout;
@@ -359,8 +376,6 @@ void OknoEditoru::vytvorOkno() {
     sestava_ = new PlochaSestavy(plocha);
     connect(sestava_, &PlochaSestavy::sestavaZmenena, this, &OknoEditoru::poZmeneSestavy);
 
-    auto* levyPanel = new QWidget(plocha);
-    levyPanel->setMaximumWidth(520);
     auto* levy = new QVBoxLayout(levyPanel);
     levy->setContentsMargins(0, 0, 0, 0);
     levy->addLayout(pole);
@@ -374,6 +389,25 @@ void OknoEditoru::vytvorOkno() {
     rozlozeni->addWidget(levyPanel, 0);
     rozlozeni->addLayout(pravy, 1);
     resize(1280, 860);
+}
+
+// Tab visits the controls as they are laid out: the left column from the top, then the pictures,
+// then the assembly (grid, arrows, check box, 3D view).
+void OknoEditoru::poradiTabulatoru() {
+    const auto uvnitrOvladani = [this](QWidget* w) {
+        for (QWidget* rodic = w->parentWidget(); rodic && rodic != this;
+             rodic = rodic->parentWidget())
+            if (qobject_cast<QAbstractItemView*>(rodic) || qobject_cast<QAbstractSpinBox*>(rodic) ||
+                qobject_cast<QComboBox*>(rodic))
+                return true;
+        return false;
+    };
+    QWidget* predchozi = nullptr;
+    for (QWidget* w : centralWidget()->findChildren<QWidget*>()) {
+        if (!(w->focusPolicy() & Qt::TabFocus) || uvnitrOvladani(w)) continue;
+        if (predchozi) setTabOrder(predchozi, w);
+        predchozi = w;
+    }
 }
 
 void OknoEditoru::vytvorMenu() {
@@ -735,6 +769,54 @@ bool OknoEditoru::vyberObrazek(int cislo, const QString& soubor) {
     nove.obrazky.at(cislo - 1) = jmeno;
     if (nove == dokument_.obsah) ukazObrazky(); // the same name: only the picture is new
     proved(nove, QStringLiteral("obrázek %1").arg(cislo));
+    return true;
+}
+
+bool OknoEditoru::nakresliObrazky(int index) {
+    const ObsahUlohy& o = dokument_.obsah;
+    if (index < 0 || index >= static_cast<int>(o.reseni.size())) {
+        oznam(QStringLiteral("Vyberte řešení, z něhož se obrázky nakreslí."));
+        return false;
+    }
+    // The kinds and codes alone, in a folder of their own: the tool places the solution and
+    // draws it beside that task.
+    QTemporaryDir slozka;
+    std::string text;
+    for (const DruhDilku& druh : o.druhy)
+        text += radekDruhu(druh) + "\r\n";
+    for (const std::string& kod : o.reseni)
+        text += "R " + kod + "\r\n";
+    QProcess nastroj;
+    nastroj.setWorkingDirectory(slozka.path());
+    if (zapisNahradou(slozka.filePath(QStringLiteral("kresba.3du")).toStdString(), text)) {
+        nastroj.start(programNastroje, {QStringLiteral("obrazky"), QStringLiteral("kresba.3du"),
+                                        QStringLiteral("--reseni"), QString::number(index + 1)});
+        nastroj.waitForFinished(60000);
+    }
+    if (nastroj.exitStatus() != QProcess::NormalExit || nastroj.exitCode() != 0) {
+        oznam(QStringLiteral("Obrázky řešení %1 se nepodařilo nakreslit: %2")
+                  .arg(index + 1)
+                  .arg(QString::fromUtf8(nastroj.readAllStandardError()).trimmed()));
+        return false;
+    }
+    ObsahUlohy nove = o;
+    for (int i = 0; i < 3; ++i) {
+        const std::string soubor =
+            slozka.filePath(QStringLiteral("kresba-%1.jpg").arg(i + 1)).toStdString();
+        NovyObrazek obrazek;
+        try {
+            obrazek = {NactiObrazek(soubor), prectiSoubor(soubor, NejvetsiObrazek)};
+        } catch (const std::exception& chyba) {
+            oznam(QStringLiteral("Obrázek %1 se nepodařilo přečíst: %2")
+                      .arg(i + 1)
+                      .arg(q(chyba.what())));
+            return false;
+        }
+        nove.obrazky[i] = jmenoObrazku(i + 1, cesta_, "jpg");
+        noveObrazky_[nove.obrazky[i]] = std::move(obrazek);
+    }
+    if (nove == dokument_.obsah) ukazObrazky(); // the same names: only the pictures are new
+    proved(nove, QStringLiteral("obrázky z řešení %1").arg(index + 1));
     return true;
 }
 

@@ -64,6 +64,9 @@ public:
     // Box 1..3 from a picture file: a picture larger than the box is offered scaled to fit.
     bool vyberObrazek(int cislo, const QString& soubor);
     bool odeberObrazek(int cislo);
+    // All three boxes drawn from accepted solution `index` by the task tool, as its command
+    // `obrazky` draws them: "pohled", "front" and "top", JPEG.
+    bool nakresliObrazky(int index);
     // What box 1..3 shows, as the game would show it; null for an empty box.
     QImage obrazek(int cislo) const;
 
@@ -76,6 +79,8 @@ public:
 
     // The game that F5 starts; by default the one beside this program, else the one on the path.
     QString programHry;
+    // The task tool that draws the pictures; found the same way.
+    QString programNastroje;
 
 protected:
     // Dialogs, replaced in tests.
@@ -92,6 +97,7 @@ private:
     friend class ZmenaUlohy;
     void vytvorOkno();
     void vytvorMenu();
+    void poradiTabulatoru();
     void proved(const ObsahUlohy& nove, const QString& popis, int sloucit = -1);
     void ukazObsah(); // the widgets from dokument_.obsah
     void ukazDruh(int index);

@@ -12,13 +12,16 @@
 
 #include <QApplication>
 #include <QCheckBox>
+#include <QComboBox>
 #include <QDir>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QMenuBar>
 #include <QPushButton>
 #include <QSet>
+#include <QSpinBox>
 #include <QTableWidget>
 #include <QTemporaryDir>
 #include <QTest>
@@ -135,8 +138,17 @@ private slots:
                                             "K H 1 1 1 200 0 0 1\r\n"
                                             "K K 1 1 1 200 200 0 1\r\nK Z 1 1 1 200 0 0 1\r\n"
                                             "R 1PPP2PQP3QQP\r\n"));
-
         QCOMPARE(precti(slozka_.filePath(QStringLiteral("vez-2.bmp"))), precti(maly));
+
+        // The three boxes drawn from the solution by the task tool, saved beside the task.
+        e.programNastroje = QStringLiteral(NASTROJ_ULOHA);
+        QVERIFY(e.nakresliObrazky(0));
+        for (int i = 1; i <= 3; ++i)
+            QCOMPARE(e.obrazek(i).size(), QSize(240, 180));
+        QVERIFY(e.uloz());
+        const std::string obrazky =
+            "U V\xec\x9e\r\nO vez-1.jpg\r\np vez-2.jpg\r\nq vez-3.jpg\r\nK ";
+        QCOMPARE(precti(cesta).substr(0, obrazky.size()), obrazky);
 
         // The game loads it, pictures included, and accepts that assembly.
         QDir::setCurrent(slozka_.path());
@@ -287,6 +299,40 @@ private slots:
         e.odpovedi = {true};
         QVERIFY(e.ulozJako(cesta));
         QVERIFY(QFile::exists(cesta));
+    }
+
+    void everyControlIsReachedWithTabAndNamedAsItsLabel() {
+        Editor e;
+        QVERIFY(e.pridejDruh({'H', 1, 1, 1, 0, 0, 0, 1}));
+        e.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&e));
+        // The order Tab follows: the window's focus chain, from the title field round to it.
+        QWidget* prvni = e.findChild<QLineEdit*>();
+        QSet<QWidget*> dosazene{prvni};
+        for (QWidget* w = prvni->nextInFocusChain(); w != prvni; w = w->nextInFocusChain())
+            if (w->focusPolicy() & Qt::TabFocus) dosazene.insert(w);
+        for (QWidget* w : e.findChildren<QWidget*>()) {
+            const bool ovladani =
+                qobject_cast<QAbstractButton*>(w) || qobject_cast<QLineEdit*>(w) ||
+                qobject_cast<QAbstractSpinBox*>(w) || qobject_cast<QComboBox*>(w) ||
+                qobject_cast<QAbstractItemView*>(w);
+            // A spin box's own line edit is reached as the spin box.
+            if (!ovladani || !w->isVisible() || !w->isEnabled() ||
+                w->focusPolicy() == Qt::NoFocus ||
+                qobject_cast<QAbstractSpinBox*>(w->parentWidget()))
+                continue;
+            QVERIFY2(dosazene.contains(w),
+                     qPrintable(w->accessibleName() + u' ' + w->metaObject()->className()));
+            QVERIFY2(!w->accessibleName().isEmpty(), w->metaObject()->className());
+            if (auto* b = qobject_cast<QPushButton*>(w)) QCOMPARE(b->accessibleName(), b->text());
+        }
+        for (const char* text : {"Přidat druh", "Odebrat druh", "Přidat řešení", "Odebrat řešení",
+                                 "Ukázat", "Vyzkoušet ve hře"})
+            QVERIFY2(tlacitko(e, QString::fromUtf8(text)), text);
+        QStringList menu;
+        for (QAction* a : e.menuBar()->actions())
+            menu << a->text().remove(u'&');
+        QCOMPARE(menu, (QStringList{QStringLiteral("Soubor"), QStringLiteral("Úpravy")}));
     }
 
     void aUtf8TaskOpensConvertedWithANote() {
