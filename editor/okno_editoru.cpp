@@ -342,7 +342,12 @@ void OknoEditoru::vytvorOkno() {
             reseni_->setCurrentRow(cil - 1000);
         else if (cil >= 0)
             druhy_->selectRow(cil);
-        else if (cil == -2)
+    });
+    // The list makes its first row current when it gains focus and moves rows with the arrow
+    // keys: only a finding chosen with Enter or a double click may take the focus elsewhere.
+    connect(seznamNalezu_, &QListWidget::itemActivated, this, [this](QListWidgetItem* polozka) {
+        const int radek = seznamNalezu_->row(polozka);
+        if (radek >= 0 && radek < static_cast<int>(cilNalezu_.size()) && cilNalezu_[radek] == -2)
             titulek_->setFocus();
     });
     auto* vKontrole = new QVBoxLayout(skupinaKontroly);
