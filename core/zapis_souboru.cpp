@@ -42,7 +42,9 @@ bool zapisNahradou(const std::string& cesta, const std::string& obsah) {
     bool zapsano = ::fchmod(soubor, prava) == 0 && zapisVse(soubor, obsah);
     zapsano = ::close(soubor) == 0 && zapsano;
     if (zapsano && std::rename(docasny.c_str(), cesta.c_str()) == 0) return true;
+    const int chyba = errno;
     ::unlink(docasny.c_str());
+    errno = chyba;
     return false;
 }
 

@@ -2,61 +2,50 @@
 
 #include "radek_logu.h"
 
-#include <cerrno>
-#include <cstdio>
-#include <cstring>
-#include <memory>
-#include <vector>
+#include "cteni_souboru.h"
 
 namespace tvarolam::denik {
 
 namespace {
 
-// Line by line, with a bounded line: memory grows with nothing the log holds.
-class CteckaRadku {
+// Pieces of the file into lines without their LF and one CR before it; a line is kept up to
+// NejdelsiRadek bytes, so memory grows with nothing the log holds.
+class Radky {
 public:
-    explicit CteckaRadku(std::FILE* soubor) : soubor_(soubor), blok_(64 * 1024) {}
+    explicit Radky(std::function<void(std::string&, bool prilisDlouhy)> radek)
+        : radek_(std::move(radek)) {}
 
-    // The next line without its LF and one CR before it; false at the end or on an error.
-    bool dalsi(std::string& radek, bool& prilisDlouhy) {
-        radek.clear();
-        prilisDlouhy = false;
-        bool neco = false;
-        for (;;) {
-            if (pozice_ == delka_ && !doplnit()) break;
-            neco = true;
-            const char* zacatek = blok_.data() + pozice_;
-            const auto* lf = static_cast<const char*>(std::memchr(zacatek, '\n', delka_ - pozice_));
-            const std::size_t kus = lf ? static_cast<std::size_t>(lf - zacatek) : delka_ - pozice_;
-            if (radek.size() + kus > NejdelsiRadek) {
-                radek.append(zacatek, NejdelsiRadek - std::min(radek.size(), NejdelsiRadek));
-                prilisDlouhy = true;
-            } else if (!prilisDlouhy) {
-                radek.append(zacatek, kus);
+    void pridej(std::string_view kus) {
+        while (!kus.empty()) {
+            const std::size_t lf = kus.find('\n');
+            const std::string_view cast = kus.substr(0, lf);
+            if (!prilisDlouhy_ && text_.size() + cast.size() > NejdelsiRadek) {
+                text_.append(cast.substr(0, NejdelsiRadek - text_.size()));
+                prilisDlouhy_ = true;
+            } else if (!prilisDlouhy_) {
+                text_.append(cast);
             }
-            pozice_ += kus + (lf ? 1 : 0);
-            if (lf) break;
+            rozpracovany_ = true;
+            if (lf == std::string_view::npos) return;
+            dokonci();
+            kus.remove_prefix(lf + 1);
         }
-        if (!prilisDlouhy && !radek.empty() && radek.back() == '\r') radek.pop_back();
-        return neco;
     }
-
-    // errno of a failed read, 0 when the file was read to its end.
-    int chyba() const { return chyba_; }
+    void konec() {
+        if (rozpracovany_) dokonci();
+    }
 
 private:
-    bool doplnit() {
-        errno = 0;
-        delka_ = std::fread(blok_.data(), 1, blok_.size(), soubor_);
-        pozice_ = 0;
-        if (delka_ == 0 && std::ferror(soubor_)) chyba_ = errno ? errno : EIO;
-        return delka_ > 0;
+    void dokonci() {
+        if (!prilisDlouhy_ && !text_.empty() && text_.back() == '\r') text_.pop_back();
+        radek_(text_, prilisDlouhy_);
+        text_.clear();
+        prilisDlouhy_ = rozpracovany_ = false;
     }
 
-    std::FILE* soubor_;
-    std::vector<char> blok_;
-    std::size_t pozice_ = 0, delka_ = 0;
-    int chyba_ = 0;
+    std::function<void(std::string&, bool)> radek_;
+    std::string text_;
+    bool prilisDlouhy_ = false, rozpracovany_ = false;
 };
 
 // An empty line or a DOS end-of-file mark carries nothing to report.
@@ -96,20 +85,16 @@ Pokus pokusZRadku(const RadekLogu& r, long cislo, const std::optional<Uloha>& po
 
 std::optional<std::string> ctiLog(const std::string& cesta, const Texty& texty,
                                   const OdberatelLogu& odberatel) {
-    const std::unique_ptr<std::FILE, int (*)(std::FILE*)> soubor(std::fopen(cesta.c_str(), "rb"),
-                                                                 &std::fclose);
-    if (!soubor) return std::string(std::strerror(errno));
-    CteckaRadku cteni(soubor.get());
-    std::string radek;
-    bool prilisDlouhy = false;
+    long cislo = 0;
     std::optional<Uloha> posledniVyresena;
-    for (long cislo = 1; cteni.dalsi(radek, prilisDlouhy); ++cislo) {
-        if (!prilisDlouhy && jePrazdny(radek)) continue;
+    Radky radky([&](std::string& radek, bool prilisDlouhy) {
+        ++cislo;
+        if (!prilisDlouhy && jePrazdny(radek)) return;
         const auto rozebrany = prilisDlouhy ? std::nullopt : rozeberRadek(radek, texty);
         if (!rozebrany) {
             odberatel.necitelnyRadek(cislo, radek);
             posledniVyresena.reset();
-            continue;
+            return;
         }
         const Pokus pokus = pokusZRadku(*rozebrany, cislo, posledniVyresena);
         if (pokus.vysledek == Vysledek::Nevyreseno)
@@ -117,8 +102,13 @@ std::optional<std::string> ctiLog(const std::string& cesta, const Texty& texty,
         else
             posledniVyresena = Uloha{pokus.maNazev, pokus.titul};
         odberatel.pokus(pokus);
+    });
+    try {
+        ctiPoKusech(cesta, NejvetsiLog, [&](std::string_view kus) { radky.pridej(kus); });
+    } catch (const ChybaSouboru& chyba) {
+        return chyba.duvod().empty() ? std::string(chyba.what()) : chyba.duvod();
     }
-    if (cteni.chyba()) return std::string(std::strerror(cteni.chyba()));
+    radky.konec();
     return std::nullopt;
 }
 

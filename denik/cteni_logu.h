@@ -3,6 +3,7 @@
 
 #include "texty.h"
 
+#include <cstdint>
 #include <functional>
 #include <optional>
 #include <string>
@@ -31,8 +32,13 @@ struct OdberatelLogu {
 // Lines longer than this are reported unread; the game's lines are a few hundred bytes.
 constexpr std::size_t NejdelsiRadek = 1 << 20;
 
-// Reads the log at cesta with the texts it was written with. Returns an error message when the
-// file cannot be opened or read; the lines before a read error have been delivered.
+// Far above any real log (a line is one attempt, a few hundred bytes), and not what a link to a
+// device or a runaway file would give.
+constexpr std::int64_t NejvetsiLog = std::int64_t{1} << 30;
+
+// Reads the log at cesta (a regular file, opened without waiting on a pipe) with the texts it was
+// written with. Returns an error message when the file cannot be opened or read; the lines before a
+// read error have been delivered.
 std::optional<std::string> ctiLog(const std::string& cesta, const Texty& texty,
                                   const OdberatelLogu& odberatel);
 
