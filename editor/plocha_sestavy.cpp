@@ -175,10 +175,13 @@ bool PlochaSestavy::pouzit() const {
 bool PlochaSestavy::eventFilter(QObject* objekt, QEvent* udalost) {
     if (objekt == pohled3d_) {
         // A click that did not drag picks the piece under it, as a click on its row would.
+        const auto typ = udalost->type();
+        if (typ != QEvent::MouseButtonPress && typ != QEvent::MouseButtonRelease)
+            return QWidget::eventFilter(objekt, udalost);
         const auto* mys = static_cast<QMouseEvent*>(udalost);
-        if (udalost->type() == QEvent::MouseButtonPress) stisk_ = mys->position().toPoint();
-        if (udalost->type() == QEvent::MouseButtonRelease && mys->button() == Qt::LeftButton &&
-            (mys->position().toPoint() - stisk_).manhattanLength() < 4)
+        if (typ == QEvent::MouseButtonPress) stisk_ = mys->position().toPoint();
+        else if (mys->button() == Qt::LeftButton &&
+                 (mys->position().toPoint() - stisk_).manhattanLength() < 4)
             vyberDilekNa(stisk_);
         return QWidget::eventFilter(objekt, udalost);
     }
