@@ -75,6 +75,7 @@ public:
     void FormClose();
 
     const TabulkaDilku& tabulka() const { return tabulka_; }
+    const Texty& texty() const { return texty_; }
     const std::vector<std::string>& Reseni() const { return Reseni_; }
     std::int32_t AktRadek() const { return AktRadek_; }
     std::int32_t AktSloupec() const { return AktSloupec_; }

@@ -8,6 +8,9 @@ std::array<std::string, PocetPrvku> popiskyNavrhu() {
     std::array<std::string, PocetPrvku> popisky;
     const auto& zTextu = vychoziPopisky();
     std::copy(zTextu.begin(), zTextu.end(), popisky.begin());
+    const auto& otazka = vychoziPopiskyOtazky();
+    std::copy(otazka.begin(), otazka.end(),
+              popisky.begin() + static_cast<int>(Prvek::OtazkaTitulek));
     const std::string nula(1, '0');
     popisky[static_cast<int>(Prvek::LPokusy)] = nula;
     popisky[static_cast<int>(Prvek::LNahledy)] = nula;

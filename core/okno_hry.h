@@ -11,7 +11,8 @@
 
 namespace tvarolam {
 
-// Controls with a caption. The first nine are the captions of texts-file lines 21..29, in order.
+// Controls with a caption. The first nine are the captions of texts-file lines 21..29, in order;
+// the question box's caption and its two buttons are those of the optional lines 30..32.
 enum class Prvek {
     loha1,
     Nast1,
@@ -26,8 +27,11 @@ enum class Prvek {
     LUloha2,
     LPokusy,
     LNahledy,
+    OtazkaTitulek,
+    OtazkaAno,
+    OtazkaNe,
 };
-constexpr int PocetPrvku = static_cast<int>(Prvek::LNahledy) + 1;
+constexpr int PocetPrvku = static_cast<int>(Prvek::OtazkaNe) + 1;
 
 // The three position controls UDx, UDy, UDz.
 enum class Osa { X, Y, Z };

@@ -16,12 +16,15 @@ namespace {
 struct Vychozi {
     std::array<std::string, Texty::Pocet> zpravy;
     std::array<std::string, PocetPopisku> popisky;
+    std::array<std::string, PocetPopiskuOtazky> otazka;
 
     Vychozi() {
         auto soubor = TextovySoubor::zPameti(std::string(zdroje::texty_vychozi_tst));
         for (auto& text : zpravy)
             text = soubor.ctiRadek();
         for (auto& text : popisky)
+            text = soubor.ctiRadek();
+        for (auto& text : otazka)
             text = soubor.ctiRadek();
     }
 };
@@ -37,6 +40,10 @@ Texty::Texty() : zpravy_(vychozi().zpravy) {}
 
 const std::array<std::string, PocetPopisku>& vychoziPopisky() {
     return vychozi().popisky;
+}
+
+const std::array<std::string, PocetPopiskuOtazky>& vychoziPopiskyOtazky() {
+    return vychozi().otazka;
 }
 
 std::string SouborTextu::CtiRadek() {
@@ -67,6 +74,19 @@ void SouborTextu::NactiTexty(OknoHry& okno) {
     try {
         for (int i = 0; i < PocetPopisku; ++i)
             okno.nastavPopisek(static_cast<Prvek>(i), CtiRadek());
+        // Files of 29 lines, and longer ones whose extra lines were never meant for the
+        // question, keep its texts: the three lines count only together. An empty line keeps
+        // its default, as a button without a text could not be read or pressed by its letter.
+        std::array<std::string, PocetPopiskuOtazky> otazka;
+        int radku = 0;
+        for (; radku < PocetPopiskuOtazky && !soubor_->konec(); ++radku)
+            otazka[radku] = soubor_->ctiRadek();
+        if (radku == PocetPopiskuOtazky) {
+            for (int i = 0; i < PocetPopiskuOtazky; ++i)
+                if (!otazka[i].empty())
+                    okno.nastavPopisek(
+                        static_cast<Prvek>(static_cast<int>(Prvek::OtazkaTitulek) + i), otazka[i]);
+        }
     } catch (const ChybaSouboru&) {
         throw UkonceniProgramu("ERROR: Cannot read file " + jmeno_, navrat::Selhani);
     }

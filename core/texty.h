@@ -60,6 +60,9 @@ private:
 constexpr int PocetPopisku = static_cast<int>(Prvek::BVyhodnot) + 1;
 // The design captions, which lines 21..29 replace.
 const std::array<std::string, PocetPopisku>& vychoziPopisky();
+// Lines 30..32, optional: the question box's caption, its Yes and its No button.
+constexpr int PocetPopiskuOtazky = 3;
+const std::array<std::string, PocetPopiskuOtazky>& vychoziPopiskyOtazky();
 
 // The program must end at once with this exit code, after showing what() to the player.
 class UkonceniProgramu : public std::runtime_error {
@@ -76,7 +79,8 @@ public:
 
     // First pass: lines 1..20 into texty, when the file exists.
     void NactiTexty(Texty& texty, const Prostredi& prostredi);
-    // Second pass: lines 21..29 as captions of the window, then the file is closed.
+    // Second pass: lines 21..29 as captions of the window, lines 30..32 as the question's when
+    // the file has all three, then the file is closed.
     void NactiTexty(OknoHry& okno);
 
     bool pritomen() const { return soubor_.has_value(); }

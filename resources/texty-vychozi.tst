@@ -27,3 +27,6 @@ Rozmìry dílku
 Poèet náhledù:
 Pouít
 Vyhodno
+Confirm
+&Yes
+&No

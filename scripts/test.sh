@@ -19,6 +19,8 @@ TVAROLAM_BALICKY+=" fuse3 python3-fusepy"
 TVAROLAM_BALICKY+=" xdotool"
 # Worksheets: pdftoppm renders their pages, pdftotext and pdffonts read them.
 TVAROLAM_BALICKY+=" poppler-utils"
+# The window read and driven over the accessibility bus: a private session bus, AT-SPI, pyatspi.
+TVAROLAM_BALICKY+=" dbus at-spi2-core python3-pyatspi"
 "$koren/scripts/setup.sh"
 
 # The scene writer is tested under a Czech locale, whose decimal separator is a comma.

@@ -5,6 +5,8 @@
 #include <QGuiApplication>
 #include <QPalette>
 
+#include <algorithm>
+
 namespace tvarolam {
 
 ModelTabulky::ModelTabulky(Hra& hra, QObject* rodic)
@@ -22,6 +24,12 @@ int ModelTabulky::rowCount(const QModelIndex& rodic) const {
 
 int ModelTabulky::columnCount(const QModelIndex& rodic) const {
     return rodic.isValid() ? 0 : TabulkaDilku::ZobrazenychSloupcu;
+}
+
+void ModelTabulky::vyberRadek(int radek) {
+    hra_.vyberBunku(std::clamp<int>(hra_.AktSloupec(), TabulkaDilku::PevneSloupce,
+                                    TabulkaDilku::ZobrazenychSloupcu - 1),
+                    radek);
 }
 
 bool ModelTabulky::jePevna(const QModelIndex& index) const {

@@ -22,6 +22,11 @@ public:
     const TabulkaDilku& tabulka() const { return tabulka_; }
     // The player picks a cell (mouse or keys).
     void vyberBunku(int sloupec, int radek) { hra_.vyberBunku(sloupec, radek); }
+    // A row picked as a whole (assistive technology's selection): the game hears the column it
+    // last heard, as far as that is a shown one.
+    void vyberRadek(int radek);
+    // One of the game's words (Windows-1250), for what the grid does not show.
+    const std::string& slovo(Text text) const { return hra_.texty()[text]; }
     bool jePevna(const QModelIndex& index) const;
 
 signals:

@@ -3,6 +3,7 @@
 #include "model_tabulky.h"
 #include "prevod.h"
 
+#include <QAccessible>
 #include <QApplication>
 #include <QHeaderView>
 #include <QKeyEvent>
@@ -154,6 +155,33 @@ void MrizkaDilku::ukazVyber() {
     if (!tabulka.celeRadky())
         selectionModel()->select(aktualni, QItemSelectionModel::ClearAndSelect);
     viewport()->update();
+}
+
+void MrizkaDilku::currentChanged(const QModelIndex& aktualni, const QModelIndex& predchozi) {
+    QAbstractItemView::currentChanged(aktualni, predchozi);
+    if (hasFocus()) oznamAktualniBunku();
+}
+
+void MrizkaDilku::selectionChanged(const QItemSelection& vybrano, const QItemSelection& zruseno) {
+    QAbstractItemView::selectionChanged(vybrano, zruseno);
+    if (!QAccessible::isActive()) return;
+    QAccessibleEvent udalost(this, QAccessible::SelectionWithin);
+    QAccessible::updateAccessibility(&udalost);
+}
+
+void MrizkaDilku::focusInEvent(QFocusEvent* udalost) {
+    QTableView::focusInEvent(udalost);
+    oznamAktualniBunku();
+}
+
+void MrizkaDilku::oznamAktualniBunku() {
+    if (!QAccessible::isActive()) return;
+    QAccessibleInterface* mrizka = QAccessible::queryAccessibleInterface(this);
+    QAccessibleInterface* bunka = mrizka ? mrizka->focusChild() : nullptr;
+    if (!bunka) return;
+    QAccessibleEvent udalost(this, QAccessible::Focus);
+    udalost.setChild(mrizka->indexOfChild(bunka));
+    QAccessible::updateAccessibility(&udalost);
 }
 
 void MrizkaDilku::ukazPevnyRadek() {

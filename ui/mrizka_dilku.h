@@ -19,6 +19,7 @@ public:
     // The fixed header row: it stays above the rows that scroll. Hidden while row 0 is an
     // ordinary row (no fixed row); row 0 then scrolls in the grid itself.
     QTableView* zahlavi() const { return zahlavi_; }
+    ModelTabulky& modelTabulky() const { return model_; }
 
 signals:
     // The pointer moved to x (grid client pixels).
@@ -31,10 +32,16 @@ protected:
     void keyPressEvent(QKeyEvent* udalost) override;
     void wheelEvent(QWheelEvent* udalost) override;
     void updateGeometries() override;
+    // Assistive technology hears the current cell and the selection by the pieces' cells, not by
+    // the model's indexes, which count the fixed column and the header row.
+    void currentChanged(const QModelIndex& aktualni, const QModelIndex& predchozi) override;
+    void selectionChanged(const QItemSelection& vybrano, const QItemSelection& zruseno) override;
+    void focusInEvent(QFocusEvent* udalost) override;
     void scrollContentsBy(int dx, int dy) override;
 
 private:
     void ukazVyber();
+    void oznamAktualniBunku();
     void ukazPevnyRadek();
     void drzSirkuKlientu();
     bool eventFilter(QObject* objekt, QEvent* udalost) override;

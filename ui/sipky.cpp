@@ -1,5 +1,6 @@
 #include "sipky.h"
 
+#include <QAccessible>
 #include <QKeyEvent>
 #include <QPainter>
 #include <QToolButton>
@@ -43,14 +44,28 @@ Sipky::Sipky(QWidget* rodic)
 }
 
 void Sipky::nastavPolohu(int poloha) {
+    const int stara = poloha_;
     poloha_ = std::clamp(poloha, Minimum, Maximum);
+    if (poloha_ != stara) oznamHodnotu();
 }
 
 void Sipky::posun(int krok) {
     const int nova = std::clamp(poloha_ + krok, Minimum, Maximum);
     if (nova == poloha_) return;
     poloha_ = nova;
+    oznamHodnotu();
     emit klik();
+}
+
+void Sipky::oznamHodnotu() {
+    QAccessibleValueChangeEvent zmena(this, poloha_);
+    QAccessible::updateAccessibility(&zmena);
+}
+
+void Sipky::pojmenuj(const QString& osa) {
+    setAccessibleName(QStringLiteral("Poloha %1").arg(osa));
+    nahoru_->setAccessibleName(QStringLiteral("Zvětšit %1").arg(osa));
+    dolu_->setAccessibleName(QStringLiteral("Zmenšit %1").arg(osa));
 }
 
 void Sipky::resizeEvent(QResizeEvent*) {

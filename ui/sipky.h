@@ -22,6 +22,10 @@ public:
     int poloha() const { return poloha_; }
     // Set by the program: kept within the range, no klik.
     void nastavPolohu(int poloha);
+    // Moved as by the arrows (assistive technology sets the value): klik when it moved.
+    void posunNa(int poloha) { posun(poloha - poloha_); }
+    // The accessible names of the control and its two arrows, for the axis "x", "y" or "z".
+    void pojmenuj(const QString& osa);
 
     QToolButton* nahoru() const { return nahoru_; }
     QToolButton* dolu() const { return dolu_; }
@@ -37,6 +41,7 @@ protected:
 
 private:
     void posun(int krok);
+    void oznamHodnotu();
 
     QToolButton* nahoru_;
     QToolButton* dolu_;

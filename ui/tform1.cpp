@@ -3,6 +3,7 @@
 #include "model_tabulky.h"
 #include "mrizka_dilku.h"
 #include "obrazky.h"
+#include "pristupnost.h"
 #include "sipky.h"
 #include "text_qt.h"
 
@@ -21,6 +22,7 @@
 #include <QMessageBox>
 #include <QPushButton>
 #include <QScreen>
+#include <QSignalBlocker>
 #include <QTreeView>
 #include <QWheelEvent>
 
@@ -70,6 +72,16 @@ void obarvi(QLabel* label, const QColor& pozadi) {
 
 QString proZobrazeni(const std::string& text) {
     return zCp1250(text).replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+}
+
+// A caption as it reads: a single "&" marks the accelerator and is not read, "&&" is one "&".
+QString bezAkceleratoru(const QString& popisek) {
+    QString text;
+    for (qsizetype i = 0; i < popisek.size(); ++i) {
+        if (popisek.at(i) == u'&' && ++i == popisek.size()) break;
+        text += popisek.at(i);
+    }
+    return text;
 }
 
 QString vyberUlohu(QWidget* rodic) {
@@ -127,6 +139,7 @@ TForm1::TForm1(const Texty& texty, Prostredi& prostredi, const std::optional<std
     : dialogOtevreni_(vyberUlohu), ukazBox_(std::move(ukazBox)), hra_(*this, prostredi, texty),
       popisky_(popiskyNavrhu()) {
 
+    zapniPristupnost();
     setWindowTitle(QStringLiteral("Tvarolam-Hra"));
     setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                    Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint |
@@ -207,6 +220,14 @@ void TForm1::vytvorOvladace() {
     LNahledy_->setFont(arial(64, true));
     zarovnejPocitadlo(LNahledy_);
 
+    SGSeznam_->setAccessibleName(QStringLiteral("Dílky"));
+    SGSeznam_->setAccessibleDescription(
+        QStringLiteral("Vybraný řádek je dílek, který posouvají šipky a označuje Použít."));
+    UDx_->pojmenuj(QStringLiteral("x"));
+    UDy_->pojmenuj(QStringLiteral("y"));
+    UDz_->pojmenuj(QStringLiteral("z"));
+    pojmenujPocitadla();
+
     // Tab order of the design: grid, x, y, z, check box, then the group box with the button.
     setTabOrder(SGSeznam_, UDx_);
     setTabOrder(UDx_, UDy_);
@@ -229,7 +250,10 @@ void TForm1::propojUdalosti() {
     connect(Nast1_, &QAction::triggered, this, &TForm1::Nast1Click);
     connect(KOnec1_, &QAction::triggered, this, &TForm1::KOnec1Click);
     connect(BVyhodnot_, &QPushButton::clicked, this, &TForm1::BVyhodnotClick);
-    connect(CBPouzit_, &QCheckBox::clicked, this,
+    // Any change of the box by the player reaches the game: a click, the space bar, or assistive
+    // technology's toggle, which changes the state without a click. The game's own changes
+    // (nastavPouzit) run its handler themselves.
+    connect(CBPouzit_, &QCheckBox::toggled, this,
             [this] { chranene([this] { hra_.CBPouzitClick(); }); });
     for (const Osa osa : {Osa::X, Osa::Y, Osa::Z})
         connect(sipky(osa), &Sipky::klik, this,
@@ -352,6 +376,7 @@ void TForm1::nastavPopisek(Prvek prvek, const std::string& popisek) {
     case Prvek::Label1:
         ukazPopisek(Label1_, text);
         Label1_->adjustSize();
+        pojmenujPocitadla();
         break;
     case Prvek::Label2:
         ukazPopisek(Label2_, text);
@@ -359,9 +384,11 @@ void TForm1::nastavPopisek(Prvek prvek, const std::string& popisek) {
     case Prvek::Label3:
         ukazPopisek(Label3_, text);
         Label3_->adjustSize();
+        pojmenujPocitadla();
         break;
     case Prvek::LUloha:
         ukazPopisek(LUloha_, text);
+        pojmenujObrazky();
         break;
     case Prvek::LUloha2:
         ukazPopisek(LUloha2_, text);
@@ -369,11 +396,17 @@ void TForm1::nastavPopisek(Prvek prvek, const std::string& popisek) {
     case Prvek::LPokusy:
         ukazPopisek(LPokusy_, text);
         zarovnejPocitadlo(LPokusy_);
+        pojmenujPocitadla();
         break;
     case Prvek::LNahledy:
         ukazPopisek(LNahledy_, text);
         zarovnejPocitadlo(LNahledy_);
+        pojmenujPocitadla();
         break;
+    case Prvek::OtazkaTitulek:
+    case Prvek::OtazkaAno:
+    case Prvek::OtazkaNe:
+        break; // the next question shows them
     }
 }
 
@@ -381,6 +414,29 @@ void TForm1::nastavPopisek(Prvek prvek, const std::string& popisek) {
 void TForm1::zarovnejPocitadlo(QLabel* pocitadlo) {
     pocitadlo->adjustSize();
     pocitadlo->move(PravyOkrajPocitadel - pocitadlo->width(), pocitadlo->y());
+}
+
+// A counter reads with its label, "Počet pokusů: 2", not as a lone number.
+void TForm1::pojmenujPocitadla() {
+    const auto text = [this](Prvek prvek) { return zCp1250(popisky_[static_cast<int>(prvek)]); };
+    LPokusy_->setAccessibleName(bezAkceleratoru(text(Prvek::Label1)) + u' ' +
+                                bezAkceleratoru(text(Prvek::LPokusy)));
+    LNahledy_->setAccessibleName(bezAkceleratoru(text(Prvek::Label3)) + u' ' +
+                                 bezAkceleratoru(text(Prvek::LNahledy)));
+}
+
+// A picture says which of the task's pictures it is, and of which task.
+void TForm1::pojmenujObrazky() {
+    const auto ukazane = std::count_if(IObr_.begin(), IObr_.end(),
+                                       [](const QLabel* box) { return !box->isHidden(); });
+    const QString uloha = bezAkceleratoru(zCp1250(popisky_[static_cast<int>(Prvek::LUloha)]));
+    int poradi = 0;
+    for (QLabel* box : IObr_) {
+        if (box->isHidden()) continue;
+        QString jmeno = QStringLiteral("obrázek %1 ze %2").arg(++poradi).arg(ukazane);
+        if (!uloha.isEmpty()) jmeno += QStringLiteral(": ") + uloha;
+        box->setAccessibleName(jmeno);
+    }
 }
 
 std::string TForm1::popisek(Prvek prvek) const {
@@ -391,10 +447,12 @@ void TForm1::ukazObrazek(int cislo, const std::string&, const QImage& obraz) {
     QLabel* box = IObr_.at(cislo - 1);
     box->setPixmap(QPixmap::fromImage(obraz));
     box->show();
+    pojmenujObrazky();
 }
 
 void TForm1::skryjObrazek(int cislo) {
     IObr_.at(cislo - 1)->hide();
+    pojmenujObrazky();
 }
 
 void TForm1::nastavPolohu(Osa osa, int poloha) {
@@ -406,6 +464,7 @@ int TForm1::poloha(Osa osa) const {
 }
 
 void TForm1::nastavPouzit(bool zaskrtnuto) {
+    const QSignalBlocker bezObsluhy(CBPouzit_);
     CBPouzit_->setChecked(zaskrtnuto);
 }
 
@@ -424,10 +483,11 @@ void TForm1::zprava(const std::string& text) {
 }
 
 bool TForm1::otazka(const std::string& text) {
-    QMessageBox box(QMessageBox::Question, QStringLiteral("Confirm"), proZobrazeni(text),
+    const auto text_ = [this](Prvek prvek) { return zCp1250(popisky_[static_cast<int>(prvek)]); };
+    QMessageBox box(QMessageBox::Question, text_(Prvek::OtazkaTitulek), proZobrazeni(text),
                     QMessageBox::NoButton, this);
-    QPushButton* ano = box.addButton(QStringLiteral("&Yes"), QMessageBox::YesRole);
-    QPushButton* ne = box.addButton(QStringLiteral("&No"), QMessageBox::NoRole);
+    QPushButton* ano = box.addButton(text_(Prvek::OtazkaAno), QMessageBox::YesRole);
+    QPushButton* ne = box.addButton(text_(Prvek::OtazkaNe), QMessageBox::NoRole);
     box.setDefaultButton(ano);
     box.setEscapeButton(ne);
     ukazBox_(box);

@@ -109,6 +109,8 @@ private:
     // An error escaping a handler is shown in the default error box; the game goes on.
     void chranene(const std::function<void()>& obsluha);
     void zarovnejPocitadlo(QLabel* pocitadlo);
+    void pojmenujPocitadla();
+    void pojmenujObrazky();
 
     std::array<QLabel*, 3> IObr_{};
     QLabel* Label1_ = nullptr;

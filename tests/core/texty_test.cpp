@@ -83,6 +83,39 @@ TEST_F(SouborTextuTest, TwentyNineLinesReplaceTextsThenCaptionsWithTheirBlanks) 
     EXPECT_EQ(okno.popisek(Prvek::LPokusy), "0");
 }
 
+// The question's caption and buttons come from lines 30..32 only when all three are there; an
+// empty line keeps its default. Anything shorter reads as a 29-line file always did.
+TEST_F(SouborTextuTest, LinesThirtyToThirtyTwoGiveTheQuestionItsTextsOnlyTogether) {
+    using Otazka = std::array<std::string, 3>;
+    const Otazka vychozi{"Confirm", "&Yes", "&No"};
+    const Otazka ceska{"Potvrzen\xED", "&Ano", "&Ne"};
+    const struct {
+        const char* nazev;
+        std::string konec;
+        Otazka ocekavana;
+    } pripady[] = {
+        {"29 lines", "", vychozi},
+        {"30 lines", "Potvrzen\xED\r\n", vychozi},
+        {"31 lines", "Potvrzen\xED\r\n&Ano\r\n", vychozi},
+        {"32 lines", "Potvrzen\xED\r\n&Ano\r\n&Ne\r\n", ceska},
+        {"32 lines by LF, no last line end", "Potvrzen\xED\n&Ano\n&Ne", ceska},
+        {"33 lines", "Potvrzen\xED\r\n&Ano\r\n&Ne\r\nnavic\r\n", ceska},
+        {"an empty Yes", "Potvrzen\xED\r\n\r\n&Ne\r\n", {"Potvrzen\xED", "&Yes", "&Ne"}},
+    };
+    for (const auto& pripad : pripady) {
+        SouborTextu jinySoubor;
+        PametoveOkno jineOkno;
+        zapisSoubor("texty.tst", souborRadku(29) + pripad.konec);
+        jinySoubor.NactiTexty(texty, prostredi);
+        jinySoubor.NactiTexty(jineOkno);
+        const Otazka precteno{jineOkno.popisek(Prvek::OtazkaTitulek),
+                              jineOkno.popisek(Prvek::OtazkaAno),
+                              jineOkno.popisek(Prvek::OtazkaNe)};
+        EXPECT_EQ(precteno, pripad.ocekavana) << pripad.nazev;
+        EXPECT_EQ(jineOkno.popisek(Prvek::BVyhodnot), "radek 29 ") << pripad.nazev;
+    }
+}
+
 TEST_F(SouborTextuTest, NineteenLinesEndTheFirstPass) {
     zapisSoubor(SouborTextuJmeno, souborRadku(19));
     try {

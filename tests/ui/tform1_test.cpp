@@ -3,6 +3,7 @@
 #include "model_tabulky.h"
 #include "mrizka_dilku.h"
 #include "pevne_prostredi.h"
+#include "pristupnost.h"
 #include "scena.h"
 #include "sipky.h"
 #include "soubory_testu.h"
@@ -10,6 +11,7 @@
 #include "text_qt.h"
 #include "tform1.h"
 
+#include <QAccessible>
 #include <QApplication>
 #include <QCheckBox>
 #include <QDialogButtonBox>
@@ -133,6 +135,9 @@ private slots:
     void checkBoxFollowsSelectionAndWheel();
     void colourSwatchAndClientWidth();
     void correctSolutionPreviewsAndLogs();
+    void theQuestionTakesItsCaptionAndButtonsFromTheTexts();
+    void assistiveTechnologyPicksRowsAndRunsTheHandlers();
+    void colourNamesArePupilsWords();
     void hiddenCodeDisplayWithShiftCtrlAlt();
     void anErrorInAHandlerIsShownAndTheGameGoesOn();
     void closingWritesThePendingLineAndDeletesThePreview();
@@ -604,6 +609,56 @@ void TForm1Test::colourSwatchAndClientWidth() {
     const QPoint zahlavi =
         form().SGSeznam()->viewport()->mapTo(form().SGSeznam(), stredBunky(1, 0));
     QVERIFY(obraz.pixelColor(zahlavi) != QColor(0, 255, 0));
+}
+
+void TForm1Test::theQuestionTakesItsCaptionAndButtonsFromTheTexts() {
+    form().nastavPopisek(Prvek::OtazkaTitulek, "Potvrzen\xED");
+    form().nastavPopisek(Prvek::OtazkaAno, "&Ano");
+    form().nastavPopisek(Prvek::OtazkaNe, "&Ne");
+    nacti(DvaDilky);
+    odpovidac_.ocekavej({"&Ne"}); // a wrong solution; "&No" would find no button
+    QTest::mouseClick(form().BVyhodnot(), Qt::LeftButton);
+    QCOMPARE(odpovidac_.boxy.size(), size_t(1));
+    QCOMPARE(odpovidac_.boxy[0].titulek, QString("Potvrzení"));
+}
+
+// What a screen reader does, through the accessible interfaces themselves: the game's handlers
+// run as for a click, whether or not an accessibility bus listens.
+void TForm1Test::assistiveTechnologyPicksRowsAndRunsTheHandlers() {
+    nacti(DvaDilky);
+    QAccessibleInterface* mrizka = QAccessible::queryAccessibleInterface(form().SGSeznam());
+    QVERIFY(mrizka && mrizka->tableInterface());
+    QCOMPARE(mrizka->tableInterface()->rowCount(), 2);
+    QCOMPARE(mrizka->tableInterface()->cellAt(1, 0)->text(QAccessible::Name), QString("modrá"));
+    QVERIFY(mrizka->tableInterface()->selectRow(1));
+    QCOMPARE(form().hra().AktRadek(), 2);
+    QCOMPARE(mrizka->tableInterface()->selectedRows(), QList<int>{1});
+
+    QAccessibleInterface* x = QAccessible::queryAccessibleInterface(form().UDx());
+    x->actionInterface()->doAction(QAccessibleActionInterface::increaseAction());
+    QAccessibleInterface* pouzit = QAccessible::queryAccessibleInterface(form().CBPouzit());
+    pouzit->actionInterface()->doAction(QAccessibleActionInterface::toggleAction());
+    const TabulkaDilku& tabulka = form().hra().tabulka();
+    QCOMPARE(tabulka.bunka(TabulkaDilku::X, 2), std::string("1"));
+    QCOMPARE(tabulka.bunka(TabulkaDilku::Pouzit, 2), std::string("ANO"));
+    QCOMPARE(tabulka.bunka(TabulkaDilku::X, 1), std::string("0"));
+    QCOMPARE(tabulka.bunka(TabulkaDilku::Pouzit, 1), std::string("NE"));
+    QCOMPARE(mrizka->tableInterface()->cellAt(1, 5)->text(QAccessible::Name), QString("1"));
+}
+
+void TForm1Test::colourNamesArePupilsWords() {
+    const auto barva = [](int r, int g, int b) { return r + 256 * g + 65536 * b; };
+    const std::pair<int, const char*> pripady[] = {
+        {barva(255, 0, 0), "červená"},    {barva(200, 30, 30), "červená"},
+        {barva(0, 0, 255), "modrá"},      {barva(40, 80, 220), "modrá"},
+        {barva(0, 160, 0), "zelená"},     {barva(250, 210, 0), "žlutá"},
+        {barva(250, 120, 0), "oranžová"}, {barva(120, 70, 20), "hnědá"},
+        {barva(255, 255, 255), "bílá"},   {barva(20, 20, 20), "černá"},
+        {barva(128, 128, 128), "šedá"},   {barva(128, 0, 128), "fialová"},
+        {barva(255, 150, 200), "růžová"}, {barva(0, 255, 255), "tyrkysová"},
+    };
+    for (const auto& [cislo, jmeno] : pripady)
+        QCOMPARE(jmenoBarvy(cislo), QString::fromUtf8(jmeno));
 }
 
 void TForm1Test::correctSolutionPreviewsAndLogs() {
