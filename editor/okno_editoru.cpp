@@ -4,8 +4,10 @@
 #include "kodovani.h"
 #include "kontrola_ulohy.h"
 #include "mrizka_dilku.h"
+#include "navratove_kody.h"
 #include "obrazky.h"
 #include "plocha_sestavy.h"
+#include "pracovni_list.h"
 #include "pravidla_druhu.h"
 #include "rozliseni_barev.h"
 #include "tabulka_dilku.h"
@@ -43,6 +45,8 @@
 #include <QUndoCommand>
 #include <QUndoStack>
 #include <QVBoxLayout>
+
+#include <sstream>
 
 namespace tvarolam::editor {
 
@@ -157,10 +161,10 @@ OknoEditoru::OknoEditoru(QWidget* rodic) : QMainWindow(rodic) {
     titulek_->setFocus();
 }
 
+// The undo stack is a child and is cleared only after this window's members are gone: its
+// signals must no longer reach them.
 OknoEditoru::~OknoEditoru() {
-    // The undo stack is a child: deleted after this object is only a QWidget any more, it would
-    // still announce its cleared index to a handler of this class.
-    zpet_->disconnect(this);
+    QObject::disconnect(zpet_, nullptr, this, nullptr);
 }
 
 void OknoEditoru::vytvorOkno() {
@@ -436,6 +440,10 @@ void OknoEditoru::vytvorMenu() {
     soubor->addSeparator();
     soubor->addAction(QStringLiteral("&Vyzkoušet ve hře"), QKeySequence(Qt::Key_F5), this,
                       [this] { vyzkousej(); });
+    soubor->addAction(QStringLiteral("&Pracovní list…"), this, [this] {
+        const QString pdf = souborPracovnihoListu();
+        if (!pdf.isEmpty()) pracovniListDo(pdf);
+    });
     soubor->addSeparator();
     soubor->addAction(QStringLiteral("&Konec"), QKeySequence::Quit, this, &QWidget::close);
 
@@ -991,6 +999,21 @@ bool OknoEditoru::vyzkousej() {
     return false;
 }
 
+bool OknoEditoru::pracovniListDo(const QString& pdf) {
+    if ((cesta_.isEmpty() || dokument_.zmeneno()) &&
+        (!zeptej(QStringLiteral("Pracovní list se dělá z uložené úlohy. Uložit ji teď?")) ||
+         !uloz()))
+        return false;
+    std::ostringstream chyby;
+    const int kod = pracovniList({QFile::encodeName(cesta_).toStdString()},
+                                 QFile::encodeName(pdf).toStdString(), Texty(), chyby);
+    if (kod == navrat::Uspech) return true;
+    const QString duvod = QString::fromStdString(chyby.str()).trimmed();
+    oznam(QStringLiteral("Pracovní list (%1) se nepodařilo zapsat.%2")
+              .arg(pdf, duvod.isEmpty() ? QString() : u' ' + duvod));
+    return false;
+}
+
 // ---- dialogs ----
 
 bool OknoEditoru::zeptej(const QString& otazka) {
@@ -1011,6 +1034,17 @@ QString OknoEditoru::souborKOtevreni() {
 QString OknoEditoru::souborObrazku() {
     return QFileDialog::getOpenFileName(this, QStringLiteral("Obrázek"), QFileInfo(cesta_).path(),
                                         QStringLiteral("Obrázky (*.jpg *.jpeg *.bmp *.ico)"));
+}
+
+QString OknoEditoru::souborPracovnihoListu() {
+    QString cesta = QFileDialog::getSaveFileName(
+        this, QStringLiteral("Pracovní list"),
+        cesta_.isEmpty() ? QString()
+                         : QFileInfo(cesta_).dir().filePath(QFileInfo(cesta_).completeBaseName() +
+                                                            QStringLiteral(".pdf")),
+        QStringLiteral("PDF (*.pdf)"));
+    if (!cesta.isEmpty() && QFileInfo(cesta).suffix().isEmpty()) cesta += QStringLiteral(".pdf");
+    return cesta;
 }
 
 QString OknoEditoru::souborKUlozeni() {

@@ -77,6 +77,9 @@ public:
     // F5: the saved task in the game, as a task to try out.
     bool vyzkousej();
 
+    // The worksheet (PDF) of the saved task, written to `pdf`; asks to save first when needed.
+    bool pracovniListDo(const QString& pdf);
+
     // The game that F5 starts; by default the one beside this program, else the one on the path.
     QString programHry;
     // The task tool that draws the pictures; found the same way.
@@ -89,6 +92,7 @@ protected:
     virtual QString souborKOtevreni();
     virtual QString souborKUlozeni();
     virtual QString souborObrazku();
+    virtual QString souborPracovnihoListu();
     // Save, discard or cancel before unsaved changes are lost: true to go on.
     virtual bool smiZahodit();
     void closeEvent(QCloseEvent* udalost) override;

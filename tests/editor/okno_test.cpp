@@ -342,6 +342,25 @@ private slots:
         QCOMPARE(menu, (QStringList{QStringLiteral("Soubor"), QStringLiteral("Úpravy")}));
     }
 
+    void theWorksheetIsMadeFromTheSavedTask() {
+        Editor e;
+        e.nastavTitulek(QStringLiteral("List"));
+        QVERIFY(e.pridejDruh({'H', 1, 1, 1, 0, 0, 0, 1}));
+        const QString pdf = slozka_.filePath(QStringLiteral("list.pdf"));
+        e.odpovedi = {false}; // not saved: nothing written
+        QVERIFY(!e.pracovniListDo(pdf));
+        QVERIFY(!QFile::exists(pdf));
+        e.ulozitDo = slozka_.filePath(QStringLiteral("list.3du"));
+        e.odpovedi = {true, true}; // save, despite the task having no solution yet
+        QVERIFY(e.pracovniListDo(pdf));
+        QVERIFY(QFile::exists(e.ulozitDo));
+        QCOMPARE(precti(pdf).substr(0, 5), std::string("%PDF-"));
+        QVERIFY(e.zpravy.isEmpty());
+        QVERIFY(!e.pracovniListDo(slozka_.filePath(QStringLiteral("chybi/list.pdf"))));
+        QCOMPARE(e.zpravy.size(), 1);
+        QVERIFY(e.zpravy[0].contains(QStringLiteral("nepodařilo")));
+    }
+
     void aUtf8TaskOpensConvertedWithANote() {
         const QString cesta = slozka_.filePath(QStringLiteral("utf8.3du"));
         std::ofstream(cesta.toStdString(), std::ios::binary)
