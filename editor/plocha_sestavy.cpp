@@ -179,7 +179,8 @@ bool PlochaSestavy::eventFilter(QObject* objekt, QEvent* udalost) {
         if (typ != QEvent::MouseButtonPress && typ != QEvent::MouseButtonRelease)
             return QWidget::eventFilter(objekt, udalost);
         const auto* mys = static_cast<QMouseEvent*>(udalost);
-        if (typ == QEvent::MouseButtonPress) stisk_ = mys->position().toPoint();
+        if (typ == QEvent::MouseButtonPress)
+            stisk_ = mys->position().toPoint();
         else if (mys->button() == Qt::LeftButton &&
                  (mys->position().toPoint() - stisk_).manhattanLength() < 4)
             vyberDilekNa(stisk_);
