@@ -32,7 +32,6 @@ done
 for soubor in "$zdroje"/resources/desktop/*.xml; do
     ma "usr/share/mime/packages/$(basename "$soubor")"
 done
-ma "usr/share/tvarolam-hra/texty-vychozi.tst"
 for soubor in "$zdroje"/resources/ulohy/*.3du "$zdroje"/resources/ulohy/*.jpg \
     "$zdroje"/resources/ulohy/*.bmp; do
     ma "usr/share/tvarolam-hra/ulohy/$(basename "$soubor")"
