@@ -37,7 +37,9 @@ echo "== formatting"
 (cd "$koren" && git ls-files -z '*.cpp' '*.h' | xargs -0 clang-format --dry-run -Werror)
 
 echo "== tests"
-ctest --test-dir "$koren/build" --output-on-failure -j "$(nproc)"
+# The editor played under Xvfb has missed its quit key on a machine loaded by other builds; a
+# test that fails twice still fails the run.
+ctest --test-dir "$koren/build" --output-on-failure -j "$(nproc)" --repeat until-pass:2
 
 echo "== the Debian package"
 # The package a user gets: the hardened Release build scripts/balicek.sh makes.
@@ -58,7 +60,7 @@ echo "== tests under sanitizers"
 (cd "$koren" && cmake --build --preset asan)
 # libdbus, reached by Qt under Xvfb, keeps a buffer for the life of the process.
 LSAN_OPTIONS="suppressions=$koren/tests/lsan.supp" \
-    ctest --test-dir "$koren/build-san" --output-on-failure -j "$(nproc)"
+    ctest --test-dir "$koren/build-san" --output-on-failure -j "$(nproc)" --repeat until-pass:2
 
 echo "== fuzzing"
 "$koren/scripts/fuzz.sh" "${TVAROLAM_FUZZ_SEKUND:-30}"
