@@ -82,6 +82,9 @@ class Program:
     """A program on the accessibility bus for the length of a `with` block."""
 
     def __init__(self, prikaz, jmeno, slozka):
+        # The registry up and listened to before the program starts: one that registered
+        # first was sometimes never listed.
+        pyatspi.Registry.getDesktop(0).childCount
         self.proces = subprocess.Popen(
             prikaz, cwd=slozka, env=dict(os.environ, QT_LINUX_ACCESSIBILITY_ALWAYS_ON="1"))
         self.aplikace = cekej(lambda: next((a for a in pyatspi.Registry.getDesktop(0)
