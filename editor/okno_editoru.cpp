@@ -485,6 +485,8 @@ void OknoEditoru::vytvorMenu() {
     znovu->setShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z));
     upravy->addAction(zpet);
     upravy->addAction(znovu);
+
+    vytvorMenuTridy();
 }
 
 // ---- the document ----
