@@ -1,4 +1,5 @@
-<?xml version='1.0' encoding='utf-8'?>
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
 <TS version="2.1" language="cs_CZ">
 <context>
     <name>QCommandLineParser</name>
@@ -31,7 +32,7 @@
         <translation>Argumenty:</translation>
     </message>
     <message>
-        <source>Unknown option '%1'.</source>
+        <source>Unknown option &apos;%1&apos;.</source>
         <translation>Neznámá volba „%1“.</translation>
     </message>
     <message>
@@ -39,11 +40,11 @@
         <translation>Neznámé volby: %1.</translation>
     </message>
     <message>
-        <source>Missing value after '%1'.</source>
+        <source>Missing value after &apos;%1&apos;.</source>
         <translation>Za „%1“ chybí hodnota.</translation>
     </message>
     <message>
-        <source>Unexpected value after '%1'.</source>
+        <source>Unexpected value after &apos;%1&apos;.</source>
         <translation>Za „%1“ nemá být hodnota.</translation>
     </message>
 </context>
@@ -74,7 +75,7 @@
         <translation>: tentýž deník jako </translation>
     </message>
     <message>
-        <source>; read once, as %1's</source>
+        <source>; read once, as %1&apos;s</source>
         <translation>; přečten jednou, jako deník žáka %1</translation>
     </message>
     <message>
@@ -171,7 +172,7 @@ Návratové kódy: 0 vypsáno (i s nečitelnými řádky či soubory); 1 stránk
 <context>
     <name>tvarolam-editor</name>
     <message>
-        <source>The teachers' task editor: a task is made, seen in 3D, checked and saved.</source>
+        <source>The teachers&apos; task editor: a task is made, seen in 3D, checked and saved.</source>
         <translation>Editor úloh pro učitele: úloha se v něm vytvoří, prohlédne ve 3D, zkontroluje a uloží.</translation>
     </message>
     <message>
@@ -249,7 +250,7 @@ Návratové kódy: 0 vypsáno (i s nečitelnými řádky či soubory); 1 stránk
         <translation>: obrázek </translation>
     </message>
     <message>
-        <source> in the task's folder</source>
+        <source> in the task&apos;s folder</source>
         <translation> ve složce úlohy není</translation>
     </message>
     <message>
@@ -261,7 +262,7 @@ Návratové kódy: 0 vypsáno (i s nečitelnými řádky či soubory); 1 stránk
         <translation> (má jich </translation>
     </message>
     <message>
-        <source>: the code cannot be placed on the task's pieces (see zkontroluj)</source>
+        <source>: the code cannot be placed on the task&apos;s pieces (see zkontroluj)</source>
         <translation>: kód nejde postavit z dílků úlohy (viz zkontroluj)</translation>
     </message>
     <message>
@@ -288,7 +289,7 @@ Návratové kódy: 0 vypsáno (i s nečitelnými řádky či soubory); 1 stránk
         <source>Loads a Tvarolam-Hra task file as the game does and prints what the game would show.
 ROW@X,Y,Z places piece row ROW at X,Y,Z and marks it used; ROW@X,Y,Z/- places it unused. With placements the assembly code and its verdict are printed too.
 
-For task authors: zkontroluj FILE checks a task; obrazky FILE [--reseni N] [--format jpg|bmp] [--zapis] draws its three pictures from an accepted solution; nahled FILE --reseni N OUT.wrl [--hrany] writes a solution's scene. Each has its own --help.</source>
+For task authors: zkontroluj FILE checks a task; obrazky FILE [--reseni N] [--format jpg|bmp] [--zapis] draws its three pictures from an accepted solution; nahled FILE --reseni N OUT.wrl [--hrany] writes a solution&apos;s scene. Each has its own --help.</source>
         <translation>Načte soubor úlohy hry Tvarolam-Hra stejně jako hra a vypíše, co by hra ukázala.
 ŘÁDEK@X,Y,Z postaví dílek z řádku ŘÁDEK na X,Y,Z a označí ho jako použitý; ŘÁDEK@X,Y,Z/- ho postaví nepoužitý. S umístěními se vypíše i kód sestavy a verdikt.
 
