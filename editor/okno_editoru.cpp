@@ -456,6 +456,8 @@ void OknoEditoru::vytvorMenu() {
     upravy->addAction(zpet);
     upravy->addAction(znovu);
 
+    vytvorMenuTridy();
+
     QMenu* napoveda = menuBar()->addMenu(QStringLiteral("&Nápověda"));
     napoveda->addAction(QStringLiteral("&Návod pro učitele"), QKeySequence::HelpContents, this,
                         [this] {

@@ -77,6 +77,8 @@ int spustEditor(int argc, char* argv[]) {
     QApplication::setWindowIcon(QIcon(QStringLiteral(":/ikony/cz.tvarolam.Editor.svg")));
     QTranslator prekladac;
     nactiPrekladToolkitu(prekladac, false);
+    // What the class's tools report into the window, in the desktop's language.
+    nactiPreklad();
 
     OknoEditoru okno;
     if (uloha) okno.otevri(*uloha);

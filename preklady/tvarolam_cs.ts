@@ -274,28 +274,6 @@ Návratové kódy: 0 vypsáno (i s nečitelnými řádky či soubory); 1 stránk
         <translation>, ne </translation>
     </message>
     <message>
-        <source>Usage: tvarolam-uloha FILE [ROW@X,Y,Z[/-] ...] [--nahled SCENE.wrl] [--hrany]
-       tvarolam-uloha zkontroluj FILE
-       tvarolam-uloha obrazky FILE [--reseni N] [--format jpg|bmp] [--zapis]
-       tvarolam-uloha nahled FILE --reseni N OUT.wrl [--hrany]
-</source>
-        <translation>Použití: tvarolam-uloha SOUBOR [ŘÁDEK@X,Y,Z[/-] ...] [--nahled SCÉNA.wrl] [--hrany]
-         tvarolam-uloha zkontroluj SOUBOR
-         tvarolam-uloha obrazky SOUBOR [--reseni N] [--format jpg|bmp] [--zapis]
-         tvarolam-uloha nahled SOUBOR --reseni N VÝSTUP.wrl [--hrany]
-</translation>
-    </message>
-    <message>
-        <source>Loads a Tvarolam-Hra task file as the game does and prints what the game would show.
-ROW@X,Y,Z places piece row ROW at X,Y,Z and marks it used; ROW@X,Y,Z/- places it unused. With placements the assembly code and its verdict are printed too.
-
-For task authors: zkontroluj FILE checks a task; obrazky FILE [--reseni N] [--format jpg|bmp] [--zapis] draws its three pictures from an accepted solution; nahled FILE --reseni N OUT.wrl [--hrany] writes a solution&apos;s scene. Each has its own --help.</source>
-        <translation>Načte soubor úlohy hry Tvarolam-Hra stejně jako hra a vypíše, co by hra ukázala.
-ŘÁDEK@X,Y,Z postaví dílek z řádku ŘÁDEK na X,Y,Z a označí ho jako použitý; ŘÁDEK@X,Y,Z/- ho postaví nepoužitý. S umístěními se vypíše i kód sestavy a verdikt.
-
-Pro autory úloh: zkontroluj SOUBOR zkontroluje úlohu; obrazky SOUBOR [--reseni N] [--format jpg|bmp] [--zapis] nakreslí její tři obrázky z přijímaného řešení; nahled SOUBOR --reseni N VÝSTUP.wrl [--hrany] zapíše scénu řešení. Každý příkaz má vlastní --help.</translation>
-    </message>
-    <message>
         <source>Write the scene file of the assembly to FILE.</source>
         <translation>Zapsat soubor se scénou sestavy do SOUBORU.</translation>
     </message>
@@ -386,6 +364,116 @@ Pro autory úloh: zkontroluj SOUBOR zkontroluje úlohu; obrazky SOUBOR [--reseni
     <message>
         <source>tvarolam-uloha list FILE... --pdf OUT.pdf</source>
         <translation>tvarolam-uloha list SOUBOR... --pdf VÝSTUP.pdf</translation>
+    </message>
+    <message>
+        <source>Usage: tvarolam-uloha FILE [ROW@X,Y,Z[/-] ...] [--nahled SCENE.wrl] [--hrany]
+       tvarolam-uloha zkontroluj FILE
+       tvarolam-uloha obrazky FILE [--reseni N] [--format jpg|bmp] [--zapis]
+       tvarolam-uloha nahled FILE --reseni N OUT.wrl [--hrany]
+       tvarolam-uloha list FILE... --pdf OUT.pdf
+       tvarolam-uloha rozdej TASKDIR CLASSLIST OUTDIR
+</source>
+        <translation>Použití: tvarolam-uloha SOUBOR [ŘÁDEK@X,Y,Z[/-] ...] [--nahled SCÉNA.wrl] [--hrany]
+         tvarolam-uloha zkontroluj SOUBOR
+         tvarolam-uloha obrazky SOUBOR [--reseni N] [--format jpg|bmp] [--zapis]
+         tvarolam-uloha nahled SOUBOR --reseni N VÝSTUP.wrl [--hrany]
+         tvarolam-uloha list SOUBOR... --pdf VÝSTUP.pdf
+         tvarolam-uloha rozdej SLOŽKA_ÚLOH SEZNAM_TŘÍDY VÝSTUP
+</translation>
+    </message>
+    <message>
+        <source>Loads a Tvarolam-Hra task file as the game does and prints what the game would show.
+ROW@X,Y,Z places piece row ROW at X,Y,Z and marks it used; ROW@X,Y,Z/- places it unused. With placements the assembly code and its verdict are printed too.
+
+For task authors: zkontroluj FILE checks a task; obrazky FILE [--reseni N] [--format jpg|bmp] [--zapis] draws its three pictures from an accepted solution; nahled FILE --reseni N OUT.wrl [--hrany] writes a solution&apos;s scene; list FILE... --pdf OUT.pdf prints worksheets.
+
+For teachers: rozdej TASKDIR CLASSLIST OUTDIR hands a task set out to a class, a folder for each pupil. Each has its own --help.</source>
+        <translation>Načte soubor úlohy hry Tvarolam-Hra stejně jako hra a vypíše, co by hra ukázala.
+ŘÁDEK@X,Y,Z postaví dílek z řádku ŘÁDEK na X,Y,Z a označí ho jako použitý; ŘÁDEK@X,Y,Z/- ho postaví nepoužitý. S umístěními se vypíše i kód sestavy a verdikt.
+
+Pro autory úloh: zkontroluj SOUBOR zkontroluje úlohu; obrazky SOUBOR [--reseni N] [--format jpg|bmp] [--zapis] nakreslí její tři obrázky z přijímaného řešení; nahled SOUBOR --reseni N VÝSTUP.wrl [--hrany] zapíše scénu řešení; list SOUBOR... --pdf VÝSTUP.pdf vytiskne pracovní listy.
+
+Pro učitele: rozdej SLOŽKA_ÚLOH SEZNAM_TŘÍDY VÝSTUP rozdá sadu úloh třídě, každému žákovi složku. Každý příkaz má vlastní --help.</translation>
+    </message>
+    <message>
+        <source>Hands the tasks of TASKDIR out to every pupil of CLASSLIST: a folder OUTDIR/NAME each, with the tasks, their pictures, the texts file and an empty game log.</source>
+        <translation>Rozdá úlohy ze SLOŽKY_ÚLOH každému žákovi ze SEZNAMU_TŘÍDY: každému složku VÝSTUP/JMÉNO s úlohami, jejich obrázky, souborem textů a prázdným deníkem hry.</translation>
+    </message>
+    <message>
+        <source>tvarolam-uloha rozdej TASKDIR CLASSLIST OUTDIR</source>
+        <translation>tvarolam-uloha rozdej SLOŽKA_ÚLOH SEZNAM_TŘÍDY VÝSTUP</translation>
+    </message>
+    <message>
+        <source>a control character is no part of a folder name</source>
+        <translation>řídicí znak nemůže být součástí jména složky</translation>
+    </message>
+    <message>
+        <source>a name with / or \ would leave the class folder</source>
+        <translation>jméno s / nebo \ by vedlo mimo složku třídy</translation>
+    </message>
+    <message>
+        <source>a name of only dots and blanks is no folder name</source>
+        <translation>jméno jen z teček a mezer není jméno složky</translation>
+    </message>
+    <message>
+        <source>longer than a folder name may be (255 bytes)</source>
+        <translation>delší, než smí být jméno složky (255 bajtů)</translation>
+    </message>
+    <message>
+        <source>: cannot read: </source>
+        <translation>: nelze přečíst: </translation>
+    </message>
+    <message>
+        <source>: the same folder as line </source>
+        <translation>: stejná složka jako na řádku </translation>
+    </message>
+    <message>
+        <source>: no pupils</source>
+        <translation>: žádní žáci</translation>
+    </message>
+    <message>
+        <source>: cannot list: </source>
+        <translation>: nelze vypsat: </translation>
+    </message>
+    <message>
+        <source>: no tasks (*.3du)</source>
+        <translation>: žádné úlohy (*.3du)</translation>
+    </message>
+    <message>
+        <source>: the picture </source>
+        <translation>: obrázek </translation>
+    </message>
+    <message>
+        <source> lies outside the task&apos;s folder, which a pupil&apos;s folder does not have</source>
+        <translation> leží mimo složku úlohy, a ta ve složce žáka nebude</translation>
+    </message>
+    <message>
+        <source> is a link or a file, not a folder</source>
+        <translation> je odkaz nebo soubor, ne složka</translation>
+    </message>
+    <message>
+        <source> is a folder</source>
+        <translation> je složka</translation>
+    </message>
+    <message>
+        <source>: cannot make the folder: </source>
+        <translation>: nelze vytvořit složku: </translation>
+    </message>
+    <message>
+        <source>: cannot write: </source>
+        <translation>: nelze zapsat: </translation>
+    </message>
+    <message>
+        <source>: cannot make: </source>
+        <translation>: nelze vytvořit: </translation>
+    </message>
+    <message>
+        <source>: not a folder</source>
+        <translation>: není složka</translation>
+    </message>
+    <message>
+        <source>nothing was handed out</source>
+        <translation>nic nebylo rozdáno</translation>
     </message>
 </context>
 </TS>
