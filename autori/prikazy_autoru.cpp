@@ -322,7 +322,7 @@ int vypis(const Argumenty& argumenty, std::ostream& out, std::ostream& err) {
         return Selhani;
     }
     for (const auto& u : umisteni)
-        if (!umisti(hra, u))
+        if (!umisti(hra, okno, u))
             return chyba(err,
                          preloz("tvarolam-uloha", "the task has no piece row ") +
                              std::to_string(u.radek),

@@ -82,7 +82,7 @@ std::int32_t TextovySoubor::ctiCislo() {
         token += static_cast<char>(bajt);
         posun();
     }
-    return StrToInt(token);
+    return strToInt(token);
 }
 
 } // namespace tvarolam

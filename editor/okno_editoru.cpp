@@ -742,7 +742,7 @@ QImage OknoEditoru::obrazek(int cislo) const {
     // A picture already beside the task, read by the game's own loader.
     const QString slozka = cesta_.isEmpty() ? QDir::currentPath() : QFileInfo(cesta_).path();
     try {
-        return NactiObrazek((slozka + u'/').toStdString() + cp1250NaUtf8(jmeno));
+        return prectiObrazek((slozka + u'/').toStdString() + cp1250NaUtf8(jmeno));
     } catch (const std::exception&) {
         return {};
     }
@@ -774,7 +774,7 @@ bool OknoEditoru::vyberObrazek(int cislo, const QString& soubor) {
     QImage obraz;
     std::string bajty;
     try {
-        obraz = NactiObrazek(soubor.toStdString());
+        obraz = prectiObrazek(soubor.toStdString());
         bajty = prectiSoubor(soubor.toStdString(), NejvetsiObrazek);
     } catch (const std::exception& chyba) {
         oznam(QStringLiteral("Obrázek %1 hra neukáže: %2").arg(soubor, q(chyba.what())));
@@ -835,7 +835,7 @@ bool OknoEditoru::nakresliObrazky(int index) {
             slozka.filePath(QStringLiteral("kresba-%1.jpg").arg(i + 1)).toStdString();
         NovyObrazek obrazek;
         try {
-            obrazek = {NactiObrazek(soubor), prectiSoubor(soubor, NejvetsiObrazek)};
+            obrazek = {prectiObrazek(soubor), prectiSoubor(soubor, NejvetsiObrazek)};
         } catch (const std::exception& chyba) {
             oznam(QStringLiteral("Obrázek %1 se nepodařilo přečíst: %2")
                       .arg(i + 1)

@@ -194,7 +194,8 @@ TEST_F(Rozdani, ARunAgainKeepsWhatPupilsWroteAndBringsTheSetUpToDate) {
 }
 
 // One pupil's games, played in their folder through the game's core as the window drives it.
-void hraj(const std::string& zak, const std::function<void(Hra&, PevneProstredi&)>& tahy) {
+void hraj(const std::string& zak,
+          const std::function<void(Hra&, OknoHry&, PevneProstredi&)>& tahy) {
     const auto puvodni = fs::current_path();
     fs::current_path("trida/" + zak);
     PametoveOkno okno;
@@ -202,7 +203,7 @@ void hraj(const std::string& zak, const std::function<void(Hra&, PevneProstredi&
     const Texty texty;
     Hra hra(okno, prostredi, texty);
     hra.FormCreate(std::nullopt);
-    tahy(hra, prostredi);
+    tahy(hra, okno, prostredi);
     hra.FormClose();
     fs::current_path(puvodni);
 }
@@ -212,10 +213,10 @@ TEST_F(Rozdani, ALessonFromTheHandOutToTheClassReport) {
     zapisSoubor("seznam.txt", "Anna\nBob\nCyril\n");
     ASSERT_EQ(rozdej().kod, 0);
 
-    hraj("Anna", [](Hra& hra, PevneProstredi& cas) {
+    hraj("Anna", [](Hra& hra, OknoHry& okno, PevneProstredi& cas) {
         cas.casText = "10:00:00";
         hra.Nast1Click("01-alfa.3du");
-        umisti(hra, {1, 0, 0, 0, true});
+        umisti(hra, okno, {1, 0, 0, 0, true});
         cas.casText = "10:03:00";
         hra.BVyhodnotClick();
         hra.Nast1Click("02-beta.3du");
@@ -223,11 +224,11 @@ TEST_F(Rozdani, ALessonFromTheHandOutToTheClassReport) {
         hra.BVyhodnotClick();
         cas.casText = "10:10:00";
     });
-    hraj("Bob", [](Hra& hra, PevneProstredi& cas) {
+    hraj("Bob", [](Hra& hra, OknoHry& okno, PevneProstredi& cas) {
         cas.casText = "11:00:00";
         hra.Nast1Click("03-gama.3du");
         hra.BVyhodnotClick();
-        umisti(hra, {1, 2, 2, 0, true});
+        umisti(hra, okno, {1, 2, 2, 0, true});
         cas.casText = "11:01:30";
         hra.BVyhodnotClick();
     });

@@ -158,9 +158,9 @@ private slots:
         Hra hra(okno, prostredi, texty);
         hra.FormCreate(std::nullopt);
         QVERIFY(hra.NactiUlohu(cesta.toStdString()));
-        hra.umistiDilek(1, 0, 0, 0, true);
-        hra.umistiDilek(2, 0, 1, 0, true);
-        hra.umistiDilek(3, 1, 1, 0, true);
+        umistiDilek(hra, okno, 1, 0, 0, 0, true);
+        umistiDilek(hra, okno, 2, 0, 1, 0, true);
+        umistiDilek(hra, okno, 3, 1, 1, 0, true);
         hra.BVyhodnotClick();
         QCOMPARE(okno.zpravy.front(), texty[Text::SpravneReseni]);
         RozborUlohy rozbor(texty);
