@@ -519,10 +519,6 @@ int list(const Argumenty& argumenty, std::ostream& out, std::ostream& err) {
 
 int rozdej(const Argumenty& argumenty, std::ostream& out, std::ostream& err) {
     QCommandLineParser parser;
-    parser.setApplicationDescription(QCoreApplication::translate(
-        "tvarolam-uloha",
-        "Hands the tasks of TASKDIR out to every pupil of CLASSLIST: a folder OUTDIR/NAME each, "
-        "with the tasks, their pictures, the texts file and an empty game log."));
     if (const auto r = rozeber(
             parser, argumenty, 3,
             QT_TRANSLATE_NOOP("tvarolam-uloha", "tvarolam-uloha rozdej TASKDIR CLASSLIST OUTDIR"),

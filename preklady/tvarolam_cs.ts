@@ -396,10 +396,6 @@ Pro autory úloh: zkontroluj SOUBOR zkontroluje úlohu; obrazky SOUBOR [--reseni
 Pro učitele: rozdej SLOŽKA_ÚLOH SEZNAM_TŘÍDY VÝSTUP rozdá sadu úloh třídě, každému žákovi složku. Každý příkaz má vlastní --help.</translation>
     </message>
     <message>
-        <source>Hands the tasks of TASKDIR out to every pupil of CLASSLIST: a folder OUTDIR/NAME each, with the tasks, their pictures, the texts file and an empty game log.</source>
-        <translation>Rozdá úlohy ze SLOŽKY_ÚLOH každému žákovi ze SEZNAMU_TŘÍDY: každému složku VÝSTUP/JMÉNO s úlohami, jejich obrázky, souborem textů a prázdným deníkem hry.</translation>
-    </message>
-    <message>
         <source>tvarolam-uloha rozdej TASKDIR CLASSLIST OUTDIR</source>
         <translation>tvarolam-uloha rozdej SLOŽKA_ÚLOH SEZNAM_TŘÍDY VÝSTUP</translation>
     </message>
