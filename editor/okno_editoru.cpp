@@ -284,7 +284,7 @@ void OknoEditoru::vytvorOkno() {
     };
     connect(barva_, &QToolButton::clicked, this, vyberBarvu);
     // The swatch in the table opens the same dialog: Enter on it, or a double click.
-    connect(druhy_, &QTableWidget::itemActivated, this, [this, vyberBarvu](QTableWidgetItem* b) {
+    connect(druhy_, &QTableWidget::itemActivated, this, [vyberBarvu](QTableWidgetItem* b) {
         if (b->column() == 4) vyberBarvu();
     });
     auto* paleta = new QHBoxLayout;

@@ -471,5 +471,9 @@ Pro učitele: rozdej SLOŽKA_ÚLOH SEZNAM_TŘÍDY VÝSTUP rozdá sadu úloh tř�
         <source>nothing was handed out</source>
         <translation>nic nebylo rozdáno</translation>
     </message>
+    <message>
+        <source>a file is in the way</source>
+        <translation>v cestě je soubor</translation>
+    </message>
 </context>
 </TS>
