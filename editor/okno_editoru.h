@@ -82,8 +82,6 @@ public:
 
     // The game that F5 starts; by default the one beside this program, else the one on the path.
     QString programHry;
-    // The task tool that draws the pictures; found the same way.
-    QString programNastroje;
 
 protected:
     // Dialogs, replaced in tests.
@@ -114,7 +112,8 @@ private:
     void ukazObrazky();
     std::string jmenoObrazku(int cislo, const QString& cestaUlohy,
                              const std::string& pripona) const;
-    bool zapisObrazky(const QString& cestaUlohy);
+    bool zapisObrazky(const QString& cestaUlohy, std::array<std::string, 3>& obrazky,
+                      std::map<std::string, std::string>& prejmenovane);
 
     DokumentUlohy dokument_;
     QString cesta_;
