@@ -333,7 +333,7 @@ void RozborUlohy::zkontrolujViditelnost(std::size_t index, std::vector<Nalez>& n
         if (pocet == 0 || dalsi[skupina.druh - 1] >= pocet) return;
         const int radek = druhy_[skupina.druh - 1].prvniRadek + dalsi[skupina.druh - 1]++;
         for (int k = 0; k < 3; ++k)
-            tabulka.nastavBunku(S::X + k, radek, IntToStr(skupina.poloha[k]));
+            tabulka.nastavBunku(S::X + k, radek, intToStr(skupina.poloha[k]));
         tabulka.nastavBunku(S::Pouzit, radek, texty_[Text::Ano]);
     }
     for (const auto& v : coNeniVidet(tabulka, texty_, reseni())) {
@@ -430,14 +430,8 @@ bool RozborUlohy::umistiKod(const std::string& kod) {
     std::fill(dalsi.begin(), dalsi.end(), 0);
     for (const auto& skupina : *skupiny) {
         const int radek = druhy_[skupina.druh - 1].prvniRadek + dalsi[skupina.druh - 1]++;
-        hra_.SGSeznamSelectCell(1, radek);
-        for (int i = 0; i < 3; ++i) {
-            const auto osa = static_cast<Osa>(i);
-            okno_.nastavPolohu(osa, skupina.poloha[i]);
-            hra_.UDClick(osa);
-        }
-        okno_.nastavPouzit(true);
-        hra_.CBPouzitClick();
+        umistiDilek(hra_, okno_, radek, skupina.poloha[0], skupina.poloha[1], skupina.poloha[2],
+                    true);
     }
     return true;
 }

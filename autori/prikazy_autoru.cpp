@@ -10,6 +10,7 @@
 #include "okno_hry.h"
 #include "pracovni_list.h"
 #include "prostredi.h"
+#include "rozdani.h"
 #include "scena.h"
 #include "texty.h"
 #include "umisteni.h"
@@ -145,7 +146,9 @@ constexpr const char* Pouziti =
     "Usage: tvarolam-uloha FILE [ROW@X,Y,Z[/-] ...] [--nahled SCENE.wrl] [--hrany]\n"
     "       tvarolam-uloha zkontroluj FILE\n"
     "       tvarolam-uloha obrazky FILE [--reseni N] [--format jpg|bmp] [--zapis]\n"
-    "       tvarolam-uloha nahled FILE --reseni N OUT.wrl [--hrany]\n";
+    "       tvarolam-uloha nahled FILE --reseni N OUT.wrl [--hrany]\n"
+    "       tvarolam-uloha list FILE... --pdf OUT.pdf\n"
+    "       tvarolam-uloha rozdej TASKDIR CLASSLIST OUTDIR\n";
 
 // One record: fields separated by one TAB.
 void zaznam(std::ostream& out, std::initializer_list<std::string> pole) {
@@ -217,6 +220,7 @@ int spust(const Argumenty& argumenty, std::ostream& out, std::ostream& err) {
     if (prikaz == "obrazky") return obrazky(argumenty.zbytek(), out, err);
     if (prikaz == "nahled") return nahled(argumenty.zbytek(), out, err);
     if (prikaz == "list") return list(argumenty.zbytek(), out, err);
+    if (prikaz == "rozdej") return rozdej(argumenty.zbytek(), out, err);
     return vypis(argumenty, out, err);
 }
 
@@ -228,7 +232,9 @@ int vypis(const Argumenty& argumenty, std::ostream& out, std::ostream& err) {
         "unused. With placements the assembly code and its verdict are printed too.\n\n"
         "For task authors: zkontroluj FILE checks a task; obrazky FILE [--reseni N] [--format "
         "jpg|bmp] [--zapis] draws its three pictures from an accepted solution; nahled FILE "
-        "--reseni N OUT.wrl [--hrany] writes a solution's scene. Each has its own --help.");
+        "--reseni N OUT.wrl [--hrany] writes a solution's scene; list FILE... --pdf OUT.pdf "
+        "prints worksheets.\n\nFor teachers: rozdej TASKDIR CLASSLIST OUTDIR hands a task set out "
+        "to a class, a folder for each pupil. Each has its own --help.");
     parser.addHelpOption();
     parser.addVersionOption();
     const QCommandLineOption nahled("nahled", "Write the scene file of the assembly to FILE.",
@@ -293,7 +299,7 @@ int vypis(const Argumenty& argumenty, std::ostream& out, std::ostream& err) {
         return Selhani;
     }
     for (const auto& u : umisteni)
-        if (!umisti(hra, u))
+        if (!umisti(hra, okno, u))
             return chyba(err, "the task has no piece row " + std::to_string(u.radek),
                          SpatneArgumenty);
 
@@ -454,6 +460,20 @@ int list(const Argumenty& argumenty, std::ostream& out, std::ostream& err) {
     for (const QString& soubor : parser.positionalArguments())
         ulohy.push_back(argumenty.bajtyArgumentu(soubor));
     return pracovniList(ulohy, argumenty.bajtyArgumentu(parser.value(pdf)), texty, err);
+}
+
+int rozdej(const Argumenty& argumenty, std::ostream& out, std::ostream& err) {
+    QCommandLineParser parser;
+    parser.setApplicationDescription(
+        "Hands the tasks of TASKDIR out to every pupil of CLASSLIST: a folder OUTDIR/NAME each, "
+        "with the tasks, their pictures, the texts file and an empty game log.");
+    if (const auto r = rozeber(parser, argumenty, 3,
+                               "tvarolam-uloha rozdej TASKDIR CLASSLIST OUTDIR", out, err);
+        !r.dal)
+        return r.kod;
+    const QStringList pozicni = parser.positionalArguments();
+    return rozdejUlohy(argumenty.bajtyArgumentu(pozicni[0]), argumenty.bajtyArgumentu(pozicni[1]),
+                       argumenty.bajtyArgumentu(pozicni[2]), out, err);
 }
 
 } // namespace tvarolam::nastroj

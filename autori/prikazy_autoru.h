@@ -1,7 +1,7 @@
 #pragma once
 // The task tool's commands: the dump of a task (with placements), and for authors zkontroluj,
-// obrazky, nahled and list. Each takes the arguments after its name and the streams to write to,
-// and returns the exit code; none prints anywhere else or ends the process.
+// obrazky, nahled, list and rozdej. Each takes the arguments after its name and the streams to
+// write to, and returns the exit code; none prints anywhere else or ends the process.
 
 #include "navratove_kody.h"
 
@@ -39,5 +39,6 @@ int zkontroluj(const Argumenty& argumenty, std::ostream& out, std::ostream& err)
 int obrazky(const Argumenty& argumenty, std::ostream& out, std::ostream& err);
 int nahled(const Argumenty& argumenty, std::ostream& out, std::ostream& err);
 int list(const Argumenty& argumenty, std::ostream& out, std::ostream& err);
+int rozdej(const Argumenty& argumenty, std::ostream& out, std::ostream& err);
 
 } // namespace tvarolam::nastroj

@@ -46,9 +46,9 @@ std::optional<Umisteni> rozeberUmisteni(std::string_view text) {
     return u;
 }
 
-bool umisti(Hra& hra, const Umisteni& u) {
+bool umisti(Hra& hra, OknoHry& okno, const Umisteni& u) {
     if (u.radek < 1 || u.radek >= hra.tabulka().pocetRadku()) return false;
-    hra.umistiDilek(u.radek, u.x, u.y, u.z, u.pouzit);
+    umistiDilek(hra, okno, u.radek, u.x, u.y, u.z, u.pouzit);
     return true;
 }
 

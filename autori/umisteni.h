@@ -8,6 +8,7 @@
 namespace tvarolam {
 
 class Hra;
+class OknoHry;
 
 struct Umisteni {
     int radek = 0;
@@ -18,8 +19,8 @@ struct Umisteni {
 // ROW@X,Y,Z or ROW@X,Y,Z/-, X, Y, Z from 0 to 10; nullopt for anything else, of any length.
 std::optional<Umisteni> rozeberUmisteni(std::string_view text);
 
-// Puts the piece of the placement's row where it says; false, with nothing changed, for a row the
-// task does not have.
-bool umisti(Hra& hra, const Umisteni& umisteni);
+// Puts the piece of the placement's row where it says, through the window `hra` shows through;
+// false, with nothing changed, for a row the task does not have.
+bool umisti(Hra& hra, OknoHry& okno, const Umisteni& umisteni);
 
 } // namespace tvarolam

@@ -143,7 +143,7 @@ std::vector<NalezViditelnosti> coNeniVidet(const TabulkaDilku& tabulka, const Te
     std::vector<Dilek> dilky;
     for (int r = 1; r < tabulka.pocetRadku(); ++r) {
         if (tabulka.bunka(S::Pouzit, r) != ano) continue;
-        const auto cislo = [&](int sloupec) { return StrToInt(tabulka.bunka(sloupec, r)); };
+        const auto cislo = [&](int sloupec) { return strToInt(tabulka.bunka(sloupec, r)); };
         dilky.push_back({r,
                          tabulka.bunka(S::Druh, r),
                          {cislo(S::X), cislo(S::Y), cislo(S::Z)},
@@ -228,9 +228,9 @@ std::vector<NalezViditelnosti> coNeniVidet(const TabulkaDilku& tabulka, const Te
                 // stands on is not a build anyone makes from the pictures.
                 if (doJineho || (stoji(dilek, dilek.poloha, dilky) && !stoji(dilek, kam, dilky)))
                     continue;
-                posunuta.nastavBunku(S::X + osa, dilek.radek, IntToStr(kam[osa]));
+                posunuta.nastavBunku(S::X + osa, dilek.radek, intToStr(kam[osa]));
                 const std::string novyKod = KodSestavy(posunuta, ano);
-                posunuta.nastavBunku(S::X + osa, dilek.radek, IntToStr(dilek.poloha[osa]));
+                posunuta.nastavBunku(S::X + osa, dilek.radek, intToStr(dilek.poloha[osa]));
                 if (novyKod == kod ||
                     std::find(prijate.begin(), prijate.end(), novyKod) != prijate.end())
                     continue;

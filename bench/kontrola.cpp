@@ -34,7 +34,7 @@ std::string ulohaSeSto() {
     hra.NactiUlohu(cesta);
     for (int r = 1; r < hra.tabulka().pocetRadku(); ++r) {
         const int i = r - 1;
-        hra.umistiDilek(r, 2 * (i % 5), 1 + 2 * (i / 25), 2 * ((i / 5) % 5), true);
+        umistiDilek(hra, okno, r, 2 * (i % 5), 1 + 2 * (i / 25), 2 * ((i / 5) % 5), true);
     }
     return uloha + "R " + hra.KodSestavy() + "\r\n";
 }

@@ -44,7 +44,7 @@ struct Hra100 {
         hra.FormCreate(std::nullopt);
         hra.NactiUlohu(cesta);
         for (int r = 1; r < hra.tabulka().pocetRadku(); ++r)
-            hra.umistiDilek(r, r % 11, (r / 11) % 11, r % 7, true);
+            umistiDilek(hra, okno, r, r % 11, (r / 11) % 11, r % 7, true);
     }
 };
 
@@ -95,7 +95,7 @@ void DekodovaniJpeg(benchmark::State& stav) {
     const std::string cesta =
         jpeg(static_cast<int>(stav.range(0)), static_cast<int>(stav.range(1)));
     for (auto _ : stav)
-        benchmark::DoNotOptimize(NactiObrazek(cesta));
+        benchmark::DoNotOptimize(prectiObrazek(cesta));
 }
 
 Scena scenaSeSto() {

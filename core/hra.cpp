@@ -69,7 +69,7 @@ void Hra::SGSeznamSelectCell(int sloupec, int radek) {
 }
 
 void Hra::UDClick(Osa osa) {
-    tabulka_.nastavBunku(sloupecOsy(osa), AktRadek_, IntToStr(okno_.poloha(osa)));
+    tabulka_.nastavBunku(sloupecOsy(osa), AktRadek_, intToStr(okno_.poloha(osa)));
 }
 
 void Hra::CBPouzitClick() {
@@ -96,18 +96,11 @@ void Hra::SGSeznamMouseWheel(bool nahoru) {
     if (AktSloupec_ >= TabulkaDilku::X && AktSloupec_ <= TabulkaDilku::Z) {
         const auto osa = static_cast<Osa>(AktSloupec_ - TabulkaDilku::X);
         okno_.nastavPolohu(osa, polohaOvladace(okno_.poloha(osa) + (nahoru ? 1 : -1)));
-        tabulka_.nastavBunku(AktSloupec_, AktRadek_, IntToStr(okno_.poloha(osa)));
+        tabulka_.nastavBunku(AktSloupec_, AktRadek_, intToStr(okno_.poloha(osa)));
     } else if (AktSloupec_ == TabulkaDilku::Pouzit) {
         nastavPouzit(!okno_.pouzit());
         CBPouzitClick();
     }
-}
-
-void Hra::umistiDilek(int radek, int x, int y, int z, bool oznacitPouzity) {
-    tabulka_.nastavBunku(TabulkaDilku::X, radek, IntToStr(x));
-    tabulka_.nastavBunku(TabulkaDilku::Y, radek, IntToStr(y));
-    tabulka_.nastavBunku(TabulkaDilku::Z, radek, IntToStr(z));
-    if (oznacitPouzity) tabulka_.nastavBunku(TabulkaDilku::Pouzit, radek, texty_[Text::Ano]);
 }
 
 void Hra::Nast1Click(const std::string& cesta) {
@@ -118,6 +111,19 @@ void Hra::Nast1Click(const std::string& cesta) {
 void Hra::FormClose() {
     if (!LogHry_.empty()) ZapisDoLogu();
     if (prostredi_.existuje(SouborNahledu)) prostredi_.smaz(SouborNahledu);
+}
+
+void umistiDilek(Hra& hra, OknoHry& okno, int radek, int x, int y, int z, bool oznacitPouzity) {
+    hra.SGSeznamSelectCell(TabulkaDilku::Barva, radek);
+    const int poloha[] = {x, y, z};
+    for (int i = 0; i < 3; ++i) {
+        const auto osa = static_cast<Osa>(i);
+        okno.nastavPolohu(osa, poloha[i]);
+        hra.UDClick(osa);
+    }
+    if (!oznacitPouzity) return;
+    okno.nastavPouzit(true);
+    hra.CBPouzitClick();
 }
 
 } // namespace tvarolam

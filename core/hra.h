@@ -73,10 +73,6 @@ public:
     void SGSeznamMouseMove(int x);
     void SGSeznamMouseWheel(bool nahoru);
 
-    // The task tool's placement: piece row `radek` at x, y, z, marked used when asked (an
-    // unmarked placement leaves the mark as it was).
-    void umistiDilek(int radek, int x, int y, int z, bool oznacitPouzity);
-
     // Menu "Načíst", after the player chose a file and the current directory moved to its folder.
     void Nast1Click(const std::string& cesta);
     // The window is closing.
@@ -115,5 +111,10 @@ private:
     std::string LogHry_;
     bool HraDokoncena_ = true;
 };
+
+// Places piece row `radek` at x, y, z as a player does it: picks the row, sets the three arrows
+// and, when asked, ticks the box (unticked, the row keeps its mark). `okno` is the window `hra`
+// shows through; it is left showing the placed row.
+void umistiDilek(Hra& hra, OknoHry& okno, int radek, int x, int y, int z, bool oznacitPouzity);
 
 } // namespace tvarolam

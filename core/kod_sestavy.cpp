@@ -15,14 +15,14 @@ void NactiDilky(SadaDilku& sada, const TabulkaDilku& tabulka, const std::string&
         if (sada.pocet == NejviceDilku) throw ChybaTabulky("More than 100 pieces");
         DilekZaznam& dilek = sada.dilky[sada.pocet++];
         const RadekDilku radek = tabulka.radekDilku(r);
-        dilek.druh = StrToInt(radek.druh);
-        dilek.x = StrToInt(radek.x);
-        dilek.y = StrToInt(radek.y);
-        dilek.z = StrToInt(radek.z);
-        dilek.barva = StrToInt(radek.barva);
-        dilek.rx = StrToInt(radek.rx);
-        dilek.ry = StrToInt(radek.ry);
-        dilek.rz = StrToInt(radek.rz);
+        dilek.druh = strToInt(radek.druh);
+        dilek.x = strToInt(radek.x);
+        dilek.y = strToInt(radek.y);
+        dilek.z = strToInt(radek.z);
+        dilek.barva = strToInt(radek.barva);
+        dilek.rx = strToInt(radek.rx);
+        dilek.ry = strToInt(radek.ry);
+        dilek.rz = strToInt(radek.rz);
         dilek.pouzit = radek.pouzit == ano;
     }
 }
@@ -80,7 +80,7 @@ std::string KodSestavy(const TabulkaDilku& tabulka, const std::string& ano) {
     for (int i = 0; i < sada.pocet; ++i) {
         const DilekZaznam& dilek = sada.dilky[i];
         if (!dilek.pouzit) continue;
-        kod += IntToStr(dilek.druh);
+        kod += intToStr(dilek.druh);
         kod += pismeno(dilek.x);
         kod += pismeno(dilek.y);
         kod += pismeno(dilek.z);
@@ -93,7 +93,7 @@ std::optional<std::vector<SkupinaKodu>> rozeberKod(std::string_view kod) {
     const char* p = kod.data();
     const char* const konec = kod.data() + kod.size();
     while (p != konec) {
-        if (*p < '1' || *p > '9') return std::nullopt; // IntToStr writes no leading zero
+        if (*p < '1' || *p > '9') return std::nullopt; // intToStr writes no leading zero
         SkupinaKodu skupina;
         const auto [zaCislem, chyba] = std::from_chars(p, konec, skupina.druh);
         if (chyba != std::errc() || konec - zaCislem < 3) return std::nullopt;

@@ -15,6 +15,6 @@ namespace tvarolam {
 bool pripojRadekLogu(const char* cesta, const std::string& radek);
 
 // How the log file is closed; tests put a failing close here.
-extern int (*zavriSouborLogu)(int fd);
+extern int (*zavriSouborLogu)(int soubor);
 
 } // namespace tvarolam

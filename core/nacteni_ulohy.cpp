@@ -128,16 +128,16 @@ void Hra::nactiDruhDilku(TextovySoubor& soubor, std::string& tvar) {
                                                  256u * static_cast<std::uint32_t>(g) +
                                                  65536u * static_cast<std::uint32_t>(b));
     for (std::int32_t i = 0; i < pocet; ++i) {
-        tabulka_.pridejRadek({.barva = IntToStr(barva),
+        tabulka_.pridejRadek({.barva = intToStr(barva),
                               .tvar = tvar,
-                              .rx = IntToStr(rx),
-                              .ry = IntToStr(ry),
-                              .rz = IntToStr(rz),
+                              .rx = intToStr(rx),
+                              .ry = intToStr(ry),
+                              .rz = intToStr(rz),
                               .x = "0",
                               .y = "0",
                               .z = "0",
                               .pouzit = texty_[Text::Ne],
-                              .druh = IntToStr(PocetDruhu_)});
+                              .druh = intToStr(PocetDruhu_)});
     }
 }
 
@@ -154,7 +154,7 @@ void Hra::nactiObrazek(int cislo, const std::string& jmeno, int radek,
     const bool jakoBajty = existuje(slozka + jmeno);
     const std::string cesta = slozka + (jakoBajty ? jmeno : cp1250NaUtf8(jmeno));
     if (pozorovatel && !jakoBajty && !existuje(cesta)) pozorovatel->obrazekChybi(radek, jmeno);
-    okno_.ukazObrazek(cislo, jmeno, NactiObrazek(cesta));
+    okno_.ukazObrazek(cislo, jmeno, prectiObrazek(cesta));
 }
 
 void Hra::selhaniNacteni(const std::string& cesta) {

@@ -11,9 +11,6 @@
 #include <charconv>
 #include <cstdio>
 #include <cstdlib>
-#include <fcntl.h>
-#include <sys/stat.h>
-#include <unistd.h>
 
 namespace tvarolam {
 
@@ -25,7 +22,9 @@ extern const std::string_view prototypOb_wrl;
 namespace {
 
 // The grid shows the texts' shape names; the template knows them without diacritics. The four
-// tests run one after another on the current text, as they always did.
+// tests run one after another, each on the text the last one left, so texts that give a shape
+// another one's template word map it twice; the game and the task tool both write their scenes
+// here, so a task's scene is the same from either.
 std::string nazevProSablonu(std::string tvar, const Texty& texty) {
     if (tvar == texty[Text::Hranol]) tvar = "hranol";
     if (tvar == texty[Text::Koule]) tvar = "koule";
@@ -72,7 +71,8 @@ std::string textSceny(const TabulkaDilku& tabulka, const Texty& texty, bool hran
 
 void Hra::ZobrazNahled(const std::string& cesta, bool hrany) {
     // Every failure is silent: the player simply gets no preview. A scene cut short by a cell
-    // that is no integer is still put in place, as it always was, but not opened.
+    // that is no integer is still put in place, so no earlier assembly's scene stays under the
+    // name, but it is not opened.
     bool uplna = false;
     const std::string text = textSceny(tabulka_, texty_, hrany, uplna);
     if (!zapisNahradou(cesta, text) || !uplna) return;

@@ -166,7 +166,7 @@ QImage dekodujJpeg(const unsigned char* data, std::size_t delka) {
     return std::move(dekoder->obraz);
 }
 
-QImage NactiObrazek(const std::string& cesta) {
+QImage prectiObrazek(const std::string& cesta) {
     const std::string typ = pripona(cesta);
     if (typ == "jpg" || typ == "jpeg") {
         const std::string data = nactiBajty(cesta);

@@ -28,7 +28,7 @@ constexpr int NejviceSkenuJpeg = 200;
 // exists here, so an existing file gives a null image (an empty box) and the task still loads.
 // Throws ChybaObrazku for a missing or undecodable file, anything but a regular file, a file
 // over NejvetsiObrazek bytes, or any other extension.
-QImage NactiObrazek(const std::string& cesta);
+QImage prectiObrazek(const std::string& cesta);
 
 // JPEG bytes already in memory, CMYK and YCCK converted to RGB. What libjpeg decodes with
 // warnings only (data that ends early, stray bytes) loads; what it rejects throws ChybaObrazku.

@@ -54,12 +54,12 @@ std::optional<std::int32_t> zkusStrToInt(std::string_view text) noexcept {
     return static_cast<std::int32_t>(hodnota);
 }
 
-std::int32_t StrToInt(std::string_view text) {
+std::int32_t strToInt(std::string_view text) {
     if (const auto cislo = zkusStrToInt(text)) return *cislo;
     throw ChybaPrevodu("'" + std::string(text) + "' is not a valid integer value");
 }
 
-std::string IntToStr(std::int64_t cislo) {
+std::string intToStr(std::int64_t cislo) {
     char buf[24];
     const auto vysledek = std::to_chars(buf, buf + sizeof buf, cislo);
     return std::string(buf, vysledek.ptr);

@@ -6,7 +6,7 @@
 namespace tvarolam {
 
 // Installs the handlers; returns the pipe's end to watch for reading, or -1 when no pipe
-// could be made (the signals then end the process as before).
+// could be made (the signals then keep their default and end the process).
 int predavejSignalyKonce();
 
 // The signals end the process again.

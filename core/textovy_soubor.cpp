@@ -82,7 +82,7 @@ std::int32_t TextovySoubor::ctiCislo() {
         token += static_cast<char>(bajt);
         posun();
     }
-    return StrToInt(token);
+    return strToInt(token);
 }
 
 std::string orizniHodnotu(const std::string& text) {

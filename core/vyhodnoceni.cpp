@@ -10,7 +10,7 @@
 namespace tvarolam {
 
 void Hra::zvysPocitadlo(Prvek pocitadlo) {
-    okno_.nastavPopisek(pocitadlo, IntToStr(secti(StrToInt(okno_.popisek(pocitadlo)), 1)));
+    okno_.nastavPopisek(pocitadlo, intToStr(secti(strToInt(okno_.popisek(pocitadlo)), 1)));
 }
 
 void Hra::BVyhodnotClick() {

@@ -1,6 +1,8 @@
 #pragma once
-// Writing a file whole, by the bytes of its name.
+// Writing files by the bytes of their names: whole, by replacing them, or a line appended to one
+// that others append to as well.
 
+#include <chrono>
 #include <string>
 
 namespace tvarolam {
@@ -13,5 +15,26 @@ namespace tvarolam {
 // where it is. False when anything failed; then nothing is left behind and errno
 // says why.
 bool zapisNahradou(const std::string& cesta, const std::string& obsah);
+
+// Opens an existing file for appending, never creating it and never waiting on a pipe. A
+// symbolic link under the name is followed only when it belongs to this user, and one level
+// only. Returns the descriptor, or -1.
+int otevriKPripojeni(const char* cesta);
+
+enum class ZamekZaznamu { Drzen, Obsazen, Nepodporovan };
+// A record lock for writing over the whole file, tried until the deadline; Nepodporovan where
+// the file system has no record locks. Closing the file lets it go.
+ZamekZaznamu zamkniZaznam(int soubor, std::chrono::steady_clock::time_point nejpozdeji);
+
+// For a writer that holds the file alone: the text goes at the end the file has now, asked for
+// afresh rather than where this machine last saw it, and a write cut short (a full disk) is taken
+// back unless the file has grown beyond the part written here. False unless a regular file got
+// all of it.
+bool zapisNaKonec(int soubor, const std::string& text);
+// For a writer that may not be alone: one append, never taken back, since the size seen may
+// already be another writer's. False unless a regular file got all of it.
+bool pripojNaKonec(int soubor, const std::string& text);
+
+int zavriSoubor(int soubor);
 
 } // namespace tvarolam

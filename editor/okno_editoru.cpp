@@ -457,6 +457,8 @@ void OknoEditoru::vytvorMenu() {
     znovu->setShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z));
     upravy->addAction(zpet);
     upravy->addAction(znovu);
+
+    vytvorMenuTridy();
 }
 
 // ---- the document ----
@@ -732,7 +734,7 @@ QImage OknoEditoru::obrazek(int cislo) const {
     // A picture already beside the task, read by the game's own loader.
     const QString slozka = cesta_.isEmpty() ? QDir::currentPath() : QFileInfo(cesta_).path();
     try {
-        return NactiObrazek((slozka + u'/').toStdString() + cp1250NaUtf8(jmeno));
+        return prectiObrazek((slozka + u'/').toStdString() + cp1250NaUtf8(jmeno));
     } catch (const std::exception&) {
         return {};
     }
@@ -764,7 +766,7 @@ bool OknoEditoru::vyberObrazek(int cislo, const QString& soubor) {
     QImage obraz;
     std::string bajty;
     try {
-        obraz = NactiObrazek(soubor.toStdString());
+        obraz = prectiObrazek(soubor.toStdString());
         bajty = prectiSoubor(soubor.toStdString(), NejvetsiObrazek);
     } catch (const std::exception& chyba) {
         oznam(QStringLiteral("Obrázek %1 hra neukáže: %2").arg(soubor, q(chyba.what())));

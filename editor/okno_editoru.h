@@ -80,6 +80,13 @@ public:
     // The worksheet (PDF) of the saved task, written to `pdf`; asks to save first when needed.
     bool pracovniListDo(const QString& pdf);
 
+    // Třída: the task set of `ulohy` handed out to the class list `seznam` under `vystup`, what
+    // was made or what was refused told in a message; false when nothing or not all was made.
+    bool rozdejTride(const QString& ulohy, const QString& seznam, const QString& vystup);
+    // The class overview page of the logs under `trida`, against the tasks of `ulohy` when it is
+    // not empty, written to `stranka`; false with a message when it could not be.
+    bool prehledTridyDo(const QString& trida, const QString& ulohy, const QString& stranka);
+
     // The game that F5 starts; by default the one beside this program, else the one on the path.
     QString programHry;
 
@@ -99,6 +106,7 @@ private:
     friend class ZmenaUlohy;
     void vytvorOkno();
     void vytvorMenu();
+    void vytvorMenuTridy();
     void poradiTabulatoru();
     void proved(const ObsahUlohy& nove, const QString& popis, int sloucit = -1);
     void ukazObsah(); // the widgets from dokument_.obsah

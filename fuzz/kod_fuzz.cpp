@@ -23,8 +23,8 @@ struct Radek {
 std::string kod(const std::vector<Radek>& radky) {
     TabulkaDilku tabulka;
     for (const auto& r : radky)
-        tabulka.pridejRadek({"0", "hranol", "1", "1", "1", IntToStr(r.x), IntToStr(r.y),
-                             IntToStr(r.z), r.pouzit ? "ANO" : "NE", IntToStr(r.druh)});
+        tabulka.pridejRadek({"0", "hranol", "1", "1", "1", intToStr(r.x), intToStr(r.y),
+                             intToStr(r.z), r.pouzit ? "ANO" : "NE", intToStr(r.druh)});
     return KodSestavy(tabulka, "ANO");
 }
 

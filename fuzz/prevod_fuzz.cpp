@@ -12,12 +12,12 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t delk
     const std::string_view text(reinterpret_cast<const char*>(data), delka);
     const auto cislo = zkusStrToInt(text);
     try {
-        if (StrToInt(text) != cislo.value()) std::abort();
+        if (strToInt(text) != cislo.value()) std::abort();
     } catch (const ChybaPrevodu&) {
         if (cislo) std::abort();
     } catch (const std::bad_optional_access&) {
         std::abort();
     }
-    if (cislo && zkusStrToInt(IntToStr(*cislo)) != cislo) std::abort();
+    if (cislo && zkusStrToInt(intToStr(*cislo)) != cislo) std::abort();
     return 0;
 }

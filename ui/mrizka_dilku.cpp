@@ -107,7 +107,8 @@ void nastavVzhled(QTableView& pohled) {
     pohled.setEditTriggers(QAbstractItemView::NoEditTriggers);
     pohled.setGridStyle(Qt::SolidLine);
     pohled.setWordWrap(false);
-    pohled.setTextElideMode(Qt::ElideNone); // a cell clips its text, as the grid always did
+    // A narrow cell clips its text: an ellipsis would take the place of a number's last digits.
+    pohled.setTextElideMode(Qt::ElideNone);
     pohled.setTabKeyNavigation(false);
     pohled.setCornerButtonEnabled(false);
 }

@@ -29,7 +29,13 @@ int ukonci(const UkonceniProgramu& konec, const UkazBox& ukazBox) {
 
 void nastavIdentituAplikace() {
     QGuiApplication::setDesktopFileName(QStringLiteral("cz.tvarolam.Hra"));
-    QApplication::setWindowIcon(QIcon(QStringLiteral(":/ikony/cz.tvarolam.Hra.svg")));
+    // Pictures drawn beforehand from the SVG the desktop shows: the SVG itself would load Qt's
+    // SVG plugin and library before the window's first frame.
+    QIcon ikona;
+    for (const int velikost : {16, 32, 48, 64})
+        ikona.addFile(QStringLiteral(":/ikony/cz.tvarolam.Hra-%1.png").arg(velikost),
+                      QSize(velikost, velikost));
+    QApplication::setWindowIcon(ikona);
 }
 
 bool nactiPrekladToolkitu(QTranslator& prekladac, bool vlastniTexty) {

@@ -1,8 +1,8 @@
 // Checking tasks for authors: one fault a row, each found on its line, and the same task without
 // the fault found clean; accepted codes put back on the table; picture lines rewritten in place.
 
+#include "hra_testu.h"
 #include "kontrola_ulohy.h"
-#include "pomocne.h"
 
 #include <gtest/gtest.h>
 

@@ -1,8 +1,8 @@
 // Worksheets as a teacher prints them: poppler renders every page and reads the titles and the
 // pieces' names; what cannot be printed is refused before anything is written.
 
+#include "hra_testu.h"
 #include "navratove_kody.h"
-#include "pomocne.h"
 #include "pracovni_list.h"
 
 #include <gtest/gtest.h>

@@ -1,7 +1,7 @@
 // The task tool's commands, called as the program calls them: their output is a format authors'
 // scripts read, compared byte for byte.
 
-#include "pomocne.h"
+#include "hra_testu.h"
 #include "prikazy_autoru.h"
 
 #include <gtest/gtest.h>
@@ -156,7 +156,7 @@ TEST_F(NastrojUloha, DrawsTheSolutionAndWritesThePictureLinesIntoTheTask) {
     EXPECT_EQ(prectiSoubor("dum.3du"), zacatek + "O dum-1.jpg\np dum-2.jpg\nq dum-3.jpg\n" + konec);
     std::array<QImage, 3> obrazy;
     for (int i = 0; i < 3; ++i) {
-        obrazy[i] = NactiObrazek("dum-" + std::to_string(i + 1) + ".jpg");
+        obrazy[i] = prectiObrazek("dum-" + std::to_string(i + 1) + ".jpg");
         EXPECT_EQ(obrazy[i].size(), QSize(240, 180));
     }
     EXPECT_NE(obrazy[0], obrazy[1]);
@@ -166,7 +166,7 @@ TEST_F(NastrojUloha, DrawsTheSolutionAndWritesThePictureLinesIntoTheTask) {
 
     vysledek = spust("obrazky dum.3du --reseni 2 --format bmp");
     ASSERT_EQ(vysledek.kod, 0) << vysledek.chyby;
-    const QImage bmp = NactiObrazek("dum-2.bmp");
+    const QImage bmp = prectiObrazek("dum-2.bmp");
     EXPECT_EQ(bmp.size(), QSize(240, 180));
     EXPECT_NE(bmp.convertToFormat(QImage::Format_RGB32),
               obrazy[1].convertToFormat(QImage::Format_RGB32))

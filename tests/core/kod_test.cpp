@@ -15,8 +15,8 @@ struct Dilek {
 TabulkaDilku tabulkaZ(std::initializer_list<Dilek> dilky) {
     TabulkaDilku tabulka;
     for (const auto& d : dilky)
-        tabulka.pridejRadek({"255", "hranol", "1", "1", "1", IntToStr(d.x), IntToStr(d.y),
-                             IntToStr(d.z), d.pouzit ? "ANO" : "NE", IntToStr(d.druh)});
+        tabulka.pridejRadek({"255", "hranol", "1", "1", "1", intToStr(d.x), intToStr(d.y),
+                             intToStr(d.z), d.pouzit ? "ANO" : "NE", intToStr(d.druh)});
     return tabulka;
 }
 
@@ -94,7 +94,7 @@ TEST(SeradDilky, IsStableAndPutsUsedPiecesFirst) {
     SeradDilky(sada);
     std::string poradi;
     for (int i = 0; i < sada.pocet; ++i)
-        poradi += IntToStr(sada.dilky[i].druh);
+        poradi += intToStr(sada.dilky[i].druh);
     EXPECT_EQ(poradi, "52413");
 }
 

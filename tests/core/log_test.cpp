@@ -1,4 +1,4 @@
-#include "pomocne.h"
+#include "hra_testu.h"
 
 #include <gtest/gtest.h>
 
@@ -28,7 +28,7 @@ protected:
         zapisSoubor("b.3du", "U Uloha B\r\nK H 1 1 1 0 0 0 1\r\n");
     }
     std::string log() { return prectiSoubor(SouborLogu); }
-    void oznacPrvni() { hra.umistiDilek(1, 0, 0, 0, true); }
+    void oznacPrvni() { umistiDilek(hra, okno, 1, 0, 0, 0, true); }
 };
 
 TEST_F(LogTest, AnUnsolvedTaskLeavesItsLineWhenTheNextOneIsOpened) {
@@ -84,7 +84,7 @@ TEST_F(LogTest, ACommandLineTaskLogsOnlyItsSolutions) {
     Hra& jinaHra = dalsi.hra;
     jinaHra.FormClose();
     EXPECT_EQ(log(), "older line\r\n");
-    jinaHra.umistiDilek(1, 0, 0, 0, true);
+    umistiDilek(jinaHra, dalsi.okno, 1, 0, 0, 0, true);
     jinaHra.BVyhodnotClick();
     EXPECT_EQ(log(), "older line\r\n" + Dokoncena + "1" + Nahledu + "0 KONEC: 10:20:30\r\n");
 }

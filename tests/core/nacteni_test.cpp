@@ -1,4 +1,4 @@
-#include "pomocne.h"
+#include "hra_testu.h"
 
 #include <gtest/gtest.h>
 
@@ -192,8 +192,8 @@ TEST_F(HraTest, AFileThatCannotBeOpenedResetsNothing) {
 
 TEST_F(HraTest, LoadingTheSameFileTwiceGivesTheSameTable) {
     ASSERT_TRUE(nacti(DvaDilky));
-    hra.umistiDilek(1, 5, 0, 0, false);
-    hra.umistiDilek(2, 0, 0, 0, true);
+    umistiDilek(hra, okno, 1, 5, 0, 0, false);
+    umistiDilek(hra, okno, 2, 0, 0, 0, true);
     ASSERT_TRUE(hra.NactiUlohu("uloha.3du"));
     EXPECT_EQ(radek(1), "255|hranol|1|1|1|0|0|0|NE|1");
     EXPECT_EQ(radek(2), "16711680|hranol|1|1|1|0|0|0|NE|2");

@@ -1,5 +1,5 @@
+#include "hra_testu.h"
 #include "nahled.h"
-#include "pomocne.h"
 
 #include <QCryptographicHash>
 
@@ -116,7 +116,7 @@ TEST_F(NahledTest, TheSceneIsTheTemplateAnEmptyLineAndOneLinePerUsedPiece) {
 
 TEST_F(NahledTest, TheGameWritesTheSceneOfItsUsedPiecesAndOpensIt) {
     ASSERT_TRUE(nacti("K K 2 2 2 0 0 255 2\r\n"));
-    hra.umistiDilek(2, 3, 4, 5, true);
+    umistiDilek(hra, okno, 2, 3, 4, 5, true);
     hra.ZobrazNahled("scena.wrl", true);
     EXPECT_EQ(prectiSoubor("scena.wrl"),
               std::string(sablonaSceny(true)) + "\r\n" +

@@ -1,5 +1,5 @@
+#include "hra_testu.h"
 #include "obrazky.h"
-#include "pomocne.h"
 
 #include <QBuffer>
 #include <QImage>
@@ -136,10 +136,10 @@ TEST_F(ObrazkyTest, TheExtensionInAnyCasePicksTheDecoder) {
     };
     for (const auto& pripad : pripady) {
         zapisSoubor(pripad.jmeno, pripad.obsah);
-        const QImage obraz = NactiObrazek(pripad.jmeno);
+        const QImage obraz = prectiObrazek(pripad.jmeno);
         EXPECT_EQ(obraz.size(), QSize(24, 18)) << pripad.jmeno;
     }
-    const QColor stred = NactiObrazek("a.jpg").pixelColor(12, 9);
+    const QColor stred = prectiObrazek("a.jpg").pixelColor(12, 9);
     EXPECT_NEAR(stred.red(), 200, 8);
     EXPECT_NEAR(stred.green(), 30, 8);
 }
@@ -164,10 +164,10 @@ TEST_F(ObrazkyTest, BadPicturesAreOrdinaryErrors) {
     };
     for (const auto& pripad : pripady) {
         zapisSoubor(pripad.jmeno, pripad.obsah);
-        EXPECT_THROW(NactiObrazek(pripad.jmeno), ChybaObrazku) << pripad.nazev;
+        EXPECT_THROW(prectiObrazek(pripad.jmeno), ChybaObrazku) << pripad.nazev;
     }
-    EXPECT_THROW(NactiObrazek("missing.jpg"), ChybaObrazku);
-    EXPECT_THROW(NactiObrazek("missing.wmf"), ChybaObrazku);
+    EXPECT_THROW(prectiObrazek("missing.jpg"), ChybaObrazku);
+    EXPECT_THROW(prectiObrazek("missing.wmf"), ChybaObrazku);
 }
 
 // What libjpeg decodes with warnings only is shown: a picture with a grey band beats a task
@@ -198,7 +198,7 @@ TEST_F(ObrazkyTest, JpegsThatReadersWarnAboutLoadWithWhatWasDecoded) {
     for (const auto& pripad : pripady) {
         zapisSoubor("w.jpg", pripad.obsah);
         QImage obraz;
-        EXPECT_NO_THROW(obraz = NactiObrazek("w.jpg")) << pripad.nazev;
+        EXPECT_NO_THROW(obraz = prectiObrazek("w.jpg")) << pripad.nazev;
         if (obraz.isNull()) continue;
         EXPECT_EQ(obraz.size(), QSize(64, 48)) << pripad.nazev;
         const QColor nahore = obraz.pixelColor(10, 5);
@@ -225,7 +225,7 @@ TEST_F(ObrazkyTest, CmykAndYcckJpegsLoadInTheirColours) {
     for (const auto& pripad : pripady) {
         zapisSoubor("c.jpg", pripad.obsah);
         QImage obraz;
-        EXPECT_NO_THROW(obraz = NactiObrazek("c.jpg")) << pripad.nazev;
+        EXPECT_NO_THROW(obraz = prectiObrazek("c.jpg")) << pripad.nazev;
         if (obraz.isNull()) continue;
         EXPECT_EQ(obraz.size(), QSize(40, 30)) << pripad.nazev;
         const QColor barva = obraz.pixelColor(20, 15);
@@ -237,14 +237,14 @@ TEST_F(ObrazkyTest, CmykAndYcckJpegsLoadInTheirColours) {
 
 TEST_F(ObrazkyTest, OnePixelLimitHoldsForBitmapsAsForJpegs) {
     zapisSoubor("pod.bmp", hlavickaBmp(6000, 6000)); // 36 million pixels, 144 MB as 32 bits
-    EXPECT_EQ(NactiObrazek("pod.bmp").size(), QSize(6000, 6000));
+    EXPECT_EQ(prectiObrazek("pod.bmp").size(), QSize(6000, 6000));
     zapisSoubor("nad.bmp", hlavickaBmp(6400, 6400));
-    EXPECT_THROW(NactiObrazek("nad.bmp"), ChybaObrazku);
+    EXPECT_THROW(prectiObrazek("nad.bmp"), ChybaObrazku);
 }
 
 TEST_F(ObrazkyTest, AMetafileLoadsAsAnEmptyBox) {
     zapisSoubor("m.wmf", "\xD7\xCD\xC6\x9A metafile");
-    EXPECT_TRUE(NactiObrazek("m.wmf").isNull());
+    EXPECT_TRUE(prectiObrazek("m.wmf").isNull());
     ASSERT_TRUE(nacti("O m.wmf\r\nK H 1 1 1 0 0 0 1\r\n"));
     EXPECT_TRUE(okno.obrazky[0].viditelny);
 }

@@ -12,7 +12,7 @@ struct Cislo {
     std::int32_t hodnota;
 };
 
-TEST(StrToInt, AcceptsDecimalAndHexadecimalForms) {
+TEST(strToInt, AcceptsDecimalAndHexadecimalForms) {
     const Cislo radky[] = {
         {"0", 0},
         {"42", 42},
@@ -36,10 +36,10 @@ TEST(StrToInt, AcceptsDecimalAndHexadecimalForms) {
         {"  -0x1", -1},
     };
     for (const auto& radek : radky)
-        EXPECT_EQ(StrToInt(radek.text), radek.hodnota) << radek.text;
+        EXPECT_EQ(strToInt(radek.text), radek.hodnota) << radek.text;
 }
 
-TEST(StrToInt, RefusesEverythingElseWithTheMessageNamingTheText) {
+TEST(strToInt, RefusesEverythingElseWithTheMessageNamingTheText) {
     const char* radky[] = {
         "",    " ",          "+",           "-",          "$",
         "0x",  "x",          "12a",         "1 ",         " 1 2",
@@ -49,7 +49,7 @@ TEST(StrToInt, RefusesEverythingElseWithTheMessageNamingTheText) {
     for (const char* text : radky) {
         EXPECT_FALSE(zkusStrToInt(text).has_value()) << '"' << text << '"';
         try {
-            StrToInt(text);
+            strToInt(text);
             ADD_FAILURE() << "no error for \"" << text << '"';
         } catch (const ChybaPrevodu& chyba) {
             EXPECT_EQ(chyba.what(), "'" + std::string(text) + "' is not a valid integer value");
@@ -57,10 +57,10 @@ TEST(StrToInt, RefusesEverythingElseWithTheMessageNamingTheText) {
     }
 }
 
-TEST(IntToStr, WritesPlainDecimal) {
-    EXPECT_EQ(IntToStr(0), "0");
-    EXPECT_EQ(IntToStr(-17), "-17");
-    EXPECT_EQ(IntToStr(INT_MIN), "-2147483648");
+TEST(intToStr, WritesPlainDecimal) {
+    EXPECT_EQ(intToStr(0), "0");
+    EXPECT_EQ(intToStr(-17), "-17");
+    EXPECT_EQ(intToStr(INT_MIN), "-2147483648");
 }
 
 } // namespace

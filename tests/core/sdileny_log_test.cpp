@@ -1,8 +1,8 @@
 // Thirty games on three machines that share one folder over a network whose record locks stay
 // on each machine and whose clients append where they last saw the file end.
 
+#include "hra_testu.h"
 #include "log_hry.h"
-#include "pomocne.h"
 
 #include <gtest/gtest.h>
 
@@ -13,13 +13,10 @@
 #include <functional>
 #include <grp.h>
 #include <map>
-#include <spawn.h>
 #include <sys/stat.h>
 #include <sys/wait.h>
 #include <thread>
 #include <unistd.h>
-
-extern char** environ;
 
 namespace tvarolam::test {
 namespace {
@@ -43,26 +40,10 @@ std::string radekHry(int hra, int cislo) {
            " KONEC: 10:20:30";
 }
 
-pid_t spust(const std::vector<std::string>& argumenty) {
-    std::vector<char*> argv;
-    for (const auto& a : argumenty)
-        argv.push_back(const_cast<char*>(a.c_str()));
-    argv.push_back(nullptr);
-    pid_t pid = -1;
-    if (::posix_spawn(&pid, argv[0], nullptr, nullptr, argv.data(), environ) != 0) return -1;
-    return pid;
-}
-
-int pockej(pid_t pid) {
-    int stav = 0;
-    ::waitpid(pid, &stav, 0);
-    return WIFEXITED(stav) ? WEXITSTATUS(stav) : -1;
-}
-
 std::string chybejiciPodpora() {
     if (::access("/dev/fuse", R_OK | W_OK) != 0) return "/dev/fuse is missing or not usable";
     if (::access("/usr/bin/fusermount", X_OK) != 0) return "fusermount (package fuse3) is missing";
-    if (pockej(spust({Python, "-c", "import fusepy"})) != 0)
+    if (spust({Python, "-c", "import fusepy"}).kod != 0)
         return Python + " cannot import fusepy (package python3-fusepy)";
     return {};
 }
@@ -79,8 +60,8 @@ protected:
         for (int i = 0; i < Stroju; ++i) {
             const std::string bod = "stroj" + std::to_string(i);
             fs::create_directory(bod);
-            const pid_t pid = spust({Python, SKRIPT_STROJE, "server", bod,
-                                     GetParam() ? "bez-zamku" : "zamky-na-stroji"});
+            const pid_t pid = spustNaPozadi({Python, SKRIPT_STROJE, "server", bod,
+                                             GetParam() ? "bez-zamku" : "zamky-na-stroji"});
             ASSERT_GT(pid, 0);
             stroje_.emplace_back(bod, pid);
         }
@@ -99,7 +80,7 @@ protected:
 
     void TearDown() override {
         for (const auto& [bod, pid] : stroje_) {
-            pockej(spust({"/usr/bin/fusermount", "-u", "-z", bod}));
+            spust({"/usr/bin/fusermount", "-u", "-z", bod});
             pockej(pid);
         }
         if (!IsSkipped()) VDocasnemAdresari::TearDown();

@@ -1,9 +1,9 @@
 // What a pupil can leave in a shared task folder: pipes, links to devices, files without end,
 // links planted under the names the game writes.
 
+#include "hra_testu.h"
 #include "log_hry.h"
 #include "nahled.h"
-#include "pomocne.h"
 #include "zapis_souboru.h"
 
 #include <QBuffer>

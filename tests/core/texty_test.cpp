@@ -1,4 +1,4 @@
-#include "pomocne.h"
+#include "hra_testu.h"
 
 #include <gtest/gtest.h>
 
@@ -84,7 +84,7 @@ TEST_F(SouborTextuTest, TwentyNineLinesReplaceTextsThenCaptionsWithTheirBlanks) 
 }
 
 // The question's caption and buttons come from lines 30..32 only when all three are there; an
-// empty line keeps its default. Anything shorter reads as a 29-line file always did.
+// empty line keeps its default. A file with fewer lines keeps all three defaults.
 TEST_F(SouborTextuTest, LinesThirtyToThirtyTwoGiveTheQuestionItsTextsOnlyTogether) {
     using Otazka = std::array<std::string, 3>;
     const Otazka vychozi{"Confirm", "&Yes", "&No"};

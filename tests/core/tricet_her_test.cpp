@@ -1,7 +1,7 @@
 // Thirty games appending to one log on a disk that fills and frees, as a classroom on one
 // shared folder does.
 
-#include "pomocne.h"
+#include "hra_testu.h"
 
 #include <gtest/gtest.h>
 

@@ -1,6 +1,6 @@
 // The bundled example tasks load as the game loads them and accept their recorded solutions.
 
-#include "pomocne.h"
+#include "hra_testu.h"
 
 #include <gtest/gtest.h>
 
@@ -48,7 +48,7 @@ TEST_F(PrikladoveUlohy, LoadWithTheirPicturesAndAcceptTheirSolutions) {
         for (const auto& u : reseni.umisteni) {
             int r, x, y, z;
             ASSERT_EQ(std::sscanf(u.c_str(), "%d@%d,%d,%d", &r, &x, &y, &z), 4);
-            hra.umistiDilek(r, x, y, z, true);
+            umistiDilek(hra, okno, r, x, y, z, true);
         }
         for (int r = 1; r < hra.tabulka().pocetRadku(); ++r)
             tvary.insert(hra.tabulka().bunka(TabulkaDilku::Tvar, r));

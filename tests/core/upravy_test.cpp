@@ -1,6 +1,6 @@
 // Piece editing: selecting rows, the arrows, the check box, the pointer and the wheel.
 
-#include "pomocne.h"
+#include "hra_testu.h"
 
 #include <gtest/gtest.h>
 
@@ -18,7 +18,8 @@ protected:
 
 TEST_F(UpravyTest, SelectingARowShowsItsPositionAndMark) {
     // A 16-bit position: 70000 is 4464, kept at 10; -4 is kept at 0.
-    hra.umistiDilek(2, 3, 70000, -4, true);
+    umistiDilek(hra, okno, 2, 3, 70000, -4, true);
+    okno.nastavPouzit(false); // as another row left the box
     hra.vyberBunku(4, 2);
     EXPECT_EQ(hra.AktRadek(), 2);
     EXPECT_EQ(hra.AktSloupec(), 4);
@@ -35,7 +36,8 @@ TEST_F(UpravyTest, SelectingAnUnmarkedRowRewritesTheMarkOnlyWhenTheBoxChanges) {
     hra.vyberBunku(1, 2);
     hra.vyberBunku(1, 3);
     EXPECT_FALSE(okno.pouzit()) << "the box was already unchecked";
-    hra.umistiDilek(1, 0, 0, 0, true);
+    umistiDilek(hra, okno, 1, 0, 0, 0, true);
+    okno.nastavPouzit(false); // as row 3 left the box
     hra.vyberBunku(1, 1);
     EXPECT_TRUE(okno.pouzit());
     hra.vyberBunku(1, 2);

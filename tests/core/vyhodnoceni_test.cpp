@@ -1,4 +1,4 @@
-#include "pomocne.h"
+#include "hra_testu.h"
 #include "prevod.h"
 
 #include <gtest/gtest.h>
@@ -24,7 +24,7 @@ protected:
         ASSERT_TRUE(
             nacti("K H 1 1 1 255 0 0 1\r\nK H 1 1 1 0 0 255 1\r\nR 2PPP\r\nR 1PPP2QPP\r\n"));
     }
-    void umisti(int radek, int x) { hra.umistiDilek(radek, x, 0, 0, true); }
+    void umisti(int radek, int x) { umistiDilek(hra, okno, radek, x, 0, 0, true); }
     std::string scena() { return prectiSoubor(SouborNahledu); }
     bool sHranami() { return scena().find("tvar1_out") != std::string::npos; }
 };

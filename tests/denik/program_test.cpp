@@ -5,12 +5,7 @@
 #include "cteni_logu.h"
 #include "kodovani.h"
 #include "trida.h"
-
-#include <QDir>
-#include <QFile>
-#include <QFileInfo>
-#include <QProcess>
-#include <QTemporaryDir>
+#include "v_docasne_slozce.h"
 
 #include <algorithm>
 #include <csignal>
@@ -27,6 +22,7 @@ namespace tvarolam::denik {
 namespace {
 
 namespace fs = std::filesystem;
+using test::zapisSoubor;
 
 struct Vysledek {
     int kod;
@@ -34,29 +30,14 @@ struct Vysledek {
 };
 
 // The report run in a class folder of its own, which is the current folder meanwhile.
-class DenikTest : public ::testing::Test {
+class DenikTest : public test::VDocasnemAdresari {
 protected:
-    void SetUp() override {
-        puvodni_ = fs::current_path();
-        fs::current_path(adresar.path().toStdString());
-    }
-    // QTemporaryDir cannot remove a name that is no UTF-8; the bytes can.
-    void TearDown() override {
-        fs::current_path(puvodni_);
-        fs::remove_all(adresar.path().toStdString());
-    }
-
     // Writes lines (UTF-8 here) as Windows-1250 with CR LF, as the game does.
     static void zapisLog(const std::string& cesta, std::initializer_list<std::string> radky) {
         std::string bajty;
         for (const auto& radek : radky)
             bajty += utf8NaCp1250(radek) + "\r\n";
-        zapis(cesta, bajty);
-    }
-
-    static void zapis(const fs::path& cesta, const std::string& bajty) {
-        if (cesta.has_parent_path()) fs::create_directories(cesta.parent_path());
-        std::ofstream(cesta, std::ios::binary) << bajty;
+        zapisSoubor(cesta, bajty);
     }
 
     static Vysledek spust(const std::vector<std::string>& argumenty) {
@@ -94,16 +75,11 @@ protected:
                                  : i == 17 ? " Solved. Tries: "
                                            : "x") +
                      "\r\n";
-        zapis("dana/texty.tst", texty);
+        zapisSoubor("dana/texty.tst", texty);
         zapisLog("dana/loghra.txt",
                  {"Game: Dva dílky START: 8.12.2026 10:00:00 Solved. Tries: 6 Previews: 3 END: "
                   "10:20:00"});
     }
-
-    QTemporaryDir adresar;
-
-private:
-    fs::path puvodni_;
 };
 
 TEST_F(DenikTest, SummarisesAClass) {
@@ -187,7 +163,7 @@ TEST_F(DenikTest, BadInputIsReportedAndCounted) {
     };
     for (const auto& p : pripady) {
         SCOPED_TRACE(p.nazev);
-        zapis("z/loghra.txt", p.bajty);
+        zapisSoubor("z/loghra.txt", p.bajty);
         const auto v = spust({"z/loghra.txt"});
         EXPECT_EQ(v.kod, 0);
         EXPECT_NE(v.vystup.find("pokusů: " + std::to_string(p.pokusu) +
@@ -202,7 +178,7 @@ TEST_F(DenikTest, BadInputIsReportedAndCounted) {
 
 TEST_F(DenikTest, AFileThatCannotBeReadIsReportedNotFatal) {
     const OdberatelLogu nic{[](const Pokus&) {}, [](long, std::string_view) {}};
-    EXPECT_TRUE(ctiLog(adresar.path().toStdString(), Texty(), nic)); // a folder
+    EXPECT_TRUE(ctiLog(slozka().string(), Texty(), nic)); // a folder
     EXPECT_TRUE(ctiLog("chybi", Texty(), nic));
 }
 
@@ -224,7 +200,7 @@ TEST_F(DenikTest, LogsThatAreNoRegularFilesAreUnreadableFilesAtOnce) {
     fs::create_symlink("/dev/zero", "nula/loghra.txt");
     ASSERT_EQ(::mkfifo("roura/loghra.txt", 0644), 0);
     fs::create_symlink("/proc/self/fd/0", "vstup/loghra.txt");
-    zapis("obri/loghra.txt", "");
+    zapisSoubor("obri/loghra.txt", "");
     fs::resize_file("obri/loghra.txt", NejvetsiLog + 1); // sparse: nothing is written
     const auto v = spust({"."});
     EXPECT_EQ(v.kod, 0);
@@ -258,7 +234,7 @@ TEST_F(DenikTest, ALongTitleIsCutInTheTextTable) {
     std::string log = utf8NaCp1250(vyresena(dlouhy)) + "\r\n";
     for (int i = 0; i < 100; ++i)
         log += utf8NaCp1250(vyresena("Úloha " + std::to_string(i))) + "\r\n";
-    zapis("z/loghra.txt", log);
+    zapisSoubor("z/loghra.txt", log);
     const auto v = spust({"z"});
     EXPECT_EQ(v.kod, 0);
     EXPECT_LT(v.vystup.size(), 20'000u);
@@ -295,7 +271,7 @@ TEST_F(DenikTest, NoCellIsAFormulaAndNoNameDrivesTheTerminal) {
     std::vector<std::string> radky;
     for (const auto& p : pripady)
         radky.push_back(vyresena(p.titul));
-    zapis(zak + "/loghra.txt", [&] {
+    zapisSoubor(zak + "/loghra.txt", [&] {
         std::string bajty;
         for (const auto& r : radky)
             bajty += utf8NaCp1250(r) + "\r\n";
@@ -325,7 +301,7 @@ TEST_F(DenikTest, NoCellIsAFormulaAndNoNameDrivesTheTerminal) {
 
 TEST_F(DenikTest, ThePageReplacesALinkPlantedUnderItsName) {
     zapisLog("a/loghra.txt", {vyresena("A")});
-    zapis("ucitel.txt", "the teacher's file");
+    zapisSoubor("ucitel.txt", "the teacher's file");
     fs::create_symlink("ucitel.txt", "stranka.html");
     const auto v = spust({"--html", "stranka.html", "a"});
     EXPECT_EQ(v.kod, 0);
@@ -341,7 +317,7 @@ TEST_F(DenikTest, ThePageReplacesALinkPlantedUnderItsName) {
 TEST_F(DenikTest, AFolderThatCannotBeSearchedIsReportedAndCounted) {
     zapisLog("a/loghra.txt", {vyresena("A")});
     zapisLog("b/c/loghra.txt", {vyresena("B")});
-    fs::permissions(adresar.path().toStdString(), fs::perms(0755));
+    fs::permissions(slozka(), fs::perms(0755));
     fs::permissions("b", fs::perms::none);
     const bool root = ::geteuid() == 0;
     if (root) {
@@ -381,10 +357,10 @@ class MaticeTest : public DenikTest {
 protected:
     void SetUp() override {
         DenikTest::SetUp();
-        zapis("sada/01-z.3du", utf8NaCp1250("U Alfa\r\nu Postav věž.\r\nK H 1 1 1\r\n"));
-        zapis("sada/02-y.3DU", "U  Beta \r\n");
-        zapis("sada/03-x.3du", "u popis\r\nU Gama\r\n");
-        zapis("sada/obrazek.jpg", "");
+        zapisSoubor("sada/01-z.3du", utf8NaCp1250("U Alfa\r\nu Postav věž.\r\nK H 1 1 1\r\n"));
+        zapisSoubor("sada/02-y.3DU", "U  Beta \r\n");
+        zapisSoubor("sada/03-x.3du", "u popis\r\nU Gama\r\n");
+        zapisSoubor("sada/obrazek.jpg", "");
         zapisLog("trida/anna/loghra.txt",
                  {"Hra: Alfa START: 8.12.2026 10:00:00 Hra nedokončena. Pokusů: 2 Náhledů: 0 "
                   "KONEC: 10:02:00",
@@ -395,7 +371,7 @@ protected:
         zapisLog("trida/bob/loghra.txt",
                  {"Hra: Delta START: 12/7/2026 1:00:00 PM Hra dokončena. Pokusů: 4 Náhledů: 0 "
                   "KONEC: 1:03:00 PM"});
-        zapis("trida/cyril/loghra.txt", "");
+        zapisSoubor("trida/cyril/loghra.txt", "");
     }
 };
 
@@ -460,19 +436,11 @@ TEST_F(MaticeTest, TheSummaryHasEveryTaskTheHeadingAndTheTable) {
 // The program's own table: its arguments, exit codes and what only a process shows (argument
 // bytes, a full standard output).
 TEST(ProgramDeniku, ArgumentsAndExitCodes) {
-    QTemporaryDir adresar;
-    const auto zapis = [&](const QString& cesta, const QByteArray& bajty) {
-        QDir(adresar.path()).mkpath(QFileInfo(adresar.filePath(cesta)).path());
-        QFile soubor(adresar.filePath(cesta));
-        ASSERT_TRUE(soubor.open(QIODevice::WriteOnly));
-        soubor.write(bajty);
-    };
-    zapis("kratke.tst", "ANO\r\nNE\r\n");
-    zapis("a/loghra.txt", "");
-    // Made by its bytes: a QString would read them as UTF-8.
-    fs::create_directory(adresar.path().toStdString() + "/Kate\xF8ina");
-    std::ofstream(adresar.path().toStdString() + "/Kate\xF8ina/loghra.txt");
-    QDir(adresar.path()).mkdir("prazdna");
+    const test::DocasnaSlozka slozka;
+    zapisSoubor("kratke.tst", "ANO\r\nNE\r\n");
+    zapisSoubor("a/loghra.txt", "");
+    zapisSoubor("Kate\xF8ina/loghra.txt", "");
+    fs::create_directory("prazdna");
     const struct {
         const char* argumenty; // for sh
         int kod;
@@ -495,18 +463,14 @@ TEST(ProgramDeniku, ArgumentsAndExitCodes) {
     };
     for (const auto& p : pripady) {
         SCOPED_TRACE(p.argumenty);
-        QProcess proces;
-        proces.setWorkingDirectory(adresar.path());
-        proces.start("/bin/sh",
-                     {"-c", QString("exec '%1' %2").arg(NASTROJ_DENIK, QString(p.argumenty))});
-        ASSERT_TRUE(proces.waitForFinished(30000));
-        const std::string chyby = proces.readAllStandardError().toStdString();
-        EXPECT_EQ(proces.exitCode(), p.kod);
-        EXPECT_EQ(chyby.empty(), p.kod == 0) << chyby;
-        EXPECT_NE(chyby.find(p.chyba), std::string::npos) << chyby;
+        const auto beh =
+            test::spustVShellu(std::string("exec '") + NASTROJ_DENIK + "' " + p.argumenty);
+        ASSERT_FALSE(beh.vyprselo);
+        EXPECT_EQ(beh.kod, p.kod);
+        EXPECT_EQ(beh.chyby.empty(), p.kod == 0) << beh.chyby;
+        EXPECT_NE(beh.chyby.find(p.chyba), std::string::npos) << beh.chyby;
     }
-    EXPECT_GT(QFileInfo(adresar.filePath("stranka.html")).size(), 0);
-    fs::remove_all(adresar.path().toStdString());
+    EXPECT_GT(fs::file_size("stranka.html"), 0u);
 }
 } // namespace
 } // namespace tvarolam::denik

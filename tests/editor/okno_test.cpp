@@ -173,9 +173,9 @@ private slots:
         Hra hra(okno, prostredi, texty);
         hra.FormCreate(std::nullopt);
         QVERIFY(hra.NactiUlohu(cesta.toStdString()));
-        hra.umistiDilek(1, 0, 0, 0, true);
-        hra.umistiDilek(2, 0, 1, 0, true);
-        hra.umistiDilek(3, 1, 1, 0, true);
+        umistiDilek(hra, okno, 1, 0, 0, 0, true);
+        umistiDilek(hra, okno, 2, 0, 1, 0, true);
+        umistiDilek(hra, okno, 3, 1, 1, 0, true);
         hra.BVyhodnotClick();
         QCOMPARE(okno.zpravy.front(), texty[Text::SpravneReseni]);
         RozborUlohy rozbor(texty);
@@ -354,7 +354,8 @@ private slots:
         QStringList menu;
         for (QAction* a : e.menuBar()->actions())
             menu << a->text().remove(u'&');
-        QCOMPARE(menu, (QStringList{QStringLiteral("Soubor"), QStringLiteral("Úpravy")}));
+        QCOMPARE(menu, (QStringList{QStringLiteral("Soubor"), QStringLiteral("Úpravy"),
+                                    QStringLiteral("Třída")}));
     }
 
     void theWorksheetIsMadeFromTheSavedTask() {
@@ -385,6 +386,44 @@ private slots:
         QCOMPARE(e.findChild<QLineEdit*>()->text(), QStringLiteral("Židle"));
         QVERIFY(ukazuje(e, QStringLiteral("UTF-8")));
         QVERIFY(e.windowTitle().contains(u'*'));
+    }
+
+    void theClassMenuHandsOutAndWritesTheOverview() {
+        const QDir slozka(slozka_.path());
+        slozka.mkpath(QStringLiteral("sada"));
+        std::ofstream(slozka.filePath(QStringLiteral("sada/01-a.3du")).toStdString(),
+                      std::ios::binary)
+            << "U Alfa\r\nK H 1 1 1 0 0 0 1\r\nR 1PPP\r\n";
+        const QString seznam = slozka.filePath(QStringLiteral("seznam.txt"));
+        std::ofstream(seznam.toStdString(), std::ios::binary) << "Anna\nBob\n";
+        const QString trida = slozka.filePath(QStringLiteral("trida"));
+        Editor e;
+        QStringList polozky;
+        for (QAction* a : e.menuBar()->actions().last()->menu()->actions())
+            polozky << a->text().remove(u'&');
+        QCOMPARE(polozky,
+                 (QStringList{QStringLiteral("Rozdat úlohy…"), QStringLiteral("Přehled třídy…")}));
+        QVERIFY(e.rozdejTride(slozka.filePath(QStringLiteral("sada")), seznam, trida));
+        QCOMPARE(e.zpravy.size(), 1);
+        QVERIFY(e.zpravy[0].endsWith(QStringLiteral(
+            "\nAnna: nová složka, zapsáno souborů: 2\nBob: nová složka, zapsáno souborů: 2")));
+        QVERIFY(QFile::exists(trida + QStringLiteral("/Bob/loghra.txt")));
+        QVERIFY(e.rozdejTride(slozka.filePath(QStringLiteral("sada")), seznam, trida));
+        QVERIFY(e.zpravy[1].endsWith(QStringLiteral("\nAnna: beze změny\nBob: beze změny")));
+        std::ofstream(seznam.toStdString(), std::ios::binary) << "Anna\n..\n";
+        QVERIFY(!e.rozdejTride(slozka.filePath(QStringLiteral("sada")), seznam, trida));
+        QVERIFY(e.zpravy[2].startsWith(QStringLiteral("Nic nebylo rozdáno:\n")));
+        QVERIFY(e.zpravy[2].contains(QStringLiteral("seznam.txt:2: ..:")));
+
+        const QString stranka = slozka.filePath(QStringLiteral("prehled.html"));
+        QVERIFY(e.prehledTridyDo(trida, slozka.filePath(QStringLiteral("sada")), stranka));
+        const std::string html = precti(stranka);
+        QVERIFY(html.find("<tr><th>Bob</th><td class=\"n\">–</td></tr>") != std::string::npos);
+        QCOMPARE(e.zpravy.size(), 3);
+        QVERIFY(
+            !e.prehledTridyDo(trida, QString(), slozka.filePath(QStringLiteral("chybi/p.html"))));
+        QCOMPARE(e.zpravy.size(), 4);
+        QVERIFY(e.zpravy[3].startsWith(QStringLiteral("Přehled třídy se nepodařilo zapsat")));
     }
 
 private:

@@ -10,6 +10,7 @@
 #include <fstream>
 #include <poll.h>
 #include <signal.h>
+#include <spawn.h>
 #include <sstream>
 #include <stdexcept>
 #include <sys/wait.h>
@@ -125,6 +126,23 @@ MoznostiBehu bezDispleje(MoznostiBehu moznosti) {
     for (const char* promenna : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM"})
         moznosti.bezPromennych.emplace_back(promenna);
     return moznosti;
+}
+
+pid_t spustNaPozadi(const std::vector<std::string>& argumenty) {
+    std::vector<std::string> argv = argumenty;
+    const auto argvC = ukazatele(argv);
+    pid_t pid = -1;
+    if (argumenty.empty() ||
+        ::posix_spawnp(&pid, argvC[0], nullptr, nullptr, argvC.data(), environ) != 0)
+        return -1;
+    return pid;
+}
+
+int pockej(pid_t pid) {
+    int stav = 0;
+    while (::waitpid(pid, &stav, 0) < 0)
+        if (errno != EINTR) return -1;
+    return WIFEXITED(stav) ? WEXITSTATUS(stav) : -1;
 }
 
 void zapisSoubor(const std::filesystem::path& cesta, std::string_view obsah) {

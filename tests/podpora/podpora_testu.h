@@ -9,6 +9,7 @@
 #include <filesystem>
 #include <string>
 #include <string_view>
+#include <sys/types.h>
 #include <utility>
 #include <vector>
 
@@ -35,6 +36,11 @@ Beh spust(const std::vector<std::string>& argumenty, const MoznostiBehu& moznost
 Beh spustVShellu(const std::string& prikaz, const MoznostiBehu& moznosti = {});
 // Without a display: what a program does over ssh and in scripts.
 MoznostiBehu bezDispleje(MoznostiBehu moznosti = {});
+// Starts the program (looked up on PATH) in the background with the test's streams; the test
+// ends it and waits for it with pockej. -1 when it cannot be started.
+pid_t spustNaPozadi(const std::vector<std::string>& argumenty);
+// Waits for a child of the test to end: its exit code, or -1 when a signal ended it.
+int pockej(pid_t pid);
 
 // The file holds exactly these bytes afterwards; missing folders on the way are made. Throws
 // std::runtime_error when it cannot be written, so a test never goes on with a half-made folder.

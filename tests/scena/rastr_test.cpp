@@ -133,7 +133,7 @@ std::vector<std::pair<std::string, Scena>> scenyPrikladu() {
         for (std::string slovo; slova >> slovo;) {
             int r = 0, x = 0, y = 0, z = 0;
             if (std::sscanf(slovo.c_str(), "%d@%d,%d,%d", &r, &x, &y, &z) != 4) continue;
-            hra.umistiDilek(r, x, y, z, true);
+            umistiDilek(hra, okno, r, x, y, z, true);
         }
         for (const bool hrany : {false, true}) {
             bool uplna = false;

@@ -401,6 +401,14 @@ void TForm1Test::theWindowCarriesTheGamesNameAndIcon() {
     const QImage ikona = form().windowIcon().pixmap(32).toImage();
     QVERIFY(!ikona.isNull());
     QCOMPARE(ikona.pixelColor(2, 16), QColor(0xcc, 0xcc, 0xff)); // the icon's background
+    // Its pictures are the desktop's SVG drawn at their sizes; a changed SVG needs them drawn anew.
+    const QIcon svg(QStringLiteral(ZDROJE "/desktop/cz.tvarolam.Hra.svg"));
+    for (const int velikost : {16, 32, 48, 64}) {
+        const QImage obraz = form().windowIcon().pixmap(velikost).toImage();
+        QCOMPARE(obraz.size(), QSize(velikost, velikost));
+        QCOMPARE(obraz.convertToFormat(QImage::Format_ARGB32),
+                 svg.pixmap(velikost).toImage().convertToFormat(QImage::Format_ARGB32));
+    }
 }
 
 void TForm1Test::captionsFromTheTextsFile() {

@@ -7,11 +7,8 @@
 #include "texty.h"
 #include "v_docasne_slozce.h"
 
-#include <gtest/gtest.h>
-
-#include <filesystem>
+#include <optional>
 #include <string>
-#include <vector>
 
 namespace tvarolam::test {
 
@@ -28,11 +25,24 @@ struct DalsiHra {
 // A game after start-up, on a memory window, with default texts.
 class HraTest : public VDocasnemAdresari {
 protected:
-    void SetUp() override;
+    void SetUp() override {
+        VDocasnemAdresari::SetUp();
+        hra.FormCreate(std::nullopt);
+    }
     // Loads a task written from the given bytes (file "uloha.3du").
-    bool nacti(const std::string& obsah, const std::string& jmeno = "uloha.3du");
+    bool nacti(const std::string& obsah, const std::string& jmeno = "uloha.3du") {
+        zapisSoubor(jmeno, obsah);
+        return hra.NactiUlohu(jmeno);
+    }
     // Cells 1..10 of a row, joined by '|'.
-    std::string radek(int r) const;
+    std::string radek(int r) const {
+        std::string text;
+        for (int c = 1; c < TabulkaDilku::PocetSloupcu; ++c) {
+            if (c > 1) text += '|';
+            text += hra.tabulka().bunka(c, r);
+        }
+        return text;
+    }
 
     PametoveOkno okno;
     PevneProstredi prostredi;
