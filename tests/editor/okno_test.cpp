@@ -391,11 +391,10 @@ private slots:
     void theClassMenuHandsOutAndWritesTheOverview() {
         const QDir slozka(slozka_.path());
         slozka.mkpath(QStringLiteral("sada"));
-        std::ofstream(slozka.filePath(QStringLiteral("sada/01-a.3du")).toStdString(),
-                      std::ios::binary)
-            << "U Alfa\r\nK H 1 1 1 0 0 0 1\r\nR 1PPP\r\n";
+        test::zapisSoubor(slozka.filePath(QStringLiteral("sada/01-a.3du")).toStdString(),
+                          "U Alfa\r\nK H 1 1 1 0 0 0 1\r\nR 1PPP\r\n");
         const QString seznam = slozka.filePath(QStringLiteral("seznam.txt"));
-        std::ofstream(seznam.toStdString(), std::ios::binary) << "Anna\nBob\n";
+        test::zapisSoubor(seznam.toStdString(), "Anna\nBob\n");
         const QString trida = slozka.filePath(QStringLiteral("trida"));
         Editor e;
         QStringList polozky;
@@ -410,7 +409,7 @@ private slots:
         QVERIFY(QFile::exists(trida + QStringLiteral("/Bob/loghra.txt")));
         QVERIFY(e.rozdejTride(slozka.filePath(QStringLiteral("sada")), seznam, trida));
         QVERIFY(e.zpravy[1].endsWith(QStringLiteral("\nAnna: beze změny\nBob: beze změny")));
-        std::ofstream(seznam.toStdString(), std::ios::binary) << "Anna\n..\n";
+        test::zapisSoubor(seznam.toStdString(), "Anna\n..\n");
         QVERIFY(!e.rozdejTride(slozka.filePath(QStringLiteral("sada")), seznam, trida));
         QVERIFY(e.zpravy[2].startsWith(QStringLiteral("Nic nebylo rozdáno:\n")));
         QVERIFY(e.zpravy[2].contains(QStringLiteral("seznam.txt:2: ..:")));
