@@ -464,9 +464,6 @@ int list(const Argumenty& argumenty, std::ostream& out, std::ostream& err) {
 
 int rozdej(const Argumenty& argumenty, std::ostream& out, std::ostream& err) {
     QCommandLineParser parser;
-    parser.setApplicationDescription(
-        "Hands the tasks of TASKDIR out to every pupil of CLASSLIST: a folder OUTDIR/NAME each, "
-        "with the tasks, their pictures, the texts file and an empty game log.");
     if (const auto r = rozeber(parser, argumenty, 3,
                                "tvarolam-uloha rozdej TASKDIR CLASSLIST OUTDIR", out, err);
         !r.dal)

@@ -10,6 +10,7 @@
 #include "plocha_sestavy.h"
 #include "pracovni_list.h"
 #include "pravidla_druhu.h"
+#include "pristupnost.h"
 #include "rozliseni_barev.h"
 #include "tabulka_dilku.h"
 #include "text_qt.h"
@@ -47,6 +48,7 @@
 #include <QUndoStack>
 #include <QVBoxLayout>
 
+#include <functional>
 #include <sstream>
 
 namespace tvarolam::editor {
@@ -113,6 +115,22 @@ QString nezobrazitelne(const QString& text) {
     return vysledek;
 }
 
+// Assistive technology selects a row through the table interface without making it current,
+// and the window works on the current row: a row selected that way becomes current, as a click
+// makes it.
+void vybranyJeAktualni(QAbstractItemView* pohled) {
+    QObject::connect(
+        pohled->selectionModel(), &QItemSelectionModel::selectionChanged, pohled,
+        [pohled](const QItemSelection& vybrane) {
+            if (vybrane.isEmpty()) return;
+            const int radek = vybrane.indexes().first().row();
+            if (radek == pohled->currentIndex().row()) return;
+            pohled->selectionModel()->setCurrentIndex(
+                pohled->model()->index(radek, std::max(0, pohled->currentIndex().column())),
+                QItemSelectionModel::NoUpdate);
+        });
+}
+
 } // namespace
 
 // One edit of the task: the whole content before and after it. Typing into one field merges.
@@ -174,8 +192,8 @@ void OknoEditoru::vytvorOkno() {
     auto* plocha = new QWidget(this);
     setCentralWidget(plocha);
 
-    // Every control is made inside the widget that shows it, in the order Tab visits them: a
-    // widget moved to another parent later leaves the focus chain out of order.
+    // Every control is made inside the widget that shows it: a widget moved to another parent
+    // later leaves the focus chain out of order.
     auto* levyPanel = new QWidget(plocha);
     levyPanel->setMaximumWidth(520);
     QWidget* rodicTlacitek = levyPanel;
@@ -217,6 +235,7 @@ void OknoEditoru::vytvorOkno() {
     druhy_->setMinimumWidth(420);
     connect(druhy_, &QTableWidget::currentCellChanged, this,
             [this](int radek) { ukazDruh(radek); });
+    vybranyJeAktualni(druhy_);
 
     tvar_ = new QComboBox(skupinaDruhu);
     for (const char* jmeno : JmenaTvaru)
@@ -226,6 +245,7 @@ void OknoEditoru::vytvorOkno() {
     auto* stitekTvaru = new QLabel(QStringLiteral("&Tvar:"), skupinaDruhu);
     stitekTvaru->setBuddy(tvar_);
     tvar_->setAccessibleName(QStringLiteral("Tvar"));
+    tvar_->view()->setAccessibleName(QStringLiteral("Tvary")); // the list it opens
     panel->addWidget(stitekTvaru, 0, 0);
     panel->addWidget(tvar_, 0, 1);
     const char* osy[] = {"rx", "ry", "rz"};
@@ -252,7 +272,7 @@ void OknoEditoru::vytvorOkno() {
     barva_->setText(QStringLiteral("Barva…"));
     barva_->setAccessibleName(barva_->text());
     barva_->setToolButtonStyle(Qt::ToolButtonTextBesideIcon);
-    connect(barva_, &QToolButton::clicked, this, [this] {
+    const auto vyberBarvu = [this] {
         const int i = vybranyDruh();
         if (i < 0) return;
         DruhDilku druh = dokument_.obsah.druhy[i];
@@ -263,6 +283,11 @@ void OknoEditoru::vytvorOkno() {
         druh.g = barva.green();
         druh.b = barva.blue();
         zmenDruh(i, druh);
+    };
+    connect(barva_, &QToolButton::clicked, this, vyberBarvu);
+    // The swatch in the table opens the same dialog: Enter on it, or a double click.
+    connect(druhy_, &QTableWidget::itemActivated, this, [vyberBarvu](QTableWidgetItem* b) {
+        if (b->column() == 4) vyberBarvu();
     });
     auto* paleta = new QHBoxLayout;
     paleta->addWidget(barva_);
@@ -318,6 +343,7 @@ void OknoEditoru::vytvorOkno() {
     rodicTlacitek = skupinaReseni;
     reseni_ = new QListWidget(skupinaReseni);
     reseni_->setAccessibleName(QStringLiteral("Řešení"));
+    vybranyJeAktualni(reseni_);
     kod_ = new QLabel(skupinaReseni);
     kod_->setTextInteractionFlags(Qt::TextSelectableByMouse);
     // A long code must not widen the window; it can be selected and copied whole.
@@ -346,6 +372,7 @@ void OknoEditoru::vytvorOkno() {
     seznamNalezu_ = new QListWidget(skupinaKontroly);
     seznamNalezu_->setAccessibleName(QStringLiteral("Kontrola"));
     seznamNalezu_->setWordWrap(true);
+    vybranyJeAktualni(seznamNalezu_);
     connect(seznamNalezu_, &QListWidget::currentRowChanged, this, [this](int radek) {
         if (radek < 0 || radek >= static_cast<int>(cilNalezu_.size())) return;
         const int cil = cilNalezu_[radek];
@@ -407,23 +434,27 @@ void OknoEditoru::vytvorOkno() {
     resize(1280, 860);
 }
 
-// Tab visits the controls as they are laid out: the left column from the top, then the pictures,
-// then the assembly (grid, arrows, check box, 3D view).
+// Tab visits the controls as they are laid out: each layout's items in turn (a column top to
+// bottom, a row left to right), so the left column from the top, then the pictures, then the
+// assembly (its arrows and check box above the grid, then the 3D view). A control is one stop;
+// only the widgets that merely hold others are looked into.
 void OknoEditoru::poradiTabulatoru() {
-    const auto uvnitrOvladani = [this](QWidget* w) {
-        for (QWidget* rodic = w->parentWidget(); rodic && rodic != this;
-             rodic = rodic->parentWidget())
-            if (qobject_cast<QAbstractItemView*>(rodic) || qobject_cast<QAbstractSpinBox*>(rodic) ||
-                qobject_cast<QComboBox*>(rodic))
-                return true;
-        return false;
+    QList<QWidget*> poradi;
+    const std::function<void(QLayout*)> projdi = [&](QLayout* rozlozeni) {
+        for (int i = 0; i < rozlozeni->count(); ++i) {
+            QLayoutItem* polozka = rozlozeni->itemAt(i);
+            QWidget* w = polozka->widget();
+            if (polozka->layout())
+                projdi(polozka->layout());
+            else if (w && (w->focusPolicy() & Qt::TabFocus))
+                poradi << w;
+            else if (w && w->layout())
+                projdi(w->layout());
+        }
     };
-    QWidget* predchozi = nullptr;
-    for (QWidget* w : centralWidget()->findChildren<QWidget*>()) {
-        if (!(w->focusPolicy() & Qt::TabFocus) || uvnitrOvladani(w)) continue;
-        if (predchozi) setTabOrder(predchozi, w);
-        predchozi = w;
-    }
+    projdi(centralWidget()->layout());
+    for (qsizetype i = 1; i < poradi.size(); ++i)
+        setTabOrder(poradi[i - 1], poradi[i]);
 }
 
 void OknoEditoru::vytvorMenu() {
@@ -491,7 +522,11 @@ void OknoEditoru::ukazObsah() {
                 // The swatch alone, as the game's grid shows it; the numbers for those who ask.
                 bunka->setBackground(QColor(d.r & 0xFF, d.g & 0xFF, d.b & 0xFF));
                 bunka->setToolTip(QStringLiteral("%1, %2, %3").arg(d.r).arg(d.g).arg(d.b));
-                bunka->setData(Qt::AccessibleTextRole, bunka->toolTip());
+                // Read aloud by the name the game's grid gives it.
+                bunka->setData(
+                    Qt::AccessibleTextRole,
+                    tvarolam::jmenoBarvy((d.r & 0xFF) + 256 * (d.g & 0xFF) + 65536 * (d.b & 0xFF)));
+                bunka->setData(Qt::AccessibleDescriptionRole, bunka->toolTip());
             }
             druhy_->setItem(i, s, bunka);
         }

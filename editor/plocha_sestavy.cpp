@@ -5,6 +5,7 @@
 #include "model_tabulky.h"
 #include "mrizka_dilku.h"
 #include "nahled.h"
+#include "pristupnost.h"
 #include "prohlizec_sceny.h"
 #include "sipky.h"
 #include "text_qt.h"
@@ -15,6 +16,7 @@
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QMouseEvent>
+#include <QSignalBlocker>
 #include <QVBoxLayout>
 #include <QWheelEvent>
 
@@ -23,6 +25,8 @@ namespace tvarolam::editor {
 PlochaSestavy::PlochaSestavy(QWidget* rodic)
     : QWidget(rodic), hra_(static_cast<OknoHry&>(*this), prostredi_, texty_) {
     hra_.FormCreate(std::nullopt);
+    // The game's grid and arrows as assistive technology knows them from the game.
+    zapniPristupnost();
 
     model_ = new ModelTabulky(hra_, this);
     mrizka_ = new MrizkaDilku(*model_, this);
@@ -39,7 +43,7 @@ PlochaSestavy::PlochaSestavy(QWidget* rodic)
         auto* popisek = new QLabel(QString::fromLatin1(nazvy[i]), this);
         sipky_[i] = new Sipky(this);
         sipky_[i]->setFixedSize(30, 24);
-        sipky_[i]->setAccessibleName(popisek->text());
+        sipky_[i]->pojmenuj(popisek->text());
         popisek->setBuddy(sipky_[i]);
         ovladani->addWidget(popisek);
         ovladani->addWidget(sipky_[i]);
@@ -51,7 +55,9 @@ PlochaSestavy::PlochaSestavy(QWidget* rodic)
     }
     pouzit_ = new QCheckBox(QStringLiteral("Použít"), this);
     pouzit_->setAccessibleName(pouzit_->text());
-    connect(pouzit_, &QCheckBox::clicked, this, [this] {
+    // Toggled, not clicked: assistive technology's Toggle ticks the box without a click. The
+    // window's own ticks (nastavPouzit, ukaz) run no handler twice: they block the signal.
+    connect(pouzit_, &QCheckBox::toggled, this, [this] {
         hra_.CBPouzitClick();
         poZmene();
     });
@@ -72,10 +78,7 @@ PlochaSestavy::PlochaSestavy(QWidget* rodic)
     rozlozeni->addLayout(levy);
     rozlozeni->addWidget(pohled3d_, 1);
 
-    setTabOrder(mrizka_, sipky_[0]);
-    setTabOrder(sipky_[0], sipky_[1]);
-    setTabOrder(sipky_[1], sipky_[2]);
-    setTabOrder(sipky_[2], pouzit_);
+    // Tab order: the window holding this follows the layout (arrows, check box, grid, 3D view).
     nastavDruhy({});
 }
 
@@ -117,7 +120,7 @@ bool PlochaSestavy::ukaz(const std::string& kod) {
             sipky_[i]->nastavPolohu(std::stoi(vzor.bunka(TabulkaDilku::X + i, radek)));
             hra_.UDClick(static_cast<Osa>(i));
         }
-        pouzit_->setChecked(vzor.bunka(TabulkaDilku::Pouzit, radek) == texty_[Text::Ano]);
+        nastavPouzit(vzor.bunka(TabulkaDilku::Pouzit, radek) == texty_[Text::Ano]);
         hra_.CBPouzitClick();
     }
     hra_.SGSeznamSelectCell(1, hra_.tabulka().radek());
@@ -163,6 +166,7 @@ int PlochaSestavy::poloha(Osa osa) const {
 }
 
 void PlochaSestavy::nastavPouzit(bool zaskrtnuto) {
+    const QSignalBlocker bezObsluhy(pouzit_);
     pouzit_->setChecked(zaskrtnuto);
 }
 

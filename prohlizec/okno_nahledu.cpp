@@ -31,6 +31,7 @@ OknoNahledu::OknoNahledu(Scena scena, const QString& jmenoSouboru)
     // The game's icon: the viewer belongs to it, in the task bar as in the menu.
     setWindowIcon(QIcon(QStringLiteral(":/prohlizec/cz.tvarolam.Hra.svg")));
     setCentralWidget(prohlizec_);
+    prohlizec_->setAccessibleName(QStringLiteral("Náhled sestavy"));
     QMenu* menu = menuBar()->addMenu(QStringLiteral("&Pohled"));
     const std::tuple<QString, Pohled, Qt::Key> pohledy[] = {
         {QStringLiteral("&Celkový pohled"), Pohled::Pohled, Qt::Key_1},

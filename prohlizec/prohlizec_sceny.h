@@ -1,9 +1,11 @@
 #pragma once
 // The 3D view of a preview scene, as a widget any window can hold: the viewer's window fills
 // itself with one, and so can an editor beside its table. Drag with the left button to orbit
-// around the middle of the pieces, turn the wheel to come closer or go away; keys 1, 2, 3 pick
-// the scene's viewpoints "pohled", "top" and "front", Home goes back to "pohled". A view at rest is
-// drawn smoothed; while it moves, frames are drawn fast.
+// around the middle of the pieces, turn the wheel to come closer or go away; the arrow keys orbit
+// and + and − (or PageUp and PageDown) come closer and go away as well; keys 1, 2, 3 pick the
+// scene's viewpoints "pohled", "top" and "front", Home goes back to "pohled". A view at rest is
+// drawn smoothed; while it moves, frames are drawn fast. Assistive technology reads it as a
+// picture whose description lists the pieces.
 
 #include "vykreslovac.h"
 
@@ -13,6 +15,9 @@
 class QTimer;
 
 namespace tvarolam {
+
+// What a scene shows, in Czech words: the pieces with their shape, colour, size and place.
+QString popisSceny(const Scena& scena);
 
 class ProhlizecSceny : public QWidget {
     Q_OBJECT
@@ -51,6 +56,7 @@ protected:
 
 private:
     void zmenKameru(const Kamera& kamera, bool pohyb);
+    void priblizKrat(float nasobek);
 
     Scena scena_;
     Vektor stred_;

@@ -10,7 +10,7 @@ namespace tvarolam {
 // Installs the window's accessible interfaces; once per process is enough, more does no harm.
 void zapniPristupnost();
 
-// The nearest of a short list of Czech colour names, for a colour R + 256 G + 65536 B.
+// The nearest of a short list of Czech colour names (jmenoBarvyUtf8), for R + 256 G + 65536 B.
 QString jmenoBarvy(int barva);
 
 } // namespace tvarolam

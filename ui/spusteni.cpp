@@ -8,9 +8,11 @@
 
 #include <QApplication>
 #include <QIcon>
+#include <QImageReader>
 #include <QLibraryInfo>
 #include <QLocale>
 #include <QMessageBox>
+#include <QPixmap>
 #include <QTranslator>
 
 namespace tvarolam {
@@ -30,11 +32,14 @@ int ukonci(const UkonceniProgramu& konec, const UkazBox& ukazBox) {
 void nastavIdentituAplikace() {
     QGuiApplication::setDesktopFileName(QStringLiteral("cz.tvarolam.Hra"));
     // Pictures drawn beforehand from the SVG the desktop shows: the SVG itself would load Qt's
-    // SVG plugin and library before the window's first frame.
+    // SVG plugin and library before the window's first frame. Read as PNG and nothing else:
+    // left to guess, Qt asks every image plugin there is, and loads them all.
     QIcon ikona;
-    for (const int velikost : {16, 32, 48, 64})
-        ikona.addFile(QStringLiteral(":/ikony/cz.tvarolam.Hra-%1.png").arg(velikost),
-                      QSize(velikost, velikost));
+    for (const int velikost : {16, 32, 48, 64}) {
+        QImageReader ctecka(QStringLiteral(":/ikony/cz.tvarolam.Hra-%1.png").arg(velikost), "png");
+        ctecka.setAutoDetectImageFormat(false);
+        ikona.addPixmap(QPixmap::fromImage(ctecka.read()));
+    }
     QApplication::setWindowIcon(ikona);
 }
 

@@ -48,7 +48,7 @@ std::string strom() {
     return vypis;
 }
 
-// A set of two tasks sharing one picture, and the default texts file.
+// A set of two tasks sharing one picture, one more in a subfolder, and the default texts file.
 class Rozdani : public VDocasnemAdresari {
 protected:
     void SetUp() override {
@@ -57,9 +57,12 @@ protected:
         obraz.fill(Qt::white);
         fs::create_directory("sada");
         ASSERT_TRUE(obraz.save("sada/a.bmp", "BMP"));
+        fs::create_directory("sada/obr");
+        ASSERT_TRUE(obraz.save("sada/obr/b.bmp", "BMP"));
         zapisSoubor("sada/01-alfa.3du", "U Alfa\r\nO a.bmp\r\nK H 1 1 1 255 0 0 1\r\nR 1PPP\r\n");
-        zapisSoubor("sada/02-beta.3du", "U Beta\r\np a.bmp\r\nK H 1 1 1 255 0 0 1\r\n"
-                                        "K H 1 1 1 0 0 255 1\r\nR 1PPP2QPP\r\n");
+        zapisSoubor("sada/02-beta.3du",
+                    "U Beta\r\np a.bmp\r\nq obr/b.bmp\r\nK H 1 1 1 255 0 0 1\r\n"
+                    "K H 1 1 1 0 0 255 1\r\nR 1PPP2QPP\r\n");
         zapisSoubor("sada/texty.tst", prectiSoubor(ZDROJE "/texty-vychozi.tst"));
         zapisSoubor("sada/poznamky.txt", "not a task");
     }
@@ -100,6 +103,13 @@ TEST_F(Rozdani, RefusesBadListsBeforeMakingAnything) {
              fs::create_directory_symlink("../venku", "trida/Anna");
          },
          "seznam.txt:1: Anna: trida/Anna is a link or a file, not a folder"},
+        {"pictureFolderIsALinkOut", "Anna\n",
+         [] {
+             fs::create_directories("venku");
+             fs::create_directories("trida/Anna");
+             fs::create_directory_symlink("../../venku", "trida/Anna/obr");
+         },
+         "seznam.txt:1: Anna: trida/Anna/obr is a link or a file, not a folder"},
         {"taskMissingItsPicture", "Anna\n",
          [] { zapisSoubor("sada/03-gama.3du", "U Gama\r\nq chybi.bmp\r\nK H 1 1 1 0 0 0 1\r\n"); },
          "sada/03-gama.3du:2: no picture chybi.bmp in the task's folder"},
@@ -139,12 +149,14 @@ TEST_F(Rozdani, ARunAgainKeepsWhatPupilsWroteAndBringsTheSetUpToDate) {
                         "soubor\tNová, Anna\t01-alfa.3du\tnovy\n"
                         "soubor\tNová, Anna\ta.bmp\tnovy\n"
                         "soubor\tNová, Anna\t02-beta.3du\tnovy\n"
+                        "soubor\tNová, Anna\tobr/b.bmp\tnovy\n"
                         "soubor\tNová, Anna\ttexty.tst\tnovy\n"
                         "soubor\tNová, Anna\tloghra.txt\tnovy\n"
                         "slozka\tBořek\tnova\n"
                         "soubor\tBořek\t01-alfa.3du\tnovy\n"
                         "soubor\tBořek\ta.bmp\tnovy\n"
                         "soubor\tBořek\t02-beta.3du\tnovy\n"
+                        "soubor\tBořek\tobr/b.bmp\tnovy\n"
                         "soubor\tBořek\ttexty.tst\tnovy\n"
                         "soubor\tBořek\tloghra.txt\tnovy\n");
     EXPECT_EQ(prectiSoubor("trida/Bořek/02-beta.3du"), prectiSoubor("sada/02-beta.3du"));
@@ -181,6 +193,7 @@ TEST_F(Rozdani, ARunAgainKeepsWhatPupilsWroteAndBringsTheSetUpToDate) {
                         "soubor\tČeněk\t01-alfa.3du\tnovy\n"
                         "soubor\tČeněk\ta.bmp\tnovy\n"
                         "soubor\tČeněk\t02-beta.3du\tnovy\n"
+                        "soubor\tČeněk\tobr/b.bmp\tnovy\n"
                         "soubor\tČeněk\t03-gama.3du\tnovy\n"
                         "soubor\tČeněk\ttexty.tst\tnovy\n");
     EXPECT_EQ(prectiSoubor("trida/Nová, Anna/loghra.txt"), logAnny);

@@ -1,9 +1,11 @@
 // The preview window and its 3D view: the template's viewpoints on keys, orbiting and zooming
-// with the mouse, a new scene under the same camera, the piece under a point.
+// with the mouse and the keys, what assistive technology reads, a new scene under the same camera,
+// the piece under a point.
 
 #include "hra.h"
 #include "okno_nahledu.h"
 
+#include <QAccessible>
 #include <QScreen>
 #include <QTest>
 
@@ -132,6 +134,48 @@ private slots:
             const float d = vzdalenost(platno->kamera().poloha, stred);
             QVERIFY2(d > 0.4f && d < 6000, qPrintable(QString::number(d)));
         }
+    }
+
+    // Without a mouse: the arrows orbit (keeping the distance, and back again the other way),
+    // + and PageUp come closer, − and PageDown go away, as the wheel does.
+    void theKeysOrbitAndZoomAsTheMouseDoes() {
+        OknoNahledu okno(jednaKoule(), SouborNahledu);
+        ProhlizecSceny* platno = okno.prohlizec();
+        const Vektor stred{0.5f, 0.5f, 0.5f};
+        const float puvodni = vzdalenost(kameraPohledu(Pohled::Pohled).poloha, stred);
+        const struct {
+            Qt::Key klavesa, zpet;
+            float nasobek;
+        } radky[] = {{Qt::Key_Left, Qt::Key_Right, 1},      {Qt::Key_Right, Qt::Key_Left, 1},
+                     {Qt::Key_Up, Qt::Key_Down, 1},         {Qt::Key_Down, Qt::Key_Up, 1},
+                     {Qt::Key_Plus, Qt::Key_Minus, .9f},    {Qt::Key_PageUp, Qt::Key_PageDown, .9f},
+                     {Qt::Key_Minus, Qt::Key_Plus, 1 / .9f}};
+        for (const auto& r : radky) {
+            platno->nastavPohled(Pohled::Pohled);
+            QTest::keyClick(platno, r.klavesa);
+            QVERIFY2(!stejne(platno->kamera(), kameraPohledu(Pohled::Pohled)),
+                     qPrintable(QKeySequence(r.klavesa).toString()));
+            QCOMPARE(qRound(vzdalenost(platno->kamera().poloha, stred) * 1000),
+                     qRound(puvodni * r.nasobek * 1000));
+            QTest::keyClick(platno, r.zpet);
+            for (int i = 0; i < 3; ++i)
+                QVERIFY(qAbs(platno->kamera().poloha[i] - kameraPohledu(Pohled::Pohled).poloha[i]) <
+                        1e-3f);
+        }
+    }
+
+    void assistiveTechnologyReadsThePiecesOfTheView() {
+        Scena scena = jednaKoule();
+        scena.dilky.push_back({Tvar::Hranol, {3, 0, 1}, {2, 1, 1}, {0, 0, 1}});
+        OknoNahledu okno(scena, SouborNahledu);
+        QAccessibleInterface* pohled = QAccessible::queryAccessibleInterface(okno.prohlizec());
+        QCOMPARE(pohled->role(), QAccessible::Graphic);
+        QCOMPARE(pohled->text(QAccessible::Name), QStringLiteral("Náhled sestavy"));
+        QCOMPARE(pohled->text(QAccessible::Description),
+                 QStringLiteral("2 dílky: koule červená, 1 × 1 × 1, na 0, 0, 0; "
+                                "hranol modrá, 2 × 1 × 1, na 3, 0, 1."));
+        okno.prohlizec()->nastavScenu({});
+        QCOMPARE(pohled->text(QAccessible::Description), QStringLiteral("Žádný dílek."));
     }
 
     void aMovingViewIsDrawnFastAndAViewAtRestSmoothed() {

@@ -3,68 +3,19 @@
 through the table interface, and the two-piece example solved with AT-SPI actions and key
 events only. Runs inside a private session bus under Xvfb (pristupnost_test.sh starts both).
 
-Arguments: the game, a folder holding a copy of the example task, a file the stand-in shell
-writes the opened path to."""
+Arguments: the work folder (ulohy/ holds a copy of the example task, the stand-in shell writes
+the opened path to otevreno), the game."""
 
 import os
-import subprocess
 import sys
-import time
 
 import pyatspi
-from gi.repository import GLib
+from pristupnost_podpora import (Program, akce, bunky, cekej, klavesa, najdi, over, potomci,
+                                 vysledek, zahlavi)
 
-HRA, SLOZKA, OTEVRENO = sys.argv[1:4]
-CHYBY = []
-
-
-def over(podminka, co):
-    if not podminka:
-        CHYBY.append(co)
-        print("CHYBA:", co, flush=True)
-
-
-def cekej(podminka, sekund=10.0):
-    """Pumps AT-SPI's events until the condition holds; returns its last value."""
-    konec = time.monotonic() + sekund
-    while True:
-        while GLib.MainContext.default().iteration(False):
-            pass
-        hodnota = podminka()
-        if hodnota or time.monotonic() > konec:
-            return hodnota
-        time.sleep(0.05)
-
-
-def potomci(objekt):
-    for dite in objekt:
-        if dite is None:
-            continue
-        yield dite
-        yield from potomci(dite)
-
-
-def najdi(koren, role, jmeno=None):
-    for o in potomci(koren):
-        if o.getRole() == role and (jmeno is None or o.name == jmeno):
-            return o
-    return None
-
-
-def akce(objekt, jmeno):
-    a = objekt.queryAction()
-    nazvy = [a.getName(i) for i in range(a.nActions)]
-    if jmeno not in nazvy:
-        raise AssertionError(f"{objekt.getRoleName()} '{objekt.name}' nabízí jen {nazvy}")
-    a.doAction(nazvy.index(jmeno))
-
-
-KLAVESY = {"Return": 0xFF0D, "Escape": 0xFF1B, "Down": 0xFF54}
-
-
-def klavesa(jmeno):
-    pyatspi.Registry.generateKeyboardEvent(KLAVESY[jmeno], None, pyatspi.KEY_SYM)
-
+PRACOVNI, HRA = sys.argv[1:3]
+SLOZKA = os.path.join(PRACOVNI, "ulohy")
+OTEVRENO = os.path.join(PRACOVNI, "otevreno")
 
 udalosti = []
 pyatspi.Registry.registerEventListener(
@@ -72,14 +23,8 @@ pyatspi.Registry.registerEventListener(
     "object:property-change:accessible-value", "object:property-change:accessible-name",
     "object:state-changed:checked", "window:create", "object:state-changed:showing")
 
-hra = subprocess.Popen([HRA, "01-dva-dilky.3du"], cwd=SLOZKA,
-                       env=dict(os.environ, QT_LINUX_ACCESSIBILITY_ALWAYS_ON="1"))
-try:
-    aplikace = cekej(lambda: next((a for a in pyatspi.Registry.getDesktop(0)
-                                   if a is not None and a.name == "tvarolam-hra"), None), 30)
-    if aplikace is None:
-        print("CHYBA: the game never appeared on the accessibility bus")
-        sys.exit(1)
+with Program([HRA, "01-dva-dilky.3du"], "tvarolam-hra", SLOZKA) as hra:
+    aplikace = hra.aplikace
     okno = cekej(lambda: najdi(aplikace, pyatspi.ROLE_FRAME))
     over(okno is not None and okno.name.startswith("Tvarolam-Hra"), "the window's name")
 
@@ -111,12 +56,11 @@ try:
     tabulka = mrizka.queryTable()
     over((tabulka.nRows, tabulka.nColumns) == (2, 9),
          f"table of {tabulka.nRows} x {tabulka.nColumns}, not 2 pieces x 9 columns")
-    zahlavi = [tabulka.getColumnHeader(s).name for s in range(tabulka.nColumns)]
-    over(zahlavi == ["barva", "tvar", "rx", "ry", "rz", "x", "y", "z", "ANO / NE"],
-         f"headers {zahlavi}")
+    over(zahlavi(tabulka) == ["barva", "tvar", "rx", "ry", "rz", "x", "y", "z", "ANO / NE"],
+         f"headers {zahlavi(tabulka)}")
 
     def radek(r):
-        return [tabulka.getAccessibleAt(r, s).name for s in range(tabulka.nColumns)]
+        return bunky(tabulka, r)
 
     over(radek(0) == ["červená", "hranol", "1", "1", "1", "0", "0", "0", "NE"], f"row 1 {radek(0)}")
     over(radek(1) == ["modrá", "hranol", "1", "1", "1", "0", "0", "0", "NE"], f"row 2 {radek(1)}")
@@ -166,9 +110,5 @@ try:
     over(otazka is not None, "no accessible question after the correct solution")
     klavesa("Escape")
     over(cekej(lambda: os.path.exists(OTEVRENO)), "the preview was never handed to the shell")
-finally:
-    hra.terminate()
-    hra.wait(10)
 
-print("OK" if not CHYBY else f"{len(CHYBY)} CHYB", flush=True)
-sys.exit(1 if CHYBY else 0)
+vysledek()

@@ -1,11 +1,15 @@
 #!/usr/bin/env bash
-# Runs pristupnost_test.py with a private session bus and accessibility bus under Xvfb, in a copy
-# of the example task, with a stand-in for the desktop's "open". Exit 77 (skipped) only where the
-# accessibility bus cannot start.
+# Usage: pristupnost_test.sh SCRIPT TASKS PROGRAM...
+# Runs an AT-SPI test script with a private session bus and accessibility bus under Xvfb. The
+# script gets a work folder (ulohy/: a copy of the two-piece example; bin/: a stand-in for the
+# desktop's "open", which writes the opened path to otevreno) and the programs. Exit 77 (skipped)
+# only where the accessibility bus cannot start.
 set -euo pipefail
-hra=$(realpath "$1")
+skript=$(realpath "$1")
 ulohy=$(realpath "$2")
-skript=$(dirname "$0")/pristupnost_test.py
+shift 2
+programy=()
+for program in "$@"; do programy+=("$(realpath "$program")"); done
 spoustec=/usr/libexec/at-spi-bus-launcher
 
 preskoc() { echo "SKIPPED: $*"; exit 77; }
@@ -35,7 +39,7 @@ for i in \$(seq 50); do
 done
 dbus-send --session --print-reply --dest=org.a11y.Bus /org/a11y/bus org.a11y.Bus.GetAddress \
     >/dev/null 2>&1 || { echo "SKIPPED: the accessibility bus did not start"; exit 77; }
-/usr/bin/python3 "$skript" "$hra" "$pracovni/ulohy" "$pracovni/otevreno"
+/usr/bin/python3 "$skript" "$pracovni" ${programy[*]@Q}
 INSIDE
 chmod +x "$pracovni/uvnitr.sh"
 export PATH="$pracovni/bin:$PATH" XDG_CURRENT_DESKTOP= DE=generic QT_QPA_PLATFORM=xcb
