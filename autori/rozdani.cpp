@@ -13,11 +13,8 @@
 #include <algorithm>
 #include <cerrno>
 #include <cstring>
-#include <fcntl.h>
 #include <filesystem>
 #include <map>
-#include <sys/stat.h>
-#include <unistd.h>
 #include <vector>
 
 namespace tvarolam::nastroj {
@@ -43,11 +40,17 @@ enum class Polozka { Nic, Slozka, Soubor, Jina };
 
 // What a name is, without following a link: a planted link is "something else".
 Polozka polozka(const std::string& cesta) {
-    struct stat stav {};
-    if (::lstat(cesta.c_str(), &stav) != 0) return errno == ENOENT ? Polozka::Nic : Polozka::Jina;
-    if (S_ISDIR(stav.st_mode)) return Polozka::Slozka;
-    if (S_ISREG(stav.st_mode)) return Polozka::Soubor;
-    return Polozka::Jina;
+    std::error_code chyba;
+    switch (fs::symlink_status(cesta, chyba).type()) {
+    case fs::file_type::not_found:
+        return Polozka::Nic;
+    case fs::file_type::directory:
+        return Polozka::Slozka;
+    case fs::file_type::regular:
+        return Polozka::Soubor;
+    default:
+        return Polozka::Jina;
+    }
 }
 
 std::string spoj(const std::string& slozka, const std::string& jmeno) {
@@ -292,9 +295,12 @@ bool overSlozkuZaka(const Zak& zak, const std::string& vystup, const std::string
 }
 
 bool udelejSlozku(const std::string& cesta, std::ostream& err) {
-    if (::mkdir(cesta.c_str(), 0777) == 0 || (errno == EEXIST && polozka(cesta) == Polozka::Slozka))
+    std::error_code chyba;
+    if (fs::create_directory(cesta, chyba) || (!chyba && polozka(cesta) == Polozka::Slozka))
         return true;
-    err << zobraz(cesta) << ": cannot make the folder: " << std::strerror(errno) << '\n';
+    err << zobraz(cesta)
+        << ": cannot make the folder: " << (chyba ? chyba.message() : "a file is in the way")
+        << '\n';
     return false;
 }
 
@@ -333,13 +339,10 @@ bool rozdejZakovi(const Zak& zak, const std::string& vystup, const std::vector<S
     // The game appends only to a log that is there; one that is there is the pupil's.
     const std::string log = spoj(slozka, SouborLogu);
     if (polozka(log) == Polozka::Nic) {
-        const int soubor =
-            ::open(log.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0666);
-        if (soubor < 0) {
+        if (!zalozPrazdny(log)) {
             err << zobraz(log) << ": cannot make: " << std::strerror(errno) << '\n';
             return false;
         }
-        ::close(soubor);
         zaznam(out, zak, SouborLogu, "novy");
     }
     return true;
@@ -352,8 +355,9 @@ int rozdejUlohy(const std::string& slozkaUloh, const std::string& seznamTridy,
     bool vadne = false;
     const auto sada = nactiSadu(slozkaUloh, err, vadne);
     const auto zaci = nactiSeznam(seznamTridy, vystup, err, vadne);
-    struct stat stav {};
-    if (::stat(vystup.c_str(), &stav) == 0 ? !S_ISDIR(stav.st_mode) : errno != ENOENT) {
+    std::error_code stav;
+    if (const auto druh = fs::status(vystup, stav).type();
+        druh != fs::file_type::directory && druh != fs::file_type::not_found) {
         err << zobraz(vystup) << ": not a folder\n";
         vadne = true;
     }

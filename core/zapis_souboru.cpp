@@ -127,4 +127,10 @@ int zavriSoubor(int soubor) {
     return ::close(soubor);
 }
 
+bool zalozPrazdny(const std::string& cesta) {
+    const int soubor =
+        ::open(cesta.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0666);
+    return soubor >= 0 && ::close(soubor) == 0;
+}
+
 } // namespace tvarolam

@@ -37,4 +37,8 @@ bool pripojNaKonec(int soubor, const std::string& text);
 
 int zavriSoubor(int soubor);
 
+// Makes a new empty file under the name; false (errno EEXIST) when anything is there already,
+// a link included, which is never followed.
+bool zalozPrazdny(const std::string& cesta);
+
 } // namespace tvarolam

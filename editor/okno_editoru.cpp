@@ -786,6 +786,11 @@ void OknoEditoru::ukazObrazky() {
         } else {
             obrazky_[i]->setPixmap(QPixmap::fromImage(obraz));
         }
+        // A screen reader hears which file the box shows, as the empty box's text says it.
+        obrazky_[i]->setAccessibleDescription(jmeno.empty() ? QStringLiteral("bez obrázku")
+                                              : obraz.isNull()
+                                                  ? QStringLiteral("%1 chybí").arg(zCp1250(jmeno))
+                                                  : zCp1250(jmeno));
     }
 }
 

@@ -7,7 +7,6 @@
 #include <filesystem>
 #include <map>
 #include <sys/resource.h>
-#include <sys/wait.h>
 #include <unistd.h>
 
 namespace tvarolam::test {
@@ -126,9 +125,7 @@ template <typename F> int vPotomkovi(F f) {
         f();
         ::_exit(0);
     }
-    int stav = 0;
-    ::waitpid(potomek, &stav, 0);
-    return WIFEXITED(stav) ? WEXITSTATUS(stav) : -1;
+    return pockej(potomek);
 }
 
 TEST_F(LogTest, TwoGamesAppendingAtOnceLoseAndSplitNoLine) {
@@ -162,11 +159,8 @@ TEST_F(LogTest, TwoGamesAppendingAtOnceLoseAndSplitNoLine) {
     }
     ::close(start[0]);
     ::close(start[1]);
-    for (const pid_t potomek : potomci) {
-        int stav = 0;
-        ::waitpid(potomek, &stav, 0);
-        EXPECT_TRUE(WIFEXITED(stav) && WEXITSTATUS(stav) == 0);
-    }
+    for (const pid_t potomek : potomci)
+        EXPECT_EQ(pockej(potomek), 0);
 
     std::map<char, int> pocty;
     const std::string obsah = log().substr(std::string("older line\r\n").size());
