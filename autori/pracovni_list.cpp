@@ -7,6 +7,7 @@
 #include "nahled.h"
 #include "navratove_kody.h"
 #include "obrazky.h"
+#include "obrazky_sestavy.h"
 #include "prevod.h"
 #include "scena.h"
 #include "viditelnost.h"
@@ -216,8 +217,8 @@ ListUlohy listUlohy(const PametoveOkno& okno, const TabulkaDilku& tabulka, const
         bool uplna = false;
         try {
             const Scena scena = rozeberScenu(textSceny(tabulka, texty, true, uplna));
-            u.obrazekReseni = vykresli(scena, kameraNaSestavu(Pohled::Pohled, scena),
-                                       QSize(2 * Box.width(), 2 * Box.height()));
+            u.obrazekReseni =
+                obrazekSestavy(scena, Pohled::Pohled, QSize(2 * Box.width(), 2 * Box.height()));
         } catch (const ChybaSceny&) {
             // A scene the viewer would refuse: the key keeps its table, without the picture.
         }

@@ -6,6 +6,7 @@
 #include "kontrola_ulohy.h"
 #include "nahled.h"
 #include "obrazky.h"
+#include "obrazky_sestavy.h"
 #include "okno_hry.h"
 #include "pracovni_list.h"
 #include "preklad.h"
@@ -405,10 +406,9 @@ int obrazky(const Argumenty& argumenty, std::ostream& out, std::ostream& err) {
     RozborUlohy rozbor(texty);
     if (!nactiAUmisti(rozbor, soubor, cesta, parser.value(reseni), err, kod)) return kod;
 
-    bool uplna = false;
-    Scena scena;
+    std::array<QImage, 3> obrazy;
     try {
-        scena = rozeberScenu(textSceny(rozbor.hra().tabulka(), texty, true, uplna));
+        obrazy = obrazkySestavy(rozbor.hra().tabulka(), texty);
     } catch (const ChybaSceny& problem) {
         return chyba(err, soubor.toStdString() + ": " + problem.what(), Selhani);
     }
@@ -433,9 +433,7 @@ int obrazky(const Argumenty& argumenty, std::ostream& out, std::ostream& err) {
         // Appended piece by piece: GCC 12 misreads "-" + std::string&& as an overlapping copy.
         std::string jmeno = "-";
         jmeno += std::to_string(i + 1) + "." + pripona.toStdString();
-        const QImage obraz =
-            vykresli(scena, kameraNaSestavu(PohledyObrazku[static_cast<std::size_t>(i)], scena),
-                     VelikostObrazku);
+        const QImage& obraz = obrazy[static_cast<std::size_t>(i)];
         const std::string bajty = pripona == "jpg" ? zakodujJpeg(obraz) : zakodujBmp(obraz);
         if (bajty.empty() || !zapisNahradou(slozka + kmen + jmeno, bajty))
             return chyba(err, preloz("tvarolam-uloha", "cannot write ") + slozka + kmen + jmeno,
