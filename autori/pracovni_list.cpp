@@ -1,10 +1,13 @@
 #include "pracovni_list.h"
 
+#include "preklad.h"
+
 #include "kodovani.h"
 #include "kontrola_ulohy.h"
 #include "nahled.h"
 #include "navratove_kody.h"
 #include "obrazky.h"
+#include "obrazky_sestavy.h"
 #include "prevod.h"
 #include "scena.h"
 #include "viditelnost.h"
@@ -214,8 +217,8 @@ ListUlohy listUlohy(const PametoveOkno& okno, const TabulkaDilku& tabulka, const
         bool uplna = false;
         try {
             const Scena scena = rozeberScenu(textSceny(tabulka, texty, true, uplna));
-            u.obrazekReseni = vykresli(scena, kameraNaSestavu(Pohled::Pohled, scena),
-                                       QSize(2 * Box.width(), 2 * Box.height()));
+            u.obrazekReseni =
+                obrazekSestavy(scena, Pohled::Pohled, QSize(2 * Box.width(), 2 * Box.height()));
         } catch (const ChybaSceny&) {
             // A scene the viewer would refuse: the key keeps its table, without the picture.
         }
@@ -269,7 +272,8 @@ int pracovniList(const std::vector<std::string>& ulohy, const std::string& pdf, 
         listy.push_back(listUlohy(rozbor.okno(), rozbor.hra().tabulka(), texty));
     }
     if (!zapisPracovniList(listy, pdf)) {
-        chyby << "tvarolam-uloha: cannot write " << naTerminal(pdf) << '\n';
+        chyby << "tvarolam-uloha: " << preloz("tvarolam-uloha", "cannot write ") << naTerminal(pdf)
+              << '\n';
         return navrat::Selhani;
     }
     return navrat::Uspech;

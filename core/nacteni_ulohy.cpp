@@ -21,17 +21,6 @@ public:
     using std::runtime_error::runtime_error;
 };
 
-// Bytes of value 32 or below are cut from both ends.
-std::string orizni(const std::string& text) {
-    std::size_t zacatek = 0;
-    std::size_t konec = text.size();
-    while (zacatek < konec && static_cast<unsigned char>(text[zacatek]) <= ' ')
-        ++zacatek;
-    while (konec > zacatek && static_cast<unsigned char>(text[konec - 1]) <= ' ')
-        --konec;
-    return text.substr(zacatek, konec - zacatek);
-}
-
 } // namespace
 
 bool Hra::NactiUlohu(const std::string& cesta, PozorovatelNacteni* pozorovatel) {
@@ -70,23 +59,23 @@ void Hra::nactiUlohuZeSouboru(const std::string& cesta, PozorovatelNacteni* pozo
             nactiDruhDilku(soubor, tvar);
             break;
         case 'O':
-            nactiObrazek(1, orizni(soubor.ctiRadek()), radek, pozorovatel);
+            nactiObrazek(1, orizniHodnotu(soubor.ctiRadek()), radek, pozorovatel);
             break;
         case 'p':
-            nactiObrazek(2, orizni(soubor.ctiRadek()), radek, pozorovatel);
+            nactiObrazek(2, orizniHodnotu(soubor.ctiRadek()), radek, pozorovatel);
             break;
         case 'q':
-            nactiObrazek(3, orizni(soubor.ctiRadek()), radek, pozorovatel);
+            nactiObrazek(3, orizniHodnotu(soubor.ctiRadek()), radek, pozorovatel);
             break;
         case 'U':
-            okno_.nastavPopisek(Prvek::LUloha, orizni(soubor.ctiRadek()));
+            okno_.nastavPopisek(Prvek::LUloha, orizniHodnotu(soubor.ctiRadek()));
             break;
         case 'u':
-            okno_.nastavPopisek(Prvek::LUloha2, orizni(soubor.ctiRadek()));
+            okno_.nastavPopisek(Prvek::LUloha2, orizniHodnotu(soubor.ctiRadek()));
             break;
         case 'R':
             soubor.ctiZnak(); // one separator byte, whatever it is
-            Reseni_.push_back(orizni(soubor.ctiRadek()));
+            Reseni_.push_back(orizniHodnotu(soubor.ctiRadek()));
             break;
         default:
             soubor.preskocRadek();

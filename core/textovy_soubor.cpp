@@ -85,4 +85,14 @@ std::int32_t TextovySoubor::ctiCislo() {
     return strToInt(token);
 }
 
+std::string orizniHodnotu(const std::string& text) {
+    std::size_t zacatek = 0;
+    std::size_t konec = text.size();
+    while (zacatek < konec && static_cast<unsigned char>(text[zacatek]) <= ' ')
+        ++zacatek;
+    while (konec > zacatek && static_cast<unsigned char>(text[konec - 1]) <= ' ')
+        --konec;
+    return text.substr(zacatek, konec - zacatek);
+}
+
 } // namespace tvarolam

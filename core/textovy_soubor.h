@@ -49,4 +49,8 @@ private:
     bool ukonceno_ = false;
 };
 
+// A text value as the task loader keeps it (a title, a picture's name, a code): bytes of value 32
+// or below go at both ends.
+std::string orizniHodnotu(const std::string& text);
+
 } // namespace tvarolam

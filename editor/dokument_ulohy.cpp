@@ -12,17 +12,6 @@ namespace tvarolam::editor {
 
 namespace {
 
-// What the loader keeps of a text value: bytes of value 32 or below go at both ends.
-std::string orizni(const std::string& text) {
-    std::size_t zacatek = 0;
-    std::size_t konec = text.size();
-    while (zacatek < konec && static_cast<unsigned char>(text[zacatek]) <= ' ')
-        ++zacatek;
-    while (konec > zacatek && static_cast<unsigned char>(text[konec - 1]) <= ' ')
-        --konec;
-    return text.substr(zacatek, konec - zacatek);
-}
-
 bool maVysokyBajt(const std::string& bajty) {
     for (const char c : bajty)
         if (static_cast<unsigned char>(c) >= 0x80) return true;
@@ -115,18 +104,18 @@ DokumentUlohy DokumentUlohy::zBajtu(const std::string& vstup, bool rozpoznatUtf8
         case 'p':
         case 'q': {
             const auto i = std::string_view(TypyObrazku, 3).find(typ);
-            obsah.obrazky[i] = orizni(soubor.ctiRadek());
+            obsah.obrazky[i] = orizniHodnotu(soubor.ctiRadek());
             break;
         }
         case 'U':
-            obsah.titulek = orizni(soubor.ctiRadek());
+            obsah.titulek = orizniHodnotu(soubor.ctiRadek());
             break;
         case 'u':
-            obsah.popis = orizni(soubor.ctiRadek());
+            obsah.popis = orizniHodnotu(soubor.ctiRadek());
             break;
         case 'R':
             soubor.ctiZnak();
-            obsah.reseni.push_back(orizni(soubor.ctiRadek()));
+            obsah.reseni.push_back(orizniHodnotu(soubor.ctiRadek()));
             break;
         default:
             soubor.preskocRadek();

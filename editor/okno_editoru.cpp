@@ -4,8 +4,10 @@
 #include "kodovani.h"
 #include "kontrola_ulohy.h"
 #include "mrizka_dilku.h"
+#include "navod.h"
 #include "navratove_kody.h"
 #include "obrazky.h"
+#include "obrazky_sestavy.h"
 #include "plocha_sestavy.h"
 #include "pracovni_list.h"
 #include "pravidla_druhu.h"
@@ -140,6 +142,12 @@ public:
     void undo() override { nastav(pred_); }
     void redo() override { nastav(po_); }
     int id() const override { return id_; }
+    // Saving put new pictures beside the task under its name: the history names them so too.
+    void prejmenujObrazky(const std::map<std::string, std::string>& jmena) {
+        for (ObsahUlohy* obsah : {&pred_, &po_})
+            for (std::string& jmeno : obsah->obrazky)
+                if (const auto nove = jmena.find(jmeno); nove != jmena.end()) jmeno = nove->second;
+    }
     bool mergeWith(const QUndoCommand* jiny) override {
         po_ = static_cast<const ZmenaUlohy*>(jiny)->po_;
         return true;
@@ -156,12 +164,8 @@ private:
 };
 
 OknoEditoru::OknoEditoru(QWidget* rodic) : QMainWindow(rodic) {
-    const auto program = [](const QString& jmeno) {
-        const QString vedle = QCoreApplication::applicationDirPath() + u'/' + jmeno;
-        return QFileInfo(vedle).isExecutable() ? vedle : jmeno;
-    };
-    programHry = program(QStringLiteral("tvarolam-hra"));
-    programNastroje = program(QStringLiteral("tvarolam-uloha"));
+    const QString vedle = QCoreApplication::applicationDirPath() + QStringLiteral("/tvarolam-hra");
+    programHry = QFileInfo(vedle).isExecutable() ? vedle : QStringLiteral("tvarolam-hra");
     zpet_ = new QUndoStack(this);
     kontrola_ = new QTimer(this);
     kontrola_->setSingleShot(true);
@@ -487,6 +491,16 @@ void OknoEditoru::vytvorMenu() {
     upravy->addAction(znovu);
 
     vytvorMenuTridy();
+
+    QMenu* napoveda = menuBar()->addMenu(QStringLiteral("&Nápověda"));
+    napoveda->addAction(QStringLiteral("&Návod pro učitele"), QKeySequence::HelpContents, this,
+                        [this] {
+                            if (!otevriNavod())
+                                oznam(QStringLiteral("Návod pro učitele se nepodařilo otevřít. "
+                                                     "Balíček ho instaluje do "
+                                                     "/usr/share/doc/tvarolam-hra/"
+                                                     "navod-pro-ucitele.html."));
+                        });
 }
 
 // ---- the document ----
@@ -783,6 +797,11 @@ void OknoEditoru::ukazObrazky() {
         } else {
             obrazky_[i]->setPixmap(QPixmap::fromImage(obraz));
         }
+        // A screen reader hears which file the box shows, as the empty box's text says it.
+        obrazky_[i]->setAccessibleDescription(jmeno.empty() ? QStringLiteral("bez obrázku")
+                                              : obraz.isNull()
+                                                  ? QStringLiteral("%1 chybí").arg(zCp1250(jmeno))
+                                                  : zCp1250(jmeno));
     }
 }
 
@@ -832,42 +851,39 @@ bool OknoEditoru::nakresliObrazky(int index) {
         oznam(QStringLiteral("Vyberte řešení, z něhož se obrázky nakreslí."));
         return false;
     }
-    // The kinds and codes alone, in a folder of their own: the tool places the solution and
-    // draws it beside that task.
+    // The kinds alone, loaded and the code placed as the task tool places a solution.
     QTemporaryDir slozka;
+    const std::string cesta = slozka.filePath(QStringLiteral("kresba.3du")).toStdString();
     std::string text;
     for (const DruhDilku& druh : o.druhy)
         text += radekDruhu(druh) + "\r\n";
-    for (const std::string& kod : o.reseni)
-        text += "R " + kod + "\r\n";
-    QProcess nastroj;
-    nastroj.setWorkingDirectory(slozka.path());
-    if (zapisNahradou(slozka.filePath(QStringLiteral("kresba.3du")).toStdString(), text)) {
-        nastroj.start(programNastroje, {QStringLiteral("obrazky"), QStringLiteral("kresba.3du"),
-                                        QStringLiteral("--reseni"), QString::number(index + 1)});
-        nastroj.waitForFinished(60000);
+    const Texty texty;
+    RozborUlohy rozbor(texty);
+    std::array<QImage, 3> obrazy;
+    QString chyba = QStringLiteral("kód nejde na dílky úlohy umístit");
+    try {
+        if (zapisNahradou(cesta, text) && rozbor.nacti(cesta) &&
+            rozbor.umistiKod(o.reseni[static_cast<std::size_t>(index)])) {
+            obrazy = obrazkySestavy(rozbor.hra().tabulka(), texty);
+            chyba.clear();
+        }
+    } catch (const ChybaSceny& problem) {
+        chyba = q(problem.what());
     }
-    if (nastroj.exitStatus() != QProcess::NormalExit || nastroj.exitCode() != 0) {
+    if (!chyba.isEmpty()) {
         oznam(QStringLiteral("Obrázky řešení %1 se nepodařilo nakreslit: %2")
                   .arg(index + 1)
-                  .arg(QString::fromUtf8(nastroj.readAllStandardError()).trimmed()));
+                  .arg(chyba));
         return false;
     }
     ObsahUlohy nove = o;
-    for (int i = 0; i < 3; ++i) {
-        const std::string soubor =
-            slozka.filePath(QStringLiteral("kresba-%1.jpg").arg(i + 1)).toStdString();
-        NovyObrazek obrazek;
-        try {
-            obrazek = {prectiObrazek(soubor), prectiSoubor(soubor, NejvetsiObrazek)};
-        } catch (const std::exception& chyba) {
-            oznam(QStringLiteral("Obrázek %1 se nepodařilo přečíst: %2")
-                      .arg(i + 1)
-                      .arg(q(chyba.what())));
-            return false;
-        }
-        nove.obrazky[i] = jmenoObrazku(i + 1, cesta_, "jpg");
-        noveObrazky_[nove.obrazky[i]] = std::move(obrazek);
+    for (std::size_t i = 0; i < obrazy.size(); ++i) {
+        // Shown as the game will show the saved JPEG.
+        std::string bajty = zakodujJpeg(obrazy[i]);
+        const QImage obraz =
+            dekodujJpeg(reinterpret_cast<const unsigned char*>(bajty.data()), bajty.size());
+        nove.obrazky[i] = jmenoObrazku(static_cast<int>(i) + 1, cesta_, "jpg");
+        noveObrazky_[nove.obrazky[i]] = {obraz, std::move(bajty)};
     }
     if (nove == dokument_.obsah) ukazObrazky(); // the same names: only the pictures are new
     proved(nove, QStringLiteral("obrázky z řešení %1").arg(index + 1));
@@ -881,11 +897,13 @@ bool OknoEditoru::odeberObrazek(int cislo) {
     return true;
 }
 
-// New pictures go beside the task under names derived from its own; the task then names them.
-bool OknoEditoru::zapisObrazky(const QString& cestaUlohy) {
+// New pictures named in `obrazky` go beside the task under names derived from its own, and
+// `obrazky` names them so; `prejmenovane` tells the old names the new ones.
+bool OknoEditoru::zapisObrazky(const QString& cestaUlohy, std::array<std::string, 3>& obrazky,
+                               std::map<std::string, std::string>& prejmenovane) {
     const QString slozka = QFileInfo(cestaUlohy).path() + u'/';
     for (int i = 0; i < 3; ++i) {
-        std::string& jmeno = dokument_.obsah.obrazky[i];
+        std::string& jmeno = obrazky[static_cast<std::size_t>(i)];
         const auto novy = noveObrazky_.find(jmeno);
         if (novy == noveObrazky_.end()) continue;
         const std::string pripona = jmeno.substr(jmeno.rfind('.') + 1);
@@ -894,9 +912,9 @@ bool OknoEditoru::zapisObrazky(const QString& cestaUlohy) {
             oznam(QStringLiteral("Obrázek %1 se nepodařilo uložit.").arg(zCp1250(cilove)));
             return false;
         }
+        prejmenovane[jmeno] = cilove;
         jmeno = cilove;
     }
-    noveObrazky_.clear();
     return true;
 }
 
@@ -1014,11 +1032,23 @@ bool OknoEditoru::ulozJako(const QString& cesta) {
                     .arg(nalezy_.size())
                     .arg(nalezy_.front())))
         return false;
-    if (!zapisObrazky(cesta) || !zapisNahradou(cesta.toStdString(), dokument_.bajty())) {
+    DokumentUlohy ulozeny = dokument_;
+    std::map<std::string, std::string> prejmenovane;
+    if (!zapisObrazky(cesta, ulozeny.obsah.obrazky, prejmenovane) ||
+        !zapisNahradou(cesta.toStdString(), ulozeny.bajty())) {
         oznam(QStringLiteral("Úlohu se nepodařilo uložit do %1.").arg(cesta));
         return false;
     }
+    dokument_ = std::move(ulozeny);
     dokument_.ulozeno();
+    // Saving is no edit, so the new names are no undo step either: the whole history takes them,
+    // and undoing and redoing past the save reach pictures that are beside the task. A picture
+    // no longer named waits for the next save under its old name.
+    for (const auto& [stare, nove] : prejmenovane)
+        noveObrazky_.erase(stare);
+    for (int i = 0; i < zpet_->count(); ++i)
+        static_cast<ZmenaUlohy*>(const_cast<QUndoCommand*>(zpet_->command(i)))
+            ->prejmenujObrazky(prejmenovane);
     cesta_ = QFileInfo(cesta).absoluteFilePath();
     zpet_->setClean();
     aktualizujTitulek();

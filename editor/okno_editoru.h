@@ -89,8 +89,6 @@ public:
 
     // The game that F5 starts; by default the one beside this program, else the one on the path.
     QString programHry;
-    // The task tool that draws the pictures; found the same way.
-    QString programNastroje;
 
 protected:
     // Dialogs, replaced in tests.
@@ -122,7 +120,8 @@ private:
     void ukazObrazky();
     std::string jmenoObrazku(int cislo, const QString& cestaUlohy,
                              const std::string& pripona) const;
-    bool zapisObrazky(const QString& cestaUlohy);
+    bool zapisObrazky(const QString& cestaUlohy, std::array<std::string, 3>& obrazky,
+                      std::map<std::string, std::string>& prejmenovane);
 
     DokumentUlohy dokument_;
     QString cesta_;

@@ -192,11 +192,7 @@ bool PlochaSestavy::eventFilter(QObject* objekt, QEvent* udalost) {
     }
     if (udalost->type() != QEvent::Wheel || !mrizka_->hasFocus())
         return QWidget::eventFilter(objekt, udalost);
-    zbytekKolecka_ += static_cast<QWheelEvent*>(udalost)->angleDelta().y();
-    for (; zbytekKolecka_ >= 120; zbytekKolecka_ -= 120)
-        hra_.SGSeznamMouseWheel(true);
-    for (; zbytekKolecka_ <= -120; zbytekKolecka_ += 120)
-        hra_.SGSeznamMouseWheel(false);
+    otocKoleckem(hra_, zbytekKolecka_, static_cast<QWheelEvent*>(udalost)->angleDelta().y());
     udalost->accept();
     poZmene();
     return true;

@@ -274,7 +274,7 @@ Vykreslovac::Vykreslovac() : pamet_(std::make_unique<Pamet>()) {}
 Vykreslovac::~Vykreslovac() = default;
 
 QImage Vykreslovac::vykresli(const Scena& scena, const Kamera& kamera, QSize velikost,
-                             Kvalita kvalita) {
+                             Kvalita kvalita, bool popiskyOs) {
     QImage obraz(velikost, QImage::Format_RGB32);
     if (obraz.isNull()) return obraz;
     const Rozvrh r = rozvrh(velikost, kvalita == Kvalita::Vyhlazena ? 2 : 1);
@@ -284,7 +284,7 @@ QImage Vykreslovac::vykresli(const Scena& scena, const Kamera& kamera, QSize vel
     vyplnPasy(pamet_->casti, pamet_->pasy, r,
               {obraz.bits(), obraz.bytesPerLine(), obraz.width(),
                QColor::fromRgbF(0.8f, 0.8f, 1.f).rgb(), false});
-    kresliPopisky(kamera, obraz);
+    if (popiskyOs) kresliPopisky(kamera, obraz);
     return obraz;
 }
 
@@ -305,8 +305,9 @@ MapaDilku Vykreslovac::mapaDilku(const Scena& scena, const Kamera& kamera, QSize
     return mapa;
 }
 
-QImage vykresli(const Scena& scena, const Kamera& kamera, QSize velikost, Kvalita kvalita) {
-    return Vykreslovac().vykresli(scena, kamera, velikost, kvalita);
+QImage vykresli(const Scena& scena, const Kamera& kamera, QSize velikost, Kvalita kvalita,
+                bool popiskyOs) {
+    return Vykreslovac().vykresli(scena, kamera, velikost, kvalita, popiskyOs);
 }
 
 MapaDilku mapaDilku(const Scena& scena, const Kamera& kamera, QSize velikost) {

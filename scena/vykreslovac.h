@@ -60,8 +60,9 @@ public:
     Vykreslovac(const Vykreslovac&) = delete;
     Vykreslovac& operator=(const Vykreslovac&) = delete;
 
+    // popiskyOs: the letters x, y, z where the axes end, a unit high as the scene's text.
     QImage vykresli(const Scena& scena, const Kamera& kamera, QSize velikost,
-                    Kvalita kvalita = Kvalita::Vyhlazena);
+                    Kvalita kvalita = Kvalita::Vyhlazena, bool popiskyOs = true);
     MapaDilku mapaDilku(const Scena& scena, const Kamera& kamera, QSize velikost);
 
 private:
@@ -71,7 +72,7 @@ private:
 
 // A single frame.
 QImage vykresli(const Scena& scena, const Kamera& kamera, QSize velikost,
-                Kvalita kvalita = Kvalita::Vyhlazena);
+                Kvalita kvalita = Kvalita::Vyhlazena, bool popiskyOs = true);
 
 MapaDilku mapaDilku(const Scena& scena, const Kamera& kamera, QSize velikost);
 

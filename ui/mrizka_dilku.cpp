@@ -1,5 +1,6 @@
 #include "mrizka_dilku.h"
 
+#include "hra.h"
 #include "model_tabulky.h"
 #include "prevod.h"
 
@@ -303,6 +304,14 @@ void MrizkaDilku::drzSirkuKlientu() {
         verticalScrollBar()->isVisibleTo(this) ? verticalScrollBar()->sizeHint().width() : 0;
     const int sirka = SirkaKlientu + 2 * frameWidth() + posuvnik;
     if (width() != sirka) resize(sirka, height());
+}
+
+void otocKoleckem(Hra& hra, int& zbytek, int uhel) {
+    zbytek += uhel;
+    for (; zbytek >= 120; zbytek -= 120)
+        hra.SGSeznamMouseWheel(true);
+    for (; zbytek <= -120; zbytek += 120)
+        hra.SGSeznamMouseWheel(false);
 }
 
 } // namespace tvarolam

@@ -6,7 +6,13 @@
 
 namespace tvarolam {
 
+class Hra;
 class ModelTabulky;
+
+// A turn of the wheel over the grid, as the game takes it: one step of the game's handler per
+// 120 units (a notch), the remainder kept in `zbytek` for the next turn, so a wheel of finer
+// steps moves the piece as far as a notched one.
+void otocKoleckem(Hra& hra, int& zbytek, int uhel);
 
 class MrizkaDilku : public QTableView {
     Q_OBJECT

@@ -327,15 +327,10 @@ bool TForm1::eventFilter(QObject* objekt, QEvent* udalost) {
     return QMainWindow::eventFilter(objekt, udalost);
 }
 
-// The wheel acts on the game only while the grid has the focus, wherever the pointer is: one
-// handler call per 120 units, the remainder kept for the next event.
+// The wheel acts on the game only while the grid has the focus, wherever the pointer is.
 bool TForm1::koleckoMrizky(QEvent* udalost) {
     if (!SGSeznam_->hasFocus()) return false;
-    zbytekKolecka_ += static_cast<QWheelEvent*>(udalost)->angleDelta().y();
-    for (; zbytekKolecka_ >= 120; zbytekKolecka_ -= 120)
-        hra_.SGSeznamMouseWheel(true);
-    for (; zbytekKolecka_ <= -120; zbytekKolecka_ += 120)
-        hra_.SGSeznamMouseWheel(false);
+    otocKoleckem(hra_, zbytekKolecka_, static_cast<QWheelEvent*>(udalost)->angleDelta().y());
     udalost->accept();
     return true;
 }

@@ -15,17 +15,32 @@ export EDITOR_PROGRAM=$editor QT_QPA_PLATFORM=xcb
 xvfb-run -a bash -c '
     "$EDITOR_PROGRAM" 01-dva-dilky.3du &
     editor=$!
-    okno=$(timeout 20 xdotool search --sync --onlyvisible --name "editor úloh" | head -1)
-    # The title marks unsaved changes with " *": wait for it to come, and to go after saving.
-    cekej() { for _ in $(seq 200); do xdotool getwindowname "$okno" | grep -q "$1" && return; sleep 0.1; done; exit 1; }
+    okno=$(timeout 20 xdotool search --sync --onlyvisible --name "editor úloh" | head -1) || true
+    [ -n "$okno" ] || { echo "no editor window within 20 s" >&2; exit 1; }
+    # Every step waits for a state it can see, up to 30 s, and says which one never came.
+    do30() { for _ in $(seq 300); do "$@" && return; sleep 0.1; done
+             echo "not reached: $* (title: $(xdotool getwindowname "$okno" 2>/dev/null)," \
+                  "focus: $(xdotool getwindowfocus 2>/dev/null), window: $okno)" >&2; exit 1; }
+    titulek() { xdotool getwindowname "$okno" | grep -q "$1"; }
+    zameren() { [ "$(xdotool getwindowfocus)" = "$okno" ]; }
+    zmizelo() { ! xwininfo -id "$okno" 2>/dev/null | grep -q IsViewable; }
+    skoncil() { ! kill -0 "$editor" 2>/dev/null; }
+    # Keys go where the X focus is: each shortcut is sent only while the window holds it.
     xdotool windowfocus --sync "$okno"
-    cekej "^01-dva-dilky.3du –"
+    do30 zameren
+    do30 titulek "^01-dva-dilky.3du –"
     xdotool type --delay 30 " znovu"
-    cekej "3du \*"
+    # The title marks unsaved changes with " *": it comes with the typing, goes with the save.
+    do30 titulek "3du \*"
+    do30 zameren
     xdotool key ctrl+s
-    cekej "3du –"
+    do30 titulek "3du –"
+    do30 zameren
     xdotool key ctrl+q
-    timeout 10 tail --pid=$editor -f /dev/null
+    # The window goes when the key is taken; the program may take longer to end (sanitizers).
+    do30 zmizelo
+    do30 skoncil
+    wait "$editor"
 '
 
 ocekavano=$(mktemp)

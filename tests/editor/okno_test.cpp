@@ -7,6 +7,7 @@
 #include "okno_editoru.h"
 #include "pevne_prostredi.h"
 #include "plocha_sestavy.h"
+#include "podpora_testu.h"
 #include "prohlizec_sceny.h"
 #include "sipky.h"
 
@@ -30,9 +31,6 @@
 #include <QTimer>
 #include <QToolButton>
 #include <QUndoStack>
-
-#include <fstream>
-#include <sstream>
 
 using namespace tvarolam;
 using namespace tvarolam::editor;
@@ -58,10 +56,7 @@ protected:
 };
 
 std::string precti(const QString& cesta) {
-    std::ifstream soubor(cesta.toStdString(), std::ios::binary);
-    std::ostringstream obsah;
-    obsah << soubor.rdbuf();
-    return obsah.str();
+    return test::prectiSoubor(cesta.toStdString());
 }
 
 // The player's way: pick the row, move with the arrows, tick "Použít".
@@ -136,15 +131,22 @@ private slots:
         QCOMPARE(e.nalezy(), QStringList{});
 
         const QString cesta = slozka_.filePath(QStringLiteral("vez.3du"));
+        const int kroku = e.zpet()->count();
         QVERIFY(e.ulozJako(cesta));
         QCOMPARE(precti(cesta), std::string("U V\xec\x9e\r\nO vez-1.jpg\r\np vez-2.bmp\r\n"
                                             "K H 1 1 1 200 0 0 1\r\n"
                                             "K K 1 1 1 200 200 0 1\r\nK Z 1 1 1 200 0 0 1\r\n"
                                             "R 1PPP2PQP3QQP\r\n"));
         QCOMPARE(precti(slozka_.filePath(QStringLiteral("vez-2.bmp"))), precti(maly));
+        // Naming the pictures after the task is no edit: undoing the last one and redoing it
+        // comes back to the saved task, its pictures found beside it.
+        QCOMPARE(e.zpet()->count(), kroku);
+        e.zpet()->undo();
+        e.zpet()->redo();
+        QVERIFY(!e.dokument().zmeneno());
+        QCOMPARE(e.obrazek(2).size(), QSize(100, 50));
 
-        // The three boxes drawn from the solution by the task tool, saved beside the task.
-        e.programNastroje = QStringLiteral(NASTROJ_ULOHA);
+        // The three boxes drawn from the solution, saved beside the task.
         QVERIFY(e.nakresliObrazky(0));
         for (int i = 1; i <= 3; ++i)
             QCOMPARE(e.obrazek(i).size(), QSize(240, 180));
@@ -152,6 +154,19 @@ private slots:
         const std::string obrazky =
             "U V\xec\x9e\r\nO vez-1.jpg\r\np vez-2.jpg\r\nq vez-3.jpg\r\nK ";
         QCOMPARE(precti(cesta).substr(0, obrazky.size()), obrazky);
+        // They are the task tool's pictures of that task.
+        const QString nastroj = slozka_.filePath(QStringLiteral("nastroj"));
+        QVERIFY(QDir().mkpath(nastroj));
+        // The task loads only with its pictures; the tool draws them over.
+        for (const char* jmeno : {"/vez.3du", "/vez-1.jpg", "/vez-2.jpg", "/vez-3.jpg"})
+            QVERIFY(
+                QFile::copy(slozka_.path() + QLatin1String(jmeno), nastroj + QLatin1String(jmeno)));
+        test::MoznostiBehu vSlozce;
+        vSlozce.slozka = nastroj.toStdString();
+        QCOMPARE(test::spust({NASTROJ_ULOHA, "obrazky", "vez.3du"}, vSlozce).kod, 0);
+        for (const char* jmeno : {"/vez-1.jpg", "/vez-2.jpg", "/vez-3.jpg"})
+            QCOMPARE(precti(nastroj + QLatin1String(jmeno)),
+                     precti(slozka_.path() + QLatin1String(jmeno)));
 
         // The game loads it, pictures included, and accepts that assembly.
         QDir::setCurrent(slozka_.path());
@@ -173,9 +188,9 @@ private slots:
         // F5 hands the saved task to the game as its one argument, in the task's folder.
         const QString zaznam = slozka_.filePath(QStringLiteral("hra.txt"));
         const QString skript = slozka_.filePath(QStringLiteral("hra.sh"));
-        std::ofstream(skript.toStdString())
-            << "#!/bin/sh\necho \"$# $1 $(pwd)\" > " << zaznam.toStdString() << ".tmp && mv "
-            << zaznam.toStdString() << ".tmp " << zaznam.toStdString() << "\n";
+        const std::string z = zaznam.toStdString();
+        test::zapisSoubor(skript.toStdString(), "#!/bin/sh\necho \"$# $1 $(pwd)\" > " + z +
+                                                    ".tmp && mv " + z + ".tmp " + z + "\n");
         QFile::setPermissions(skript, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
         e.programHry = skript;
         QVERIFY(e.vyzkousej());
@@ -381,7 +396,7 @@ private slots:
         for (QAction* a : e.menuBar()->actions())
             menu << a->text().remove(u'&');
         QCOMPARE(menu, (QStringList{QStringLiteral("Soubor"), QStringLiteral("Úpravy"),
-                                    QStringLiteral("Třída")}));
+                                    QStringLiteral("Třída"), QStringLiteral("Nápověda")}));
     }
 
     // What a screen reader reads and does, through the interfaces Qt hands to AT-SPI.
@@ -462,8 +477,7 @@ private slots:
 
     void aUtf8TaskOpensConvertedWithANote() {
         const QString cesta = slozka_.filePath(QStringLiteral("utf8.3du"));
-        std::ofstream(cesta.toStdString(), std::ios::binary)
-            << "U \xC5\xBDidle\nK H 1 1 1 0 0 0 1\n";
+        test::zapisSoubor(cesta.toStdString(), "U \xC5\xBDidle\nK H 1 1 1 0 0 0 1\n");
         Editor e;
         QVERIFY(e.otevri(cesta));
         QCOMPARE(e.dokument().obsah.titulek, std::string("\x8Eidle"));
@@ -475,15 +489,18 @@ private slots:
     void theClassMenuHandsOutAndWritesTheOverview() {
         const QDir slozka(slozka_.path());
         slozka.mkpath(QStringLiteral("sada"));
-        std::ofstream(slozka.filePath(QStringLiteral("sada/01-a.3du")).toStdString(),
-                      std::ios::binary)
-            << "U Alfa\r\nK H 1 1 1 0 0 0 1\r\nR 1PPP\r\n";
+        test::zapisSoubor(slozka.filePath(QStringLiteral("sada/01-a.3du")).toStdString(),
+                          "U Alfa\r\nK H 1 1 1 0 0 0 1\r\nR 1PPP\r\n");
         const QString seznam = slozka.filePath(QStringLiteral("seznam.txt"));
-        std::ofstream(seznam.toStdString(), std::ios::binary) << "Anna\nBob\n";
+        test::zapisSoubor(seznam.toStdString(), "Anna\nBob\n");
         const QString trida = slozka.filePath(QStringLiteral("trida"));
         Editor e;
         QStringList polozky;
-        for (QAction* a : e.menuBar()->actions().last()->menu()->actions())
+        QMenu* menuTridy = nullptr;
+        for (QAction* a : e.menuBar()->actions())
+            if (a->text().remove(u'&') == QStringLiteral("Třída")) menuTridy = a->menu();
+        QVERIFY(menuTridy);
+        for (QAction* a : menuTridy->actions())
             polozky << a->text().remove(u'&');
         QCOMPARE(polozky,
                  (QStringList{QStringLiteral("Rozdat úlohy…"), QStringLiteral("Přehled třídy…")}));
@@ -494,7 +511,7 @@ private slots:
         QVERIFY(QFile::exists(trida + QStringLiteral("/Bob/loghra.txt")));
         QVERIFY(e.rozdejTride(slozka.filePath(QStringLiteral("sada")), seznam, trida));
         QVERIFY(e.zpravy[1].endsWith(QStringLiteral("\nAnna: beze změny\nBob: beze změny")));
-        std::ofstream(seznam.toStdString(), std::ios::binary) << "Anna\n..\n";
+        test::zapisSoubor(seznam.toStdString(), "Anna\n..\n");
         QVERIFY(!e.rozdejTride(slozka.filePath(QStringLiteral("sada")), seznam, trida));
         QVERIFY(e.zpravy[2].startsWith(QStringLiteral("Nic nebylo rozdáno:\n")));
         QVERIFY(e.zpravy[2].contains(QStringLiteral("seznam.txt:2: ..:")));

@@ -91,6 +91,11 @@ with Program([EDITOR, "01-dva-dilky.3du"], "tvarolam-editor", SLOZKA) as editor:
     over(zahlavi(mrizka)[:2] == ["barva", "tvar"] and bunky(mrizka, 1)[0] == "modrá",
          f"the grid reads {zahlavi(mrizka)} / {bunky(mrizka, 1)}")
 
+    obrazky = [(o.name, o.description) for o in potomci(okno) if o.name.startswith("Obrázek ")
+               and o.getRole() in (pyatspi.ROLE_IMAGE, pyatspi.ROLE_LABEL)]
+    over(obrazky == [(f"Obrázek {i}", f"01-dva-dilky-{i}.jpg") for i in (1, 2, 3)],
+         f"the picture boxes read {obrazky}")
+
     # "Ukázat" places the selected solution: the 3D view describes it.
     pohled = najdi(okno, pyatspi.ROLE_IMAGE, "Sestava ve 3D")
     akce(najdi(okno, pyatspi.ROLE_PUSH_BUTTON, "Ukázat"), "Press")
