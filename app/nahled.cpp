@@ -1,5 +1,6 @@
 // tvarolam-nahled: shows a preview scene written by the game, or draws it into a picture.
 
+#include "preklad.h"
 #include "program_nahledu.h"
 
 #include <QApplication>
@@ -14,6 +15,7 @@ int main(int argc, char* argv[]) {
     QApplication aplikace(argc, argv);
     QApplication::setApplicationName("tvarolam-nahled");
     QApplication::setApplicationVersion(TVAROLAM_VERZE);
+    tvarolam::nactiPreklad();
     VolbyNahledu volby;
     if (const auto konec =
             rozeberArgumentyNahledu(argumentyPoBajtech(argc, argv), volby, std::cout, std::cerr))

@@ -2,6 +2,7 @@
 // show; the commands zkontroluj, obrazky and nahled help task authors (see README, "The task
 // tool"). The work is the library's.
 
+#include "preklad.h"
 #include "prikazy_autoru.h"
 
 #include <QCoreApplication>
@@ -21,6 +22,7 @@ int main(int argc, char* argv[]) {
                                                             : new QCoreApplication(argc, argv));
     QCoreApplication::setApplicationName("tvarolam-uloha");
     QCoreApplication::setApplicationVersion(TVAROLAM_VERZE);
+    tvarolam::nactiPreklad();
     // Qt's own options (-platform, say) are gone from argv now.
     return nastroj::spust(nastroj::Argumenty(argc, argv, 1), std::cout, std::cerr);
 }

@@ -1,5 +1,7 @@
 #include "pracovni_list.h"
 
+#include "preklad.h"
+
 #include "kodovani.h"
 #include "kontrola_ulohy.h"
 #include "nahled.h"
@@ -270,7 +272,8 @@ int pracovniList(const std::vector<std::string>& ulohy, const std::string& pdf, 
         listy.push_back(listUlohy(rozbor.okno(), rozbor.hra().tabulka(), texty));
     }
     if (!zapisPracovniList(listy, pdf)) {
-        chyby << "tvarolam-uloha: cannot write " << naTerminal(pdf) << '\n';
+        chyby << "tvarolam-uloha: " << preloz("tvarolam-uloha", "cannot write ") << naTerminal(pdf)
+              << '\n';
         return navrat::Selhani;
     }
     return navrat::Uspech;

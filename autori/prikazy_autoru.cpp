@@ -9,6 +9,7 @@
 #include "obrazky_sestavy.h"
 #include "okno_hry.h"
 #include "pracovni_list.h"
+#include "preklad.h"
 #include "prostredi.h"
 #include "rozdani.h"
 #include "scena.h"
@@ -47,26 +48,31 @@ struct Rozbor {
 };
 
 Rozbor rozeber(QCommandLineParser& parser, const Argumenty& argumenty, int pozicnich,
-               const char* pouziti, std::ostream& out, std::ostream& err) {
-    const QCommandLineOption napoveda({"h", "help"}, "Displays help for this command.");
+               const char* pouzitiPrikazu, std::ostream& out, std::ostream& err) {
+    const std::string pouziti = preloz("tvarolam-uloha", pouzitiPrikazu);
+    const std::string slovoPouziti = preloz("tvarolam-uloha", "Usage: ");
+    const QCommandLineOption napoveda(
+        {"h", "help"},
+        QCoreApplication::translate("tvarolam-uloha", "Displays help for this command."));
     parser.addOption(napoveda);
     QStringList seznam = argumenty.text;
     seznam.prepend("tvarolam-uloha");
     if (!parser.parse(seznam)) {
-        err << "tvarolam-uloha: " << parser.errorText().toStdString() << "\nUsage: " << pouziti
-            << '\n';
+        err << "tvarolam-uloha: " << parser.errorText().toStdString() << '\n'
+            << slovoPouziti << pouziti << '\n';
         return {false, SpatneArgumenty};
     }
     if (parser.isSet(napoveda)) {
         const QString pomoc = parser.helpText();
-        out << "Usage: " << pouziti << "\n\n"
-            << pomoc.mid(std::max<qsizetype>(0, pomoc.indexOf("Options:"))).toStdString();
+        const QString volby = QCoreApplication::translate("QCommandLineParser", "Options:");
+        out << slovoPouziti << pouziti << "\n\n"
+            << pomoc.mid(std::max<qsizetype>(0, pomoc.indexOf(volby))).toStdString();
         return {false, Uspech};
     }
     // A negative count: at least one.
     const auto pocet = parser.positionalArguments().size();
     if (pozicnich >= 0 ? pocet != pozicnich : pocet < 1) {
-        err << "Usage: " << pouziti << '\n';
+        err << slovoPouziti << pouziti << '\n';
         return {false, SpatneArgumenty};
     }
     return {true, Uspech};
@@ -91,8 +97,8 @@ void chybaNacteni(const RozborUlohy& rozbor, const QString& soubor, std::ostream
     err << naTerminal(rozbor.zpravaNacteni()) << '\n';
     if (rozbor.radekChybejicihoObrazku() > 0)
         err << "tvarolam-uloha: " << soubor.toStdString() << ':' << rozbor.radekChybejicihoObrazku()
-            << ": no picture " << naTerminal(rozbor.chybejiciObrazek())
-            << " in the task's folder\n";
+            << preloz("tvarolam-uloha", ": no picture ") << naTerminal(rozbor.chybejiciObrazek())
+            << preloz("tvarolam-uloha", " in the task's folder") << '\n';
 }
 
 // A loaded task with accepted solution N placed on its table; exit code in `kod` otherwise.
@@ -107,8 +113,8 @@ bool nactiAUmisti(RozborUlohy& rozbor, const QString& soubor, const std::string&
     const int n = cisloReseni.toInt(&cislo);
     if (!cislo || n < 1 || static_cast<std::size_t>(n) > rozbor.reseni().size()) {
         kod = chyba(err,
-                    soubor.toStdString() + " has no accepted solution " +
-                        cisloReseni.left(20).toStdString() + " (it has " +
+                    soubor.toStdString() + preloz("tvarolam-uloha", " has no accepted solution ") +
+                        cisloReseni.left(20).toStdString() + preloz("tvarolam-uloha", " (it has ") +
                         std::to_string(rozbor.reseni().size()) + ")",
                     SpatneArgumenty);
         return false;
@@ -117,14 +123,17 @@ bool nactiAUmisti(RozborUlohy& rozbor, const QString& soubor, const std::string&
     if (!rozbor.umistiKod(kodReseni)) {
         kod = chyba(err,
                     soubor.toStdString() + ":" + std::to_string(rozbor.radkyReseni()[n - 1]) +
-                        ": the code cannot be placed on the task's pieces (see zkontroluj)",
+                        preloz("tvarolam-uloha",
+                               ": the code cannot be placed on the task's pieces (see zkontroluj)"),
                     Selhani);
         return false;
     }
     const std::string hra = rozbor.hra().KodSestavy();
     if (hra != kodReseni)
-        err << "tvarolam-uloha: warning: placed so, the game gives the code " << naTerminal(hra)
-            << ", not " << naTerminal(kodReseni) << '\n';
+        err << "tvarolam-uloha: "
+            << preloz("tvarolam-uloha", "warning: placed so, the game gives the code ")
+            << naTerminal(hra) << preloz("tvarolam-uloha", ", not ") << naTerminal(kodReseni)
+            << '\n';
     return true;
 }
 
@@ -142,13 +151,14 @@ public:
     void otevri(const std::string&) override {}
 };
 
-constexpr const char* Pouziti =
+constexpr const char* Pouziti = QT_TRANSLATE_NOOP(
+    "tvarolam-uloha",
     "Usage: tvarolam-uloha FILE [ROW@X,Y,Z[/-] ...] [--nahled SCENE.wrl] [--hrany]\n"
     "       tvarolam-uloha zkontroluj FILE\n"
     "       tvarolam-uloha obrazky FILE [--reseni N] [--format jpg|bmp] [--zapis]\n"
     "       tvarolam-uloha nahled FILE --reseni N OUT.wrl [--hrany]\n"
     "       tvarolam-uloha list FILE... --pdf OUT.pdf\n"
-    "       tvarolam-uloha rozdej TASKDIR CLASSLIST OUTDIR\n";
+    "       tvarolam-uloha rozdej TASKDIR CLASSLIST OUTDIR\n");
 
 // One record: fields separated by one TAB.
 void zaznam(std::ostream& out, std::initializer_list<std::string> pole) {
@@ -226,7 +236,8 @@ int spust(const Argumenty& argumenty, std::ostream& out, std::ostream& err) {
 
 int vypis(const Argumenty& argumenty, std::ostream& out, std::ostream& err) {
     QCommandLineParser parser;
-    parser.setApplicationDescription(
+    parser.setApplicationDescription(QCoreApplication::translate(
+        "tvarolam-uloha",
         "Loads a Tvarolam-Hra task file as the game does and prints what the game would show.\n"
         "ROW@X,Y,Z places piece row ROW at X,Y,Z and marks it used; ROW@X,Y,Z/- places it "
         "unused. With placements the assembly code and its verdict are printed too.\n\n"
@@ -234,20 +245,31 @@ int vypis(const Argumenty& argumenty, std::ostream& out, std::ostream& err) {
         "jpg|bmp] [--zapis] draws its three pictures from an accepted solution; nahled FILE "
         "--reseni N OUT.wrl [--hrany] writes a solution's scene; list FILE... --pdf OUT.pdf "
         "prints worksheets.\n\nFor teachers: rozdej TASKDIR CLASSLIST OUTDIR hands a task set out "
-        "to a class, a folder for each pupil. Each has its own --help.");
+        "to a class, a folder for each pupil. Each has its own --help."));
     parser.addHelpOption();
     parser.addVersionOption();
-    const QCommandLineOption nahled("nahled", "Write the scene file of the assembly to FILE.",
-                                    "FILE");
-    const QCommandLineOption hrany("hrany", "Use the scene template with block edges.");
+    const QCommandLineOption nahled(
+        "nahled",
+        QCoreApplication::translate("tvarolam-uloha",
+                                    "Write the scene file of the assembly to FILE."),
+        QCoreApplication::translate("tvarolam-uloha", "FILE"));
+    const QCommandLineOption hrany(
+        "hrany",
+        QCoreApplication::translate("tvarolam-uloha", "Use the scene template with block edges."));
     parser.addOption(nahled);
     parser.addOption(hrany);
-    parser.addPositionalArgument("FILE", "The task file (.3du).");
-    parser.addPositionalArgument("ROW@X,Y,Z", "Placements of piece rows.", "[ROW@X,Y,Z[/-]...]");
+    parser.addPositionalArgument(
+        QCoreApplication::translate("tvarolam-uloha", "FILE"),
+        QCoreApplication::translate("tvarolam-uloha", "The task file (.3du)."));
+    parser.addPositionalArgument(
+        QCoreApplication::translate("tvarolam-uloha", "ROW@X,Y,Z"),
+        QCoreApplication::translate("tvarolam-uloha", "Placements of piece rows."),
+        QCoreApplication::translate("tvarolam-uloha", "[ROW@X,Y,Z[/-]...]"));
     QStringList seznam = argumenty.text;
     seznam.prepend("tvarolam-uloha");
     if (!parser.parse(seznam)) {
-        err << "tvarolam-uloha: " << parser.errorText().toStdString() << '\n' << Pouziti;
+        err << "tvarolam-uloha: " << parser.errorText().toStdString() << '\n'
+            << preloz("tvarolam-uloha", Pouziti);
         return SpatneArgumenty;
     }
     if (parser.isSet("help")) {
@@ -262,7 +284,8 @@ int vypis(const Argumenty& argumenty, std::ostream& out, std::ostream& err) {
 
     const QStringList pozicni = parser.positionalArguments();
     if (pozicni.isEmpty()) {
-        err << "tvarolam-uloha: no task file given\n" << Pouziti;
+        err << "tvarolam-uloha: " << preloz("tvarolam-uloha", "no task file given") << '\n'
+            << preloz("tvarolam-uloha", Pouziti);
         return SpatneArgumenty;
     }
     std::vector<Umisteni> umisteni;
@@ -272,9 +295,10 @@ int vypis(const Argumenty& argumenty, std::ostream& out, std::ostream& err) {
             // A long argument is cut short: the message stays one readable line.
             const QString ukazka =
                 pozicni[i].size() > 40 ? pozicni[i].left(40) + "..." : pozicni[i];
-            err << "tvarolam-uloha: not a placement ROW@X,Y,Z with X, Y, Z from 0 to 10: "
+            err << "tvarolam-uloha: "
+                << preloz("tvarolam-uloha", "not a placement ROW@X,Y,Z with X, Y, Z from 0 to 10: ")
                 << ukazka.toStdString() << '\n'
-                << Pouziti;
+                << preloz("tvarolam-uloha", Pouziti);
             return SpatneArgumenty;
         }
         umisteni.push_back(*u);
@@ -300,7 +324,9 @@ int vypis(const Argumenty& argumenty, std::ostream& out, std::ostream& err) {
     }
     for (const auto& u : umisteni)
         if (!umisti(hra, okno, u))
-            return chyba(err, "the task has no piece row " + std::to_string(u.radek),
+            return chyba(err,
+                         preloz("tvarolam-uloha", "the task has no piece row ") +
+                             std::to_string(u.radek),
                          SpatneArgumenty);
 
     vypisUlohu(hra, okno, out);
@@ -317,14 +343,18 @@ int vypis(const Argumenty& argumenty, std::ostream& out, std::ostream& err) {
         bool uplna = false;
         const std::string scena = textSceny(hra.tabulka(), texty, parser.isSet(hrany), uplna);
         if (!uplna || !zapisNahradou(argumenty.bajtyArgumentu(parser.value(nahled)), scena))
-            return chyba(err, "cannot write " + parser.value(nahled).toStdString(), Selhani);
+            return chyba(
+                err, preloz("tvarolam-uloha", "cannot write ") + parser.value(nahled).toStdString(),
+                Selhani);
     }
     return Uspech;
 }
 
 int zkontroluj(const Argumenty& argumenty, std::ostream& out, std::ostream& err) {
     QCommandLineParser parser;
-    if (const auto r = rozeber(parser, argumenty, 1, "tvarolam-uloha zkontroluj FILE", out, err);
+    if (const auto r = rozeber(
+            parser, argumenty, 1,
+            QT_TRANSLATE_NOOP("tvarolam-uloha", "tvarolam-uloha zkontroluj FILE"), out, err);
         !r.dal)
         return r.kod;
     const QString soubor = parser.positionalArguments().first();
@@ -345,18 +375,28 @@ int zkontroluj(const Argumenty& argumenty, std::ostream& out, std::ostream& err)
 
 int obrazky(const Argumenty& argumenty, std::ostream& out, std::ostream& err) {
     QCommandLineParser parser;
-    const QCommandLineOption reseni("reseni", "Accepted solution N, in R line order.", "N", "1");
-    const QCommandLineOption format("format", "jpg or bmp.", "FORMAT", "jpg");
-    const QCommandLineOption zapis("zapis", "Put the picture lines into the task file.");
+    const QCommandLineOption reseni(
+        "reseni",
+        QCoreApplication::translate("tvarolam-uloha", "Accepted solution N, in R line order."), "N",
+        "1");
+    const QCommandLineOption format("format",
+                                    QCoreApplication::translate("tvarolam-uloha", "jpg or bmp."),
+                                    QCoreApplication::translate("tvarolam-uloha", "FORMAT"), "jpg");
+    const QCommandLineOption zapis(
+        "zapis",
+        QCoreApplication::translate("tvarolam-uloha", "Put the picture lines into the task file."));
     parser.addOptions({reseni, format, zapis});
-    if (const auto r = rozeber(
-            parser, argumenty, 1,
-            "tvarolam-uloha obrazky FILE [--reseni N] [--format jpg|bmp] [--zapis]", out, err);
+    if (const auto r =
+            rozeber(parser, argumenty, 1,
+                    QT_TRANSLATE_NOOP(
+                        "tvarolam-uloha",
+                        "tvarolam-uloha obrazky FILE [--reseni N] [--format jpg|bmp] [--zapis]"),
+                    out, err);
         !r.dal)
         return r.kod;
     const QString pripona = parser.value(format);
     if (pripona != "jpg" && pripona != "bmp")
-        return chyba(err, "--format is jpg or bmp", SpatneArgumenty);
+        return chyba(err, preloz("tvarolam-uloha", "--format is jpg or bmp"), SpatneArgumenty);
     const QString soubor = parser.positionalArguments().first();
     const std::string cesta = argumenty.bajtyArgumentu(soubor);
 
@@ -384,7 +424,8 @@ int obrazky(const Argumenty& argumenty, std::ostream& out, std::ostream& err) {
     if (jePlatneUtf8(kmen) && cp1250NaUtf8(kmenCp1250) != kmen)
         return chyba(err,
                      soubor.toStdString() +
-                         ": the name cannot be written in Windows-1250, as task files are",
+                         preloz("tvarolam-uloha",
+                                ": the name cannot be written in Windows-1250, as task files are"),
                      Selhani);
     const char typy[3] = {'O', 'p', 'q'};
     std::array<std::string, 3> radky;
@@ -395,7 +436,8 @@ int obrazky(const Argumenty& argumenty, std::ostream& out, std::ostream& err) {
         const QImage& obraz = obrazy[static_cast<std::size_t>(i)];
         const std::string bajty = pripona == "jpg" ? zakodujJpeg(obraz) : zakodujBmp(obraz);
         if (bajty.empty() || !zapisNahradou(slozka + kmen + jmeno, bajty))
-            return chyba(err, "cannot write " + slozka + kmen + jmeno, Selhani);
+            return chyba(err, preloz("tvarolam-uloha", "cannot write ") + slozka + kmen + jmeno,
+                         Selhani);
         radky[i] = std::string(1, typy[i]) + " " + kmenCp1250 + jmeno;
     }
     if (parser.isSet(zapis)) {
@@ -408,7 +450,8 @@ int obrazky(const Argumenty& argumenty, std::ostream& out, std::ostream& err) {
         if (stare.empty() ||
             !zapisNahradou(
                 cesta, nahradObrazky(stare, rozbor.obrazky(), rozbor.radekPrvnihoDruhu(), radky)))
-            return chyba(err, "cannot rewrite " + soubor.toStdString(), Selhani);
+            return chyba(err, preloz("tvarolam-uloha", "cannot rewrite ") + soubor.toStdString(),
+                         Selhani);
     }
     for (const auto& radek : radky)
         out << naTerminal(radek) << '\n';
@@ -417,13 +460,19 @@ int obrazky(const Argumenty& argumenty, std::ostream& out, std::ostream& err) {
 
 int nahled(const Argumenty& argumenty, std::ostream& out, std::ostream& err) {
     QCommandLineParser parser;
-    const QCommandLineOption reseni("reseni", "Accepted solution N, in R line order.", "N");
-    const QCommandLineOption hrany("hrany", "Use the scene template with block edges.");
+    const QCommandLineOption reseni(
+        "reseni",
+        QCoreApplication::translate("tvarolam-uloha", "Accepted solution N, in R line order."),
+        "N");
+    const QCommandLineOption hrany(
+        "hrany",
+        QCoreApplication::translate("tvarolam-uloha", "Use the scene template with block edges."));
     parser.addOptions({reseni, hrany});
-    const char* pouziti = "tvarolam-uloha nahled FILE --reseni N OUT.wrl [--hrany]";
+    const char* pouziti = QT_TRANSLATE_NOOP(
+        "tvarolam-uloha", "tvarolam-uloha nahled FILE --reseni N OUT.wrl [--hrany]");
     if (const auto r = rozeber(parser, argumenty, 2, pouziti, out, err); !r.dal) return r.kod;
     if (!parser.isSet(reseni)) {
-        err << "Usage: " << pouziti << '\n';
+        err << preloz("tvarolam-uloha", "Usage: ") << preloz("tvarolam-uloha", pouziti) << '\n';
         return SpatneArgumenty;
     }
     const QString soubor = parser.positionalArguments()[0];
@@ -439,18 +488,22 @@ int nahled(const Argumenty& argumenty, std::ostream& out, std::ostream& err) {
     bool uplna = false;
     const std::string text = textSceny(rozbor.hra().tabulka(), texty, parser.isSet(hrany), uplna);
     if (!uplna || !zapisNahradou(argumenty.bajtyArgumentu(vystup), text))
-        return chyba(err, "cannot write " + vystup.toStdString(), Selhani);
+        return chyba(err, preloz("tvarolam-uloha", "cannot write ") + vystup.toStdString(),
+                     Selhani);
     return Uspech;
 }
 
 int list(const Argumenty& argumenty, std::ostream& out, std::ostream& err) {
     QCommandLineParser parser;
-    const QCommandLineOption pdf("pdf", "Write the worksheets to OUT.pdf.", "OUT.pdf");
+    const QCommandLineOption pdf(
+        "pdf", QCoreApplication::translate("tvarolam-uloha", "Write the worksheets to OUT.pdf."),
+        QCoreApplication::translate("tvarolam-uloha", "OUT.pdf"));
     parser.addOption(pdf);
-    const char* pouziti = "tvarolam-uloha list FILE... --pdf OUT.pdf";
+    const char* pouziti =
+        QT_TRANSLATE_NOOP("tvarolam-uloha", "tvarolam-uloha list FILE... --pdf OUT.pdf");
     if (const auto r = rozeber(parser, argumenty, -1, pouziti, out, err); !r.dal) return r.kod;
     if (!parser.isSet(pdf)) {
-        err << "Usage: " << pouziti << '\n';
+        err << preloz("tvarolam-uloha", "Usage: ") << preloz("tvarolam-uloha", pouziti) << '\n';
         return SpatneArgumenty;
     }
     Texty texty;
@@ -464,8 +517,10 @@ int list(const Argumenty& argumenty, std::ostream& out, std::ostream& err) {
 
 int rozdej(const Argumenty& argumenty, std::ostream& out, std::ostream& err) {
     QCommandLineParser parser;
-    if (const auto r = rozeber(parser, argumenty, 3,
-                               "tvarolam-uloha rozdej TASKDIR CLASSLIST OUTDIR", out, err);
+    if (const auto r = rozeber(
+            parser, argumenty, 3,
+            QT_TRANSLATE_NOOP("tvarolam-uloha", "tvarolam-uloha rozdej TASKDIR CLASSLIST OUTDIR"),
+            out, err);
         !r.dal)
         return r.kod;
     const QStringList pozicni = parser.positionalArguments();

@@ -5,6 +5,7 @@
 #include "kodovani.h"
 #include "kontrola_ulohy.h"
 #include "navratove_kody.h"
+#include "preklad.h"
 #include "texty.h"
 #include "zapis_souboru.h"
 
@@ -114,13 +115,14 @@ bool jeHlavicka(const QString& jmeno) {
 std::string vadaJmena(const QString& jmeno) {
     if (std::any_of(jmeno.begin(), jmeno.end(),
                     [](QChar znak) { return znak.category() == QChar::Other_Control; }))
-        return "a control character is no part of a folder name";
+        return preloz("tvarolam-uloha", "a control character is no part of a folder name");
     if (jmeno.contains(u'/') || jmeno.contains(u'\\'))
-        return "a name with / or \\ would leave the class folder";
+        return preloz("tvarolam-uloha", "a name with / or \\ would leave the class folder");
     if (std::all_of(jmeno.begin(), jmeno.end(),
                     [](QChar znak) { return znak == u'.' || znak.isSpace(); }))
-        return "a name of only dots and blanks is no folder name";
-    if (jmeno.toUtf8().size() > 255) return "longer than a folder name may be (255 bytes)";
+        return preloz("tvarolam-uloha", "a name of only dots and blanks is no folder name");
+    if (jmeno.toUtf8().size() > 255)
+        return preloz("tvarolam-uloha", "longer than a folder name may be (255 bytes)");
     return {};
 }
 
@@ -131,7 +133,8 @@ std::vector<Zak> nactiSeznam(const std::string& seznam, const std::string& vystu
     try {
         bajty = prectiSoubor(seznam, NejvetsiSouborTextu);
     } catch (const ChybaSouboru& chyba) {
-        err << zobraz(seznam) << ": cannot read: " << chyba.duvod() << '\n';
+        err << zobraz(seznam) << preloz("tvarolam-uloha", ": cannot read: ") << chyba.duvod()
+            << '\n';
         vadny = true;
         return {};
     }
@@ -160,8 +163,8 @@ std::vector<Zak> nactiSeznam(const std::string& seznam, const std::string& vystu
         }
         const auto [drivejsi, nova] = slozky.emplace(jmeno.toCaseFolded(), cislo);
         if (!nova) {
-            err << misto << zobraz(jmeno) << ": the same folder as line " << drivejsi->second
-                << '\n';
+            err << misto << zobraz(jmeno) << preloz("tvarolam-uloha", ": the same folder as line ")
+                << drivejsi->second << '\n';
             vadny = true;
             continue;
         }
@@ -174,7 +177,7 @@ std::vector<Zak> nactiSeznam(const std::string& seznam, const std::string& vystu
         zaci.push_back(std::move(zak));
     }
     if (zaci.empty() && !vadny) {
-        err << zobraz(seznam) << ": no pupils\n";
+        err << zobraz(seznam) << preloz("tvarolam-uloha", ": no pupils") << '\n';
         vadny = true;
     }
     return zaci;
@@ -203,12 +206,13 @@ std::vector<SouborSady> nactiSadu(const std::string& slozka, std::ostream& err, 
         if (pripona == ".3du" && fs::is_regular_file(i->path(), ec)) ulohy.push_back(jmeno);
     }
     if (chyba) {
-        err << zobraz(slozka) << ": cannot list: " << chyba.message() << '\n';
+        err << zobraz(slozka) << preloz("tvarolam-uloha", ": cannot list: ") << chyba.message()
+            << '\n';
         vadna = true;
         return {};
     }
     if (ulohy.empty()) {
-        err << zobraz(slozka) << ": no tasks (*.3du)\n";
+        err << zobraz(slozka) << preloz("tvarolam-uloha", ": no tasks (*.3du)") << '\n';
         vadna = true;
         return {};
     }
@@ -223,7 +227,8 @@ std::vector<SouborSady> nactiSadu(const std::string& slozka, std::ostream& err, 
             sada.push_back({jmeno, prectiSoubor(spoj(slozka, jmeno), nejvice)});
             return true;
         } catch (const ChybaSouboru& problem) {
-            err << zobraz(spoj(slozka, jmeno)) << ": cannot read: " << problem.duvod() << '\n';
+            err << zobraz(spoj(slozka, jmeno)) << preloz("tvarolam-uloha", ": cannot read: ")
+                << problem.duvod() << '\n';
             return false;
         }
     };
@@ -234,8 +239,10 @@ std::vector<SouborSady> nactiSadu(const std::string& slozka, std::ostream& err, 
         if (!rozbor.nacti(cesta)) {
             err << zobraz(cesta) << ": " << naTerminal(rozbor.zpravaNacteni()) << '\n';
             if (rozbor.radekChybejicihoObrazku() > 0)
-                err << zobraz(cesta) << ':' << rozbor.radekChybejicihoObrazku() << ": no picture "
-                    << naTerminal(rozbor.chybejiciObrazek()) << " in the task's folder\n";
+                err << zobraz(cesta) << ':' << rozbor.radekChybejicihoObrazku()
+                    << preloz("tvarolam-uloha", ": no picture ")
+                    << naTerminal(rozbor.chybejiciObrazek())
+                    << preloz("tvarolam-uloha", " in the task's folder") << '\n';
             vadna = true;
             continue;
         }
@@ -244,9 +251,12 @@ std::vector<SouborSady> nactiSadu(const std::string& slozka, std::ostream& err, 
             // A picture by its full path is found from any folder.
             if (obrazek.jmeno.starts_with('/')) continue;
             if (mimoSlozku(obrazek.jmeno)) {
-                err << zobraz(cesta) << ':' << obrazek.radek << ": the picture "
-                    << naTerminal(obrazek.jmeno)
-                    << " lies outside the task's folder, which a pupil's folder does not have\n";
+                err << zobraz(cesta) << ':' << obrazek.radek
+                    << preloz("tvarolam-uloha", ": the picture ") << naTerminal(obrazek.jmeno)
+                    << preloz(
+                           "tvarolam-uloha",
+                           " lies outside the task's folder, which a pupil's folder does not have")
+                    << '\n';
                 vadna = true;
                 continue;
             }
@@ -274,7 +284,8 @@ bool overSlozkuZaka(const Zak& zak, const std::string& vystup, const std::string
     const auto druh = polozka(slozka);
     if (druh == Polozka::Nic) return true;
     if (druh != Polozka::Slozka) {
-        err << misto << zobraz(slozka) << " is a link or a file, not a folder\n";
+        err << misto << zobraz(slozka)
+            << preloz("tvarolam-uloha", " is a link or a file, not a folder") << '\n';
         return false;
     }
     for (const auto& soubor : sada) {
@@ -282,12 +293,14 @@ bool overSlozkuZaka(const Zak& zak, const std::string& vystup, const std::string
              lomitko = soubor.jmeno.find('/', lomitko + 1)) {
             const std::string cesta = spoj(slozka, soubor.jmeno.substr(0, lomitko));
             if (const auto d = polozka(cesta); d != Polozka::Nic && d != Polozka::Slozka) {
-                err << misto << zobraz(cesta) << " is a link or a file, not a folder\n";
+                err << misto << zobraz(cesta)
+                    << preloz("tvarolam-uloha", " is a link or a file, not a folder") << '\n';
                 return false;
             }
         }
         if (polozka(spoj(slozka, soubor.jmeno)) == Polozka::Slozka) {
-            err << misto << zobraz(spoj(slozka, soubor.jmeno)) << " is a folder\n";
+            err << misto << zobraz(spoj(slozka, soubor.jmeno))
+                << preloz("tvarolam-uloha", " is a folder") << '\n';
             return false;
         }
     }
@@ -298,9 +311,8 @@ bool udelejSlozku(const std::string& cesta, std::ostream& err) {
     std::error_code chyba;
     if (fs::create_directory(cesta, chyba) || (!chyba && polozka(cesta) == Polozka::Slozka))
         return true;
-    err << zobraz(cesta)
-        << ": cannot make the folder: " << (chyba ? chyba.message() : "a file is in the way")
-        << '\n';
+    err << zobraz(cesta) << preloz("tvarolam-uloha", ": cannot make the folder: ")
+        << (chyba ? chyba.message() : preloz("tvarolam-uloha", "a file is in the way")) << '\n';
     return false;
 }
 
@@ -331,7 +343,8 @@ bool rozdejZakovi(const Zak& zak, const std::string& vystup, const std::vector<S
             }
         }
         if (!zapisNahradou(cesta, soubor.obsah)) {
-            err << zobraz(cesta) << ": cannot write: " << std::strerror(errno) << '\n';
+            err << zobraz(cesta) << preloz("tvarolam-uloha", ": cannot write: ")
+                << std::strerror(errno) << '\n';
             return false;
         }
         zaznam(out, zak, soubor.jmeno, druh == Polozka::Nic ? "novy" : "nahrazeny");
@@ -340,7 +353,8 @@ bool rozdejZakovi(const Zak& zak, const std::string& vystup, const std::vector<S
     const std::string log = spoj(slozka, SouborLogu);
     if (polozka(log) == Polozka::Nic) {
         if (!zalozPrazdny(log)) {
-            err << zobraz(log) << ": cannot make: " << std::strerror(errno) << '\n';
+            err << zobraz(log) << preloz("tvarolam-uloha", ": cannot make: ")
+                << std::strerror(errno) << '\n';
             return false;
         }
         zaznam(out, zak, SouborLogu, "novy");
@@ -358,20 +372,21 @@ int rozdejUlohy(const std::string& slozkaUloh, const std::string& seznamTridy,
     std::error_code stav;
     if (const auto druh = fs::status(vystup, stav).type();
         druh != fs::file_type::directory && druh != fs::file_type::not_found) {
-        err << zobraz(vystup) << ": not a folder\n";
+        err << zobraz(vystup) << preloz("tvarolam-uloha", ": not a folder") << '\n';
         vadne = true;
     }
     for (const auto& zak : zaci)
         if (!overSlozkuZaka(zak, vystup, seznamTridy, sada, err)) vadne = true;
     if (vadne) {
-        err << "nothing was handed out\n";
+        err << preloz("tvarolam-uloha", "nothing was handed out") << '\n';
         return SpatneArgumenty;
     }
 
     std::error_code chyba;
     fs::create_directories(vystup, chyba);
     if (chyba) {
-        err << zobraz(vystup) << ": cannot make the folder: " << chyba.message() << '\n';
+        err << zobraz(vystup) << preloz("tvarolam-uloha", ": cannot make the folder: ")
+            << chyba.message() << '\n';
         return Selhani;
     }
     for (const auto& zak : zaci)

@@ -4,6 +4,7 @@
 #include "hra.h"
 #include "kodovani.h"
 #include "navratove_kody.h"
+#include "preklad.h"
 #include "prostredi.h"
 #include "stranka.h"
 #include "textovy_soubor.h"
@@ -58,7 +59,8 @@ std::vector<fs::path> prohledej(const fs::path& koren, std::ostream& chyby, long
                 nalezene.push_back(it->path().lexically_normal());
         }
         if (chyba) {
-            chyby << jmeno(slozka) << ": cannot search: " << chyba.message() << '\n';
+            chyby << jmeno(slozka) << preloz("tvarolam-denik", ": cannot search: ")
+                  << chyba.message() << '\n';
             ++neprohledane;
         }
     }
@@ -104,12 +106,14 @@ void ctiLogZaka(const Log& log, const Texty& texty, Souhrn& souhrn, std::ostream
                                   [&](long radek, std::string_view text) {
                                       souhrn.pridejNecitelnyRadek();
                                       chyby << soubor << ':' << radek
-                                            << ": not a line the game writes: " << ukazka(text)
-                                            << '\n';
+                                            << preloz("tvarolam-denik",
+                                                      ": not a line the game writes: ")
+                                            << ukazka(text) << '\n';
                                   }};
     if (const auto chyba = ctiLog(log.cesta, texty, odberatel)) {
         souhrn.pridejNecitelnySoubor();
-        chyby << soubor << ": cannot read: " << zobrazJmeno(*chyba) << '\n';
+        chyby << soubor << preloz("tvarolam-denik", ": cannot read: ") << zobrazJmeno(*chyba)
+              << '\n';
     } else {
         souhrn.pridejLog();
     }
@@ -150,7 +154,8 @@ NalezeneLogy najdiLogy(const std::vector<std::string>& cesty, std::ostream& chyb
         std::error_code chyba;
         const auto stav = fs::status(cesta, chyba);
         if (!fs::exists(stav)) {
-            chyby << Program << "no such file or folder: " << zobrazJmeno(cesta) << '\n';
+            chyby << Program << preloz("tvarolam-denik", "no such file or folder: ")
+                  << zobrazJmeno(cesta) << '\n';
             vysledek.chybiCesta = true;
             continue;
         }
@@ -159,7 +164,9 @@ NalezeneLogy najdiLogy(const std::vector<std::string>& cesty, std::ostream& chyb
             continue;
         }
         const auto vSlozce = prohledej(cesta, chyby, vysledek.neprohledane);
-        if (vSlozce.empty()) chyby << Program << "no loghra.txt in " << zobrazJmeno(cesta) << '\n';
+        if (vSlozce.empty())
+            chyby << Program << preloz("tvarolam-denik", "no loghra.txt in ") << zobrazJmeno(cesta)
+                  << '\n';
         nalezene.insert(nalezene.end(), vSlozce.begin(), vSlozce.end());
     }
 
@@ -197,9 +204,12 @@ NalezeneLogy najdiLogy(const std::vector<std::string>& cesty, std::ostream& chyb
         }
     }
     for (const auto& [cesta, index] : dvojite)
-        chyby << zobrazJmeno(cesta) << ": the same log as "
-              << zobrazJmeno(vysledek.logy[index].cesta) << "; read once, as "
-              << vysledek.logy[index].zak << "'s\n";
+        chyby << zobrazJmeno(cesta) << preloz("tvarolam-denik", ": the same log as ")
+              << zobrazJmeno(vysledek.logy[index].cesta)
+              << QCoreApplication::translate("tvarolam-denik", "; read once, as %1's")
+                     .arg(QString::fromStdString(vysledek.logy[index].zak))
+                     .toStdString()
+              << '\n';
     return vysledek;
 }
 
@@ -211,7 +221,7 @@ Texty textyLogu(const Log& log, const std::optional<Texty>& zadane, std::ostream
     if (!fs::exists(vedle, chyba)) return texty;
     if (const auto zprava = nactiTexty(vedle.native(), texty)) {
         chyby << zobrazJmeno(log.cesta) << ": " << *zprava
-              << "; reading it with the default texts\n";
+              << preloz("tvarolam-denik", "; reading it with the default texts") << '\n';
         return Texty();
     }
     return texty;
@@ -227,8 +237,8 @@ std::optional<std::vector<UlohaSady>> nactiSadu(const std::string& slozka, std::
             soubory.push_back(it->path());
     }
     if (chyba) {
-        chyby << Program << "cannot read the task folder " << zobrazJmeno(slozka) << ": "
-              << chyba.message() << '\n';
+        chyby << Program << preloz("tvarolam-denik", "cannot read the task folder ")
+              << zobrazJmeno(slozka) << ": " << chyba.message() << '\n';
         return std::nullopt;
     }
     std::sort(soubory.begin(), soubory.end(),
@@ -246,12 +256,13 @@ std::optional<std::vector<UlohaSady>> nactiSadu(const std::string& slozka, std::
             }
             sada.push_back({jmeno(soubor.filename()), titul});
         } catch (const ChybaSouboru& chybaSouboru) {
-            chyby << jmeno(soubor) << ": cannot read: " << zobrazJmeno(chybaSouboru.duvod())
-                  << '\n';
+            chyby << jmeno(soubor) << preloz("tvarolam-denik", ": cannot read: ")
+                  << zobrazJmeno(chybaSouboru.duvod()) << '\n';
         }
     }
     if (sada.empty()) {
-        chyby << Program << "no task (*.3du) in " << zobrazJmeno(slozka) << '\n';
+        chyby << Program << preloz("tvarolam-denik", "no task (*.3du) in ") << zobrazJmeno(slozka)
+              << '\n';
         return std::nullopt;
     }
     return sada;
@@ -262,7 +273,8 @@ int udelejDenik(const Zadani& zadani, std::ostream& vystup, std::ostream& chyby)
     if (zadani.texty) {
         std::error_code chyba;
         if (!fs::is_regular_file(*zadani.texty, chyba)) {
-            chyby << Program << "no such texts file: " << zobrazJmeno(*zadani.texty) << '\n';
+            chyby << Program << preloz("tvarolam-denik", "no such texts file: ")
+                  << zobrazJmeno(*zadani.texty) << '\n';
             return SpatneArgumenty;
         }
         if (const auto zprava = nactiTexty(*zadani.texty, zadaneTexty.emplace())) {
@@ -299,16 +311,15 @@ int udelejDenik(const Zadani& zadani, std::ostream& vystup, std::ostream& chyby)
     int kod = Uspech;
     if (!vystup) {
         const int chyba = errno;
-        chyby << Program
-              << "cannot write the output: " << (chyba ? std::strerror(chyba) : "write error")
-              << '\n';
+        chyby << Program << preloz("tvarolam-denik", "cannot write the output: ")
+              << (chyba ? std::strerror(chyba) : preloz("tvarolam-denik", "write error")) << '\n';
         kod = Selhani;
     }
     if (zadani.html &&
         !zapisNahradou(*zadani.html, strankaHtml(souhrn, "Co žáci vyřešili", hlavicka))) {
         const int chyba = errno;
-        chyby << Program << "cannot write " << zobrazJmeno(*zadani.html) << ": "
-              << std::strerror(chyba) << '\n';
+        chyby << Program << preloz("tvarolam-denik", "cannot write ") << zobrazJmeno(*zadani.html)
+              << ": " << std::strerror(chyba) << '\n';
         kod = Selhani;
     }
     return kod;
@@ -334,7 +345,8 @@ int spustDenik(const std::vector<std::string>& argumenty, std::ostream& vystup,
     const auto bajty = [](const QString& hodnota) { return hodnota.toLatin1().toStdString(); };
 
     QCommandLineParser parser;
-    parser.setApplicationDescription(
+    parser.setApplicationDescription(QCoreApplication::translate(
+        "tvarolam-denik",
         "Reads Tvarolam-Hra game logs (loghra.txt) and prints what the pupils did: per task, "
         "how many started and solved it with the median attempts, previews and minutes; per "
         "pupil, the tasks started and solved; with --ulohy, every pupil against every task of "
@@ -342,29 +354,48 @@ int spustDenik(const std::vector<std::string>& argumenty, std::ostream& vystup,
         "are reported on stderr as FILE:LINE: and counted.\n"
         "Exit codes: 0 reported (even with unreadable lines or files); 1 the page or the output "
         "could not be written; 2 wrong arguments, a PATH that does not exist, a task folder "
-        "without tasks, or a --texty file that is missing or has fewer than 20 lines.");
+        "without tasks, or a --texty file that is missing or has fewer than 20 lines."));
     const QCommandLineOption napoveda = parser.addHelpOption();
     const QCommandLineOption verze = parser.addVersionOption();
     const QCommandLineOption texty(
         "texty",
-        "Read every log with the texts of FILE (a texts file of at least 20 lines) "
-        "instead of the texty.tst beside each log or the default texts.",
-        "FILE");
-    const QCommandLineOption ulohy("ulohy",
-                                   "The task set the class was given: its tasks (*.3du) are in "
-                                   "the report in the order of their file names, also those "
-                                   "nobody started, with the pupil × task table.",
-                                   "TASKDIR");
-    const QCommandLineOption csv("csv", "Print one CSV row per attempt instead of the summary.");
+        QCoreApplication::translate(
+            "tvarolam-denik",
+            "Read every log with the texts of FILE (a texts file of at least 20 lines) "
+            "instead of the texty.tst beside each log or the default texts."),
+        QCoreApplication::translate("tvarolam-denik", "FILE"));
+    const QCommandLineOption ulohy(
+        "ulohy",
+        QCoreApplication::translate("tvarolam-denik",
+                                    "The task set the class was given: its tasks (*.3du) are in "
+                                    "the report in the order of their file names, also those "
+                                    "nobody started, with the pupil × task table."),
+        QCoreApplication::translate("tvarolam-denik", "TASKDIR"));
+    const QCommandLineOption csv(
+        "csv", QCoreApplication::translate(
+                   "tvarolam-denik", "Print one CSV row per attempt instead of the summary."));
     const QCommandLineOption matice(
-        "matice", "Print the pupil × task table as CSV, one row a cell, instead of the summary.");
-    const QCommandLineOption html("html", "Also write the summary with bar charts as a page.",
-                                  "OUT.html");
+        "matice",
+        QCoreApplication::translate(
+            "tvarolam-denik",
+            "Print the pupil × task table as CSV, one row a cell, instead of the summary."));
+    const QCommandLineOption html(
+        "html",
+        QCoreApplication::translate("tvarolam-denik",
+                                    "Also write the summary with bar charts as a page."),
+        QCoreApplication::translate("tvarolam-denik", "OUT.html"));
     parser.addOptions({texty, ulohy, csv, matice, html});
-    parser.addPositionalArgument("PATH", "A log file, or a folder searched for loghra.txt.",
-                                 "PATH...");
+    parser.addPositionalArgument(
+        QCoreApplication::translate("tvarolam-denik", "PATH"),
+        QCoreApplication::translate("tvarolam-denik",
+                                    "A log file, or a folder searched for loghra.txt."),
+        QCoreApplication::translate("tvarolam-denik", "PATH..."));
     if (!parser.parse(text)) {
-        chyby << Program << zobrazJmeno(bajty(parser.errorText())) << " (see --help)\n";
+        // The parser's words in the user's language; in English, the argument's bytes as given.
+        chyby << Program
+              << (prelozeno() ? zobrazJmeno(parser.errorText().toStdString())
+                              : zobrazJmeno(bajty(parser.errorText())))
+              << preloz("tvarolam-denik", " (see --help)") << '\n';
         return SpatneArgumenty;
     }
     if (parser.isSet(napoveda)) {
@@ -376,11 +407,14 @@ int spustDenik(const std::vector<std::string>& argumenty, std::ostream& vystup,
         return Uspech;
     }
     if (parser.positionalArguments().isEmpty()) {
-        chyby << Program << "no log or folder given (see --help)\n";
+        chyby << Program << preloz("tvarolam-denik", "no log or folder given (see --help)") << '\n';
         return SpatneArgumenty;
     }
     if (parser.isSet(csv) && parser.isSet(matice)) {
-        chyby << Program << "--csv and --matice are two outputs: choose one (see --help)\n";
+        chyby << Program
+              << preloz("tvarolam-denik",
+                        "--csv and --matice are two outputs: choose one (see --help)")
+              << '\n';
         return SpatneArgumenty;
     }
     Zadani zadani;

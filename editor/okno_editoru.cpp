@@ -4,6 +4,7 @@
 #include "kodovani.h"
 #include "kontrola_ulohy.h"
 #include "mrizka_dilku.h"
+#include "navod.h"
 #include "navratove_kody.h"
 #include "obrazky.h"
 #include "obrazky_sestavy.h"
@@ -490,6 +491,16 @@ void OknoEditoru::vytvorMenu() {
     upravy->addAction(znovu);
 
     vytvorMenuTridy();
+
+    QMenu* napoveda = menuBar()->addMenu(QStringLiteral("&Nápověda"));
+    napoveda->addAction(QStringLiteral("&Návod pro učitele"), QKeySequence::HelpContents, this,
+                        [this] {
+                            if (!otevriNavod())
+                                oznam(QStringLiteral("Návod pro učitele se nepodařilo otevřít. "
+                                                     "Balíček ho instaluje do "
+                                                     "/usr/share/doc/tvarolam-hra/"
+                                                     "navod-pro-ucitele.html."));
+                        });
 }
 
 // ---- the document ----

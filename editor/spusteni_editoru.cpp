@@ -2,6 +2,7 @@
 
 #include "navratove_kody.h"
 #include "okno_editoru.h"
+#include "preklad.h"
 #include "spusteni.h"
 
 #include <QApplication>
@@ -21,8 +22,10 @@ std::optional<QString> rozeberArgumenty(int argc, char* argv[], bool& pokracovat
     QCoreApplication aplikace(argc, argv);
     QCoreApplication::setApplicationName(QStringLiteral("tvarolam-editor"));
     QCoreApplication::setApplicationVersion(QStringLiteral(TVAROLAM_VERZE));
+    nactiPreklad();
     QCommandLineParser parser;
-    parser.setApplicationDescription(QStringLiteral(
+    parser.setApplicationDescription(QCoreApplication::translate(
+        "tvarolam-editor",
         "The teachers' task editor: a task is made, seen in 3D, checked and saved."));
     parser.addHelpOption();
     parser.addVersionOption();
@@ -31,17 +34,18 @@ std::optional<QString> rozeberArgumenty(int argc, char* argv[], bool& pokracovat
         volba.setFlags(QCommandLineOption::HiddenFromHelp);
         parser.addOption(volba);
     }
-    parser.addPositionalArgument(QStringLiteral("TASK.3du"), QStringLiteral("A task to open."),
+    parser.addPositionalArgument(QStringLiteral("TASK.3du"),
+                                 QCoreApplication::translate("tvarolam-editor", "A task to open."),
                                  QStringLiteral("[TASK.3du]"));
     parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
     QString chyba;
     if (!parser.parse(aplikace.arguments()))
         chyba = parser.errorText();
     else if (parser.positionalArguments().size() > 1)
-        chyba = QStringLiteral("Give one task at most.");
+        chyba = QCoreApplication::translate("tvarolam-editor", "Give one task at most.");
     if (!chyba.isEmpty()) {
-        std::cerr << "tvarolam-editor: " << chyba.toStdString()
-                  << "\nSee tvarolam-editor --help.\n";
+        std::cerr << "tvarolam-editor: " << chyba.toStdString() << '\n'
+                  << preloz("tvarolam-editor", "See tvarolam-editor --help.") << '\n';
         kod = navrat::SpatneArgumenty;
         pokracovat = false;
         return std::nullopt;
@@ -73,6 +77,8 @@ int spustEditor(int argc, char* argv[]) {
     QApplication::setWindowIcon(QIcon(QStringLiteral(":/ikony/cz.tvarolam.Editor.svg")));
     QTranslator prekladac;
     nactiPrekladToolkitu(prekladac, false);
+    // What the class's tools report into the window, in the desktop's language.
+    nactiPreklad();
 
     OknoEditoru okno;
     if (uloha) okno.otevri(*uloha);

@@ -1,5 +1,7 @@
 #include "program_nahledu.h"
 
+#include "preklad.h"
+
 #include "navratove_kody.h"
 #include "okno_nahledu.h"
 #include "scena.h"
@@ -71,24 +73,40 @@ void chybaVOkne(const QString& zprava) {
 std::optional<int> rozeberArgumentyNahledu(const QStringList& argumenty, VolbyNahledu& volby,
                                            std::ostream& vystup, std::ostream& chyby) {
     QCommandLineParser parser;
-    parser.setApplicationDescription("Shows a Tvarolam-Hra assembly preview (tempwrl.wrl).");
+    parser.setApplicationDescription(QCoreApplication::translate(
+        "tvarolam-nahled", "Shows a Tvarolam-Hra assembly preview (tempwrl.wrl)."));
     const QCommandLineOption napoveda = parser.addHelpOption();
     const QCommandLineOption verze = parser.addVersionOption();
     const QCommandLineOption snimek(
-        "snimek", "Draw the scene into a picture file instead of a window.", "OUT.png");
-    const QCommandLineOption pohled("pohled", "Viewpoint of the picture: pohled, top or front.",
-                                    "POHLED", "pohled");
-    const QCommandLineOption velikost("velikost", "Size of the picture.", "WxH", "800x600");
+        "snimek",
+        QCoreApplication::translate("tvarolam-nahled",
+                                    "Draw the scene into a picture file instead of a window."),
+        QCoreApplication::translate("tvarolam-nahled", "OUT.png"));
+    const QCommandLineOption pohled(
+        "pohled",
+        QCoreApplication::translate("tvarolam-nahled",
+                                    "Viewpoint of the picture: pohled, top or front."),
+        "POHLED", "pohled");
+    const QCommandLineOption velikost(
+        "velikost", QCoreApplication::translate("tvarolam-nahled", "Size of the picture."),
+        QCoreApplication::translate("tvarolam-nahled", "WxH"), "800x600");
     const QCommandLineOption priblizeni(
-        "priblizeni", "Aim at the assembly and come 1 to 20 times closer.", "FACTOR", "1");
+        "priblizeni",
+        QCoreApplication::translate("tvarolam-nahled",
+                                    "Aim at the assembly and come 1 to 20 times closer."),
+        QCoreApplication::translate("tvarolam-nahled", "FACTOR"), "1");
     parser.addOptions({snimek, pohled, velikost, priblizeni});
-    parser.addPositionalArgument("FILE", "The scene file.");
+    parser.addPositionalArgument(QCoreApplication::translate("tvarolam-nahled", "FILE"),
+                                 QCoreApplication::translate("tvarolam-nahled", "The scene file."));
 
     const auto spatne = [&](const QString& zprava) {
         chyby << "tvarolam-nahled: " << zprava.toStdString() << '\n';
         return SpatneArgumenty;
     };
-    if (!parser.parse(argumenty)) return spatne(QString::fromLatin1(parser.errorText().toLatin1()));
+    // The parser's words in the user's language; in English, Latin-1 as it has always been.
+    if (!parser.parse(argumenty))
+        return spatne(prelozeno() ? parser.errorText()
+                                  : QString::fromLatin1(parser.errorText().toLatin1()));
     if (parser.isSet(napoveda) || parser.isSet("help-all")) {
         vystup << parser.helpText().toStdString();
         return Uspech;

@@ -36,10 +36,13 @@ for soubor in "$zdroje"/resources/ulohy/*.3du "$zdroje"/resources/ulohy/*.jpg \
     "$zdroje"/resources/ulohy/*.bmp; do
     ma "usr/share/tvarolam-hra/ulohy/$(basename "$soubor")"
 done
-# Every program has its manual page; pages are compressed; nothing lies outside /usr.
+# Every program has its manual page in English and in Czech; pages are compressed; nothing lies
+# outside /usr.
 for program in $(grep '^usr/bin/' <<<"$soubory"); do
     jmeno=$(basename "$program")
     grep -Eqx "usr/share/man/man[16]/$jmeno\.[16]\.gz" <<<"$soubory" || chyba "no manual page for $jmeno"
+    grep -Eqx "usr/share/man/cs/man[16]/$jmeno\.[16]\.gz" <<<"$soubory" ||
+        chyba "no Czech manual page for $jmeno"
 done
 for soubor in $soubory; do
     case $soubor in
@@ -59,6 +62,11 @@ done
 [ "$(pole Recommends)" = "qt6-translations-l10n" ] || chyba "Recommends is not just qt6-translations-l10n: $(pole Recommends)"
 grep -q '\blibfile-mimeinfo-perl\b' <<<"$(pole Suggests)" || chyba "Suggests lacks libfile-mimeinfo-perl"
 ma usr/share/tvarolam-hra/texty-vychozi.tst
+# The teachers' guide with every picture it shows.
+ma usr/share/doc/tvarolam-hra/navod-pro-ucitele.html
+for obrazek in $(grep -o 'src="[^"]*"' "$zdroje/docs/navod-pro-ucitele.html" | sed 's/^src="//; s/"$//'); do
+    ma "usr/share/doc/tvarolam-hra/$obrazek"
+done
 
 dpkg-deb -x "$balicek" "$rozbaleno"
 for program in "$rozbaleno"/usr/bin/*; do

@@ -1,6 +1,12 @@
 // The task document: what it reads from a task's bytes and which bytes a save changes.
 
 #include "dokument_ulohy.h"
+#include "navod.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QTemporaryDir>
 
 #include <gtest/gtest.h>
 
@@ -120,4 +126,21 @@ TEST(DokumentUlohy, AUtf8TaskIsConvertedAndSaysWhatItCouldNotKeep) {
     EXPECT_FALSE(d.zmeneno());
     // Windows-1250 text is never taken for UTF-8.
     EXPECT_FALSE(DokumentUlohy::zBajtu("U \x8Eidle\r\n").prevedenoZUtf8());
+}
+
+// The guide where the package puts it beside the program; the source tree's when the program runs
+// from anywhere else (its build).
+TEST(NavodProUcitele, InstalledBesideTheProgramElseTheSourceTreesCopy) {
+    QTemporaryDir koren;
+    const QString bin = koren.filePath(QStringLiteral("usr/bin"));
+    const QString doc = koren.filePath(QStringLiteral("usr/share/doc/tvarolam-hra"));
+    ASSERT_TRUE(QDir().mkpath(bin) && QDir().mkpath(doc));
+    const QString zeZdroju =
+        QFileInfo(QStringLiteral(ZDROJE "/../docs/navod-pro-ucitele.html")).canonicalFilePath();
+    ASSERT_FALSE(zeZdroju.isEmpty());
+    EXPECT_EQ(cestaNavodu(bin), zeZdroju);
+    QFile nainstalovany(doc + QStringLiteral("/navod-pro-ucitele.html"));
+    ASSERT_TRUE(nainstalovany.open(QIODevice::WriteOnly));
+    nainstalovany.close();
+    EXPECT_EQ(cestaNavodu(bin), QFileInfo(nainstalovany).canonicalFilePath());
 }
