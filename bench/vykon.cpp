@@ -8,56 +8,31 @@
 #include "okno_hry.h"
 #include "pevne_prostredi.h"
 #include "scena.h"
+#include "sto_dilku.h"
 #include "vykreslovac.h"
 
+#include <QApplication>
 #include <QBuffer>
-#include <QDir>
-#include <QGuiApplication>
 #include <QImage>
-#include <QTemporaryDir>
 
 #include <benchmark/benchmark.h>
-
-#include <fstream>
 
 using namespace tvarolam;
 
 namespace {
 
-// Ten kinds of ten pieces, all four shapes.
 std::string ulohaSeSto() {
-    std::string uloha = "U Sto dilku\r\nu Popis\r\n";
-    const char tvary[] = "HKVZ";
-    for (int druh = 0; druh < 10; ++druh)
-        uloha += std::string("K ") + tvary[druh % 4] + " 1 1 1 " + std::to_string(20 * druh) +
-                 " 100 200 10\r\n";
-    return uloha + "R 1PPP\r\n";
+    return vykon::ulohaSeSto() + "R 1PPP\r\n";
 }
 
-struct Hra100 {
-    PametoveOkno okno;
-    PevneProstredi prostredi;
-    Texty texty;
-    Hra hra{okno, prostredi, texty};
+// Spread over the lattice, some pieces on others.
+std::array<int, 3> rozlozeni(int radek) {
+    return {radek % 11, (radek / 11) % 11, radek % 7};
+}
 
-    explicit Hra100(const std::string& cesta) {
-        hra.FormCreate(std::nullopt);
-        hra.NactiUlohu(cesta);
-        for (int r = 1; r < hra.tabulka().pocetRadku(); ++r)
-            umistiDilek(hra, okno, r, r % 11, (r / 11) % 11, r % 7, true);
-    }
+struct Hra100 : vykon::HraSeSto {
+    explicit Hra100(const std::string& cesta) : HraSeSto(cesta, rozlozeni) {}
 };
-
-QTemporaryDir& adresar() {
-    static QTemporaryDir dir;
-    return dir;
-}
-
-std::string soubor(const std::string& jmeno, const std::string& obsah) {
-    const std::string cesta = adresar().filePath(QString::fromStdString(jmeno)).toStdString();
-    std::ofstream(cesta, std::ios::binary) << obsah;
-    return cesta;
-}
 
 std::string jpeg(int sirka, int vyska) {
     QImage obraz(sirka, vyska, QImage::Format_RGB32);
@@ -68,25 +43,25 @@ std::string jpeg(int sirka, int vyska) {
     QBuffer buffer(&data);
     buffer.open(QIODevice::WriteOnly);
     obraz.save(&buffer, "JPG", 85);
-    return soubor("obr" + std::to_string(sirka) + ".jpg", data.toStdString());
+    return vykon::soubor("obr" + std::to_string(sirka) + ".jpg", data.toStdString());
 }
 
 void NacteniUlohySeStoDilky(benchmark::State& stav) {
-    const std::string cesta = soubor("sto.3du", ulohaSeSto());
+    const std::string cesta = vykon::soubor("sto.3du", ulohaSeSto());
     Hra100 hra(cesta);
     for (auto _ : stav)
         benchmark::DoNotOptimize(hra.hra.NactiUlohu(cesta));
 }
 
 void KodSestavySeStoDilky(benchmark::State& stav) {
-    Hra100 hra(soubor("sto.3du", ulohaSeSto()));
+    Hra100 hra(vykon::soubor("sto.3du", ulohaSeSto()));
     for (auto _ : stav)
         benchmark::DoNotOptimize(hra.hra.KodSestavy());
 }
 
 void ZapisSceny(benchmark::State& stav) {
-    Hra100 hra(soubor("sto.3du", ulohaSeSto()));
-    const std::string cesta = adresar().filePath(SouborNahledu).toStdString();
+    Hra100 hra(vykon::soubor("sto.3du", ulohaSeSto()));
+    const std::string cesta = vykon::soubor(SouborNahledu, "");
     for (auto _ : stav)
         hra.hra.ZobrazNahled(cesta, true);
 }
@@ -99,7 +74,7 @@ void DekodovaniJpeg(benchmark::State& stav) {
 }
 
 Scena scenaSeSto() {
-    Hra100 hra(soubor("sto.3du", ulohaSeSto()));
+    Hra100 hra(vykon::soubor("sto.3du", ulohaSeSto()));
     bool uplna = false;
     return rozeberScenu(textSceny(hra.hra.tabulka(), hra.texty, true, uplna));
 }
@@ -157,7 +132,7 @@ BENCHMARK(MapaDilkuNahledu)
 
 int main(int argc, char** argv) {
     if (!qEnvironmentVariableIsSet("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
-    QGuiApplication aplikace(argc, argv);
+    QApplication aplikace(argc, argv);
     benchmark::Initialize(&argc, argv);
     benchmark::RunSpecifiedBenchmarks();
     benchmark::Shutdown();
