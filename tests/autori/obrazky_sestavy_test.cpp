@@ -43,7 +43,9 @@ TEST(ObrazkySestavy, AxisLettersStayInsideThePictureAndOffSmallAssemblies) {
             SCOPED_TRACE(static_cast<int>(pohled));
             const Kamera kamera = kameraNaSestavu(pohled, scena);
             const auto popisky = popiskyOs(kamera, velikost, mapaDilku(scena, kamera, velikost));
-            if (mala) EXPECT_EQ(popisky.size(), 3u);
+            if (mala) {
+                EXPECT_EQ(popisky.size(), 3u);
+            }
             const QImage s = obrazekSestavy(scena, pohled, velikost);
             const QImage bez = vykresli(scena, kamera, velikost, Kvalita::Vyhlazena, false);
             const auto mapa = mapaDilku(scena, kamera, velikost);
@@ -52,7 +54,9 @@ TEST(ObrazkySestavy, AxisLettersStayInsideThePictureAndOffSmallAssemblies) {
                 SCOPED_TRACE(p.pismeno);
                 EXPECT_TRUE(QRect(QPoint(0, 0), velikost).contains(p.kde));
                 EXPECT_LE(p.kde.height(), VyskaObrazku / 12 + 2);
-                if (mala) EXPECT_EQ(pixeluDilku(mapa, p.kde), 0);
+                if (mala) {
+                    EXPECT_EQ(pixeluDilku(mapa, p.kde), 0);
+                }
                 EXPECT_NE(s.copy(p.kde), bez.copy(p.kde)) << "the letter is drawn";
                 for (int y = p.kde.top(); y <= p.kde.bottom(); ++y)
                     for (int x = p.kde.left(); x <= p.kde.right(); ++x)

@@ -15,7 +15,6 @@
 #include <sstream>
 #include <sys/stat.h>
 #include <sys/sysmacros.h>
-#include <sys/wait.h>
 #include <unistd.h>
 
 namespace tvarolam::test {
@@ -269,20 +268,13 @@ class ProgramUloha : public ::testing::TestWithParam<RadekPrikazu> {};
 
 TEST_P(ProgramUloha, HandsItsArgumentsToTheLibrary) {
     const RadekPrikazu& r = GetParam();
-    const std::string chyby = ::testing::TempDir() + "uloha_" + r.jmeno + ".txt";
-    const std::string prikaz = std::string("cd ") + ZDROJE + "/ulohy && env -u QT_QPA_PLATFORM " +
-                               NASTROJ_ULOHA + " " + r.argumenty + " 2>" + chyby;
-    std::FILE* proces = ::popen(prikaz.c_str(), "r");
-    ASSERT_NE(proces, nullptr);
-    std::string vystup;
-    std::array<char, 4096> blok;
-    while (const std::size_t n = std::fread(blok.data(), 1, blok.size(), proces))
-        vystup.append(blok.data(), n);
-    const int stav = ::pclose(proces);
-    EXPECT_EQ(WIFEXITED(stav) ? WEXITSTATUS(stav) : -1, r.kod);
-    EXPECT_EQ(vystup.substr(0, std::strlen(r.vystup)), r.vystup);
-    EXPECT_EQ(prectiSoubor(chyby).substr(0, std::strlen(r.chyby)), r.chyby);
-    std::filesystem::remove(chyby);
+    MoznostiBehu moznosti;
+    moznosti.slozka = std::string(ZDROJE) + "/ulohy";
+    moznosti.bezPromennych = {"QT_QPA_PLATFORM"};
+    const Beh beh = spustVShellu(std::string(NASTROJ_ULOHA) + " " + r.argumenty, moznosti);
+    EXPECT_EQ(beh.kod, r.kod);
+    EXPECT_EQ(beh.vystup.substr(0, std::strlen(r.vystup)), r.vystup);
+    EXPECT_EQ(beh.chyby.substr(0, std::strlen(r.chyby)), r.chyby);
 }
 
 INSTANTIATE_TEST_SUITE_P(

@@ -2,8 +2,11 @@
 
 #include <gtest/gtest.h>
 
+#include "podpora_testu.h"
+
 // The game and the task tool always run with an application object (image plugins, locale).
 int main(int argc, char** argv) {
+    tvarolam::test::mluvAnglicky();
     QCoreApplication aplikace(argc, argv);
     ::testing::InitGoogleTest(&argc, argv);
     return RUN_ALL_TESTS();

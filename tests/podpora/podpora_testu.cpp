@@ -191,4 +191,10 @@ DocasnaSlozka::~DocasnaSlozka() {
     std::filesystem::remove_all(cesta_, chyba);
 }
 
+void mluvAnglicky() {
+    for (const char* jazyk : {"LANGUAGE", "LC_ALL", "LC_MESSAGES"})
+        ::unsetenv(jazyk);
+    ::setenv("LANG", "C.UTF-8", 1);
+}
+
 } // namespace tvarolam::test

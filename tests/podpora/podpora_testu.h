@@ -42,6 +42,10 @@ pid_t spustNaPozadi(const std::vector<std::string>& argumenty);
 // Waits for a child of the test to end: its exit code, or -1 when a signal ended it.
 int pockej(pid_t pid);
 
+// Called first in a test program's main: the programs it runs and the system's messages answer
+// in English whatever the developer's desktop speaks, so the expected texts hold everywhere.
+void mluvAnglicky();
+
 // The file holds exactly these bytes afterwards; missing folders on the way are made. Throws
 // std::runtime_error when it cannot be written, so a test never goes on with a half-made folder.
 void zapisSoubor(const std::filesystem::path& cesta, std::string_view obsah);
