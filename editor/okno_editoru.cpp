@@ -356,16 +356,19 @@ void OknoEditoru::vytvorOkno() {
         tlacitko(QStringLiteral("Odebrat řešení"), [this] { odeberReseni(vybraneReseni()); }));
     tlacitkaReseni->addWidget(
         tlacitko(QStringLiteral("Ukázat"), [this] { ukazReseni(vybraneReseni()); }));
-    tlacitkaReseni->addWidget(
+    // Two rows: six labels in one row are cut short in the panel's width.
+    auto* tlacitkaReseni2 = new QHBoxLayout;
+    tlacitkaReseni2->addWidget(
         tlacitko(QStringLiteral("Obrázky z řešení"), [this] { nakresliObrazky(vybraneReseni()); }));
-    tlacitkaReseni->addWidget(
+    tlacitkaReseni2->addWidget(
         tlacitko(QStringLiteral("Nahoru"), [this] { posunReseni(vybraneReseni(), -1); }));
-    tlacitkaReseni->addWidget(
+    tlacitkaReseni2->addWidget(
         tlacitko(QStringLiteral("Dolů"), [this] { posunReseni(vybraneReseni(), 1); }));
     auto* vReseni = new QVBoxLayout(skupinaReseni);
     vReseni->addWidget(kod_);
     vReseni->addWidget(reseni_, 1);
     vReseni->addLayout(tlacitkaReseni);
+    vReseni->addLayout(tlacitkaReseni2);
 
     // The checker's findings; choosing one selects what it is about.
     auto* skupinaKontroly = new QGroupBox(QStringLiteral("Kontrola"), levyPanel);

@@ -387,7 +387,11 @@ private slots:
                 qobject_cast<QAbstractSpinBox*>(w->parentWidget()))
                 continue;
             QVERIFY2(!w->accessibleName().isEmpty(), w->metaObject()->className());
-            if (auto* b = qobject_cast<QPushButton*>(w)) QCOMPARE(b->accessibleName(), b->text());
+            if (auto* b = qobject_cast<QPushButton*>(w)) {
+                QCOMPARE(b->accessibleName(), b->text());
+                // At the window's first size every label is read whole.
+                QVERIFY2(b->width() >= b->sizeHint().width(), qPrintable(b->text()));
+            }
         }
         for (const char* text : {"Přidat druh", "Odebrat druh", "Přidat řešení", "Odebrat řešení",
                                  "Ukázat", "Vyzkoušet ve hře"})
