@@ -120,23 +120,24 @@ TEST_P(JazykNastroju, CzechOnACzechDesktopEnglishElsewhere) {
 
 INSTANTIATE_TEST_SUITE_P(
     Programy, JazykNastroju,
-    ::testing::Values(
-        Jazyk{PROGRAM_DENIKU, "--help", "Přečte deníky hry Tvarolam-Hra",
-              "Reads Tvarolam-Hra game logs"},
-        Jazyk{PROGRAM_DENIKU, "--help", "Zobrazí nápovědu k volbám příkazové řádky.",
-              "Displays help on commandline options."},
-        Jazyk{PROGRAM_DENIKU, "--bogus", "Neznámá volba „bogus“. (viz --help)\n",
-              "Unknown option 'bogus'. (see --help)\n"},
-        Jazyk{PROGRAM_DENIKU, "/zadna/takova", "takový soubor ani složka není: /zadna/takova",
-              "no such file or folder: /zadna/takova"},
-        Jazyk{NASTROJ_ULOHA, "", "není zadán soubor úlohy\nPoužití: tvarolam-uloha SOUBOR",
-              "no task file given\nUsage: tvarolam-uloha FILE"},
-        Jazyk{NASTROJ_ULOHA, "zkontroluj --help",
-              "Použití: tvarolam-uloha zkontroluj SOUBOR\n\nVolby:\n",
-              "Usage: tvarolam-uloha zkontroluj FILE\n\nOptions:\n"},
-        Jazyk{PROGRAM_NAHLEDU, "--help", "Nakreslit scénu do souboru",
-              "Draw the scene into a picture file"},
-        Jazyk{PROGRAM_EDITORU, "a.3du b.3du", "Zadejte nejvýše jednu úlohu.\nViz",
-              "Give one task at most.\nSee"}));
+    ::testing::Values(Jazyk{PROGRAM_DENIKU, "--help", "Přečte deníky hry Tvarolam-Hra",
+                            "Reads Tvarolam-Hra game logs"},
+                      Jazyk{PROGRAM_DENIKU, "--help", "Zobrazí nápovědu k volbám příkazové řádky.",
+                            "Displays help on commandline options."},
+                      Jazyk{PROGRAM_DENIKU, "--bogus", "Neznámá volba „bogus“. (viz --help)\n",
+                            "Unknown option 'bogus'. (see --help)\n"},
+                      Jazyk{PROGRAM_DENIKU, "/zadna/takova",
+                            "takový soubor ani složka není: /zadna/takova",
+                            "no such file or folder: /zadna/takova"},
+                      Jazyk{NASTROJ_ULOHA, "",
+                            "není zadán soubor úlohy\nPoužití: tvarolam-uloha SOUBOR",
+                            "no task file given\nUsage: tvarolam-uloha FILE"},
+                      Jazyk{NASTROJ_ULOHA, "zkontroluj --help",
+                            "Použití: tvarolam-uloha zkontroluj SOUBOR\n\nVolby:\n",
+                            "Usage: tvarolam-uloha zkontroluj FILE\n\nOptions:\n"},
+                      Jazyk{PROGRAM_NAHLEDU, "--help", "Nakreslit scénu do souboru",
+                            "Draw the scene into a picture file"},
+                      Jazyk{PROGRAM_EDITORU, "a.3du b.3du", "Zadejte nejvýše jednu úlohu.\nViz",
+                            "Give one task at most.\nSee"}));
 
 } // namespace
