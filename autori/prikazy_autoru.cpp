@@ -33,8 +33,6 @@ namespace tvarolam::nastroj {
 
 namespace {
 
-constexpr QSize VelikostObrazku(SirkaObrazku, VyskaObrazku);
-
 int chyba(std::ostream& err, const std::string& zprava, int kod) {
     err << "tvarolam-uloha: " << zprava << '\n';
     return kod;
