@@ -1,11 +1,10 @@
 // tvarolam-hra: the game.
 
 #include "navratove_kody.h"
-#include "prostredi_plochy.h"
 #include "spusteni.h"
 
-#include <QApplication>
 #include <QCommandLineParser>
+#include <QCoreApplication>
 
 #include <iostream>
 
@@ -93,7 +92,5 @@ int main(int argc, char* argv[]) {
     case Pokracovani::Hrat:
         break;
     }
-    QApplication aplikace(argc, argv);
-    ProstrediPlochy prostredi;
-    return spustHru(prostredi, uloha);
+    return spustAplikaciHry(argc, argv, uloha);
 }

@@ -4,6 +4,7 @@
 
 #include <QBuffer>
 #include <QImageReader>
+#include <QSysInfo>
 
 #include <algorithm>
 #include <csetjmp>
@@ -46,6 +47,11 @@ void priPrubehu(j_common_ptr info) {
         priChybe(info);
 }
 
+// Decoded straight into the pixels the window draws (0xffRRGGBB in memory order), so that
+// showing a picture neither converts nor copies it.
+constexpr J_COLOR_SPACE PixelObrazovky =
+    QSysInfo::ByteOrder == QSysInfo::LittleEndian ? JCS_EXT_BGRA : JCS_EXT_ARGB;
+
 struct Dekoder {
     jpeg_decompress_struct info{};
     ChybyJpeg chyby{};
@@ -56,8 +62,8 @@ struct Dekoder {
 
 // Four samples per pixel. Adobe's writers store CMYK inverted (255 = no ink) and mark the file;
 // others store ink amounts.
-void cmykNaRgb(const JSAMPLE* cmyk, uchar* rgb, unsigned sirka, bool obracene) {
-    for (unsigned x = 0; x < sirka; ++x, cmyk += 4, rgb += 3) {
+void cmykNaRgb(const JSAMPLE* cmyk, QRgb* rgb, unsigned sirka, bool obracene) {
+    for (unsigned x = 0; x < sirka; ++x, cmyk += 4) {
         int c = cmyk[0], m = cmyk[1], y = cmyk[2], k = cmyk[3];
         if (!obracene) {
             c = 255 - c;
@@ -65,9 +71,7 @@ void cmykNaRgb(const JSAMPLE* cmyk, uchar* rgb, unsigned sirka, bool obracene) {
             y = 255 - y;
             k = 255 - k;
         }
-        rgb[0] = static_cast<uchar>((c * k + 127) / 255);
-        rgb[1] = static_cast<uchar>((m * k + 127) / 255);
-        rgb[2] = static_cast<uchar>((y * k + 127) / 255);
+        rgb[x] = qRgb((c * k + 127) / 255, (m * k + 127) / 255, (y * k + 127) / 255);
     }
 }
 
@@ -79,7 +83,7 @@ void ctiRadky(Dekoder* d) {
         JSAMPROW radek = cmyk ? d->radekCmyk.data() : cil;
         if (jpeg_read_scanlines(&d->info, &radek, 1) != 1) continue;
         if (cmyk)
-            cmykNaRgb(d->radekCmyk.data(), cil, d->info.output_width,
+            cmykNaRgb(d->radekCmyk.data(), reinterpret_cast<QRgb*>(cil), d->info.output_width,
                       d->info.saw_Adobe_marker != 0);
     }
 }
@@ -104,10 +108,10 @@ bool dekoduj(Dekoder* d, const unsigned char* data, std::size_t delka) {
         return false;
     }
     const bool cmyk = d->info.jpeg_color_space == JCS_CMYK || d->info.jpeg_color_space == JCS_YCCK;
-    d->info.out_color_space = cmyk ? JCS_CMYK : JCS_RGB;
+    d->info.out_color_space = cmyk ? JCS_CMYK : PixelObrazovky;
     jpeg_start_decompress(&d->info);
     d->obraz = QImage(static_cast<int>(d->info.output_width),
-                      static_cast<int>(d->info.output_height), QImage::Format_RGB888);
+                      static_cast<int>(d->info.output_height), QImage::Format_RGB32);
     if (d->obraz.isNull()) {
         jpeg_destroy_decompress(&d->info);
         return false;

@@ -2,6 +2,7 @@
 
 #include "navratove_kody.h"
 #include "okno_editoru.h"
+#include "predcteni_pisem.h"
 #include "preklad.h"
 #include "spusteni.h"
 
@@ -70,7 +71,9 @@ int spustEditor(int argc, char* argv[]) {
     const auto uloha = rozeberArgumenty(argc, argv, pokracovat, kod);
     if (!pokracovat) return kod;
 
+    PredcteniPisem pisma;
     QApplication aplikace(argc, argv);
+    pisma.pockej();
     QApplication::setApplicationName(QStringLiteral("tvarolam-editor"));
     QApplication::setApplicationDisplayName(QStringLiteral("Tvarolam – editor úloh"));
     QApplication::setDesktopFileName(QStringLiteral("cz.tvarolam.Editor"));

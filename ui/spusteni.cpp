@@ -2,7 +2,8 @@
 
 #include "cteni_souboru.h"
 #include "konec_sezeni.h"
-#include "prostredi.h"
+#include "predcteni_pisem.h"
+#include "prostredi_plochy.h"
 #include "texty.h"
 #include "tform1.h"
 
@@ -82,6 +83,15 @@ int spustHru(Prostredi& prostredi, const std::optional<UlohaPriStartu>& ulohaPri
     if (uloha && uloha->jakoZMenu) Form1.otevriUlohu(uloha->cesta);
     if (poZobrazeni) poZobrazeni(Form1);
     return QApplication::exec();
+}
+
+int spustAplikaciHry(int& argc, char* argv[], const std::optional<UlohaPriStartu>& uloha,
+                     const std::function<void(QWidget&)>& poZobrazeni) {
+    PredcteniPisem pisma;
+    QApplication aplikace(argc, argv);
+    pisma.pockej();
+    ProstrediPlochy prostredi;
+    return spustHru(prostredi, uloha, poZobrazeni);
 }
 
 } // namespace tvarolam

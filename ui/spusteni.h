@@ -37,4 +37,9 @@ int spustHru(Prostredi& prostredi, const std::optional<UlohaPriStartu>& uloha = 
              const std::function<void(QWidget&)>& poZobrazeni = {},
              const UkazBox& ukazBox = ukazModalne);
 
+// The game's process once its command line is read: the application on the desktop's display,
+// with the font configuration read beside the display's connection, then spustHru.
+int spustAplikaciHry(int& argc, char* argv[], const std::optional<UlohaPriStartu>& uloha,
+                     const std::function<void(QWidget&)>& poZobrazeni = {});
+
 } // namespace tvarolam

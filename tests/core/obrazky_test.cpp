@@ -7,6 +7,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstdio>
 #include <vector>
 
@@ -232,6 +233,28 @@ TEST_F(ObrazkyTest, CmykAndYcckJpegsLoadInTheirColours) {
         EXPECT_NEAR(barva.red(), 200, 6) << pripad.nazev;
         EXPECT_NEAR(barva.green(), 30, 6) << pripad.nazev;
         EXPECT_NEAR(barva.blue(), 40, 6) << pripad.nazev;
+    }
+}
+
+// The window shows a decoded picture as it is: in the screen's own format, every pixel opaque,
+// also where the data ran out and libjpeg filled the rest.
+TEST_F(ObrazkyTest, JpegsDecodeIntoOpaqueScreenPixels) {
+    const unsigned char inkoust[4] = {0, 217, 204, 55};
+    const std::string jpeg = zakoduj(dvoubarevny(64, 48), "JPG");
+    const std::string pripady[] = {jpeg, jpeg.substr(0, jpeg.size() - 60),
+                                   progresivni(dvoubarevny(64, 48)),
+                                   zakodujCmyk(40, 30, inkoust, JCS_CMYK, false)};
+    for (const std::string& obsah : pripady) {
+        const QImage obraz =
+            dekodujJpeg(reinterpret_cast<const unsigned char*>(obsah.data()), obsah.size());
+        ASSERT_EQ(obraz.format(), QImage::Format_RGB32);
+        int pruhledne = 0;
+        for (int y = 0; y < obraz.height(); ++y) {
+            const auto* radek = reinterpret_cast<const QRgb*>(obraz.constScanLine(y));
+            pruhledne += static_cast<int>(std::count_if(radek, radek + obraz.width(),
+                                                        [](QRgb p) { return qAlpha(p) != 255; }));
+        }
+        EXPECT_EQ(pruhledne, 0);
     }
 }
 
