@@ -11,8 +11,9 @@ koren=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
 # Fonts with Arial's metrics, the toolkit's Czech texts, the SVG reader for the window icon,
 # lrelease/lupdate for the teachers' programs' Czech texts and fontconfig's headers (the game reads
 # the font configuration while it connects to the display).
-balicky=(cmake ninja-build g++ qt6-base-dev libjpeg-dev libfontconfig-dev libgtest-dev fonts-liberation2
-    qt6-translations-l10n libqt6svg6 qt6-tools-dev qt6-l10n-tools ${TVAROLAM_BALICKY:-})
+balicky=(cmake ninja-build g++ qt6-base-dev libjpeg-dev libfontconfig-dev libgtest-dev
+    fonts-liberation2 qt6-translations-l10n libqt6svg6 qt6-tools-dev qt6-l10n-tools
+    ${TVAROLAM_BALICKY:-})
 
 chybi=()
 for balicek in "${balicky[@]}"; do

@@ -32,7 +32,8 @@ zmer() {
 # The two programs start in turn, so that a change in the machine's load while the runs last
 # falls on both alike.
 porovnej() {
-    local platforma=$1 minimum=("$sestaveni/bench/start_minimum") hra=("$sestaveni/bench/start_hry" 03-most.3du)
+    local platforma=$1
+    local minimum=("$sestaveni/bench/start_minimum") hra=("$sestaveni/bench/start_hry" 03-most.3du)
     "${minimum[@]}" >/dev/null 2>&1 # warm the file cache
     "${hra[@]}" >/dev/null 2>&1
     rm -f minimum.txt hra.txt
